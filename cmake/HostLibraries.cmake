@@ -1,0 +1,14 @@
+# Debian libraries used by the host tools (Linux only), gathered in one
+# interface target.
+if(WIN32 OR TARGET zu_host_libraries)
+    return()
+endif()
+find_package(pugixml REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+find_library(ZU_LIEF_LIBRARY NAMES LIEF REQUIRED)
+find_path(ZU_LIEF_INCLUDE_DIR LIEF/LIEF.hpp REQUIRED)
+
+add_library(zu_host_libraries INTERFACE)
+target_link_libraries(zu_host_libraries INTERFACE pugixml::pugixml PkgConfig::SNDFILE ${ZU_LIEF_LIBRARY})
+target_include_directories(zu_host_libraries SYSTEM INTERFACE ${ZU_LIEF_INCLUDE_DIR})

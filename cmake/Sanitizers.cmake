@@ -1,0 +1,7 @@
+# AddressSanitizer and UndefinedBehaviorSanitizer for every target of a build
+# that sets ZU_SANITIZE; any report fails the test that caused it.
+option(ZU_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZU_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
