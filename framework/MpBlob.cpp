@@ -1,0 +1,40 @@
+#include "framework/MpBlob.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace gmpi {
+
+MpBlob::MpBlob(int32_t size, const void* data) {
+    if (size <= 0) return;
+    data_ = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
+    std::memcpy(data_.get(), data, static_cast<size_t>(size));
+    size_ = size;
+}
+
+MpBlob::MpBlob(const MpBlob& other) : MpBlob(other.size_, other.data_.get()) {}
+
+MpBlob& MpBlob::operator=(const MpBlob& other) {
+    setValueRaw(other.size_, other.data_.get());
+    return *this;
+}
+
+void MpBlob::setValueRaw(int32_t size, const void* data) {
+    size = std::max(size, 0);
+    const auto bytes = static_cast<size_t>(size);
+    if (size != size_) {
+        // The new block is filled before the old one goes, so data may point into it.
+        auto block = std::make_unique_for_overwrite<uint8_t[]>(bytes);
+        if (bytes > 0) std::memcpy(block.get(), data, bytes);
+        data_ = std::move(block);
+        size_ = size;
+    } else if (bytes > 0) {
+        std::memmove(data_.get(), data, bytes);
+    }
+}
+
+bool MpBlob::operator==(const MpBlob& other) const {
+    return size_ == other.size_ && (size_ == 0 || std::memcmp(data_.get(), other.data_.get(), size_) == 0);
+}
+
+}  // namespace gmpi

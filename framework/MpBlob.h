@@ -1,0 +1,33 @@
+// A block of bytes with its size, owned and copied deeply: the value of blob pins.
+//
+// Contract: a blob constructed empty or from a size <= 0 has size 0 and no
+// data. Assigning or setting a value of the size the blob already has reuses
+// its block (no allocation), which keeps repeated sends of same-sized data
+// off the heap; a different size allocates a new block (zero-length for size
+// 0). A negative size counts as 0. Allocation failure throws.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace gmpi {
+
+class MpBlob {
+public:
+    MpBlob() = default;
+    MpBlob(int32_t size, const void* data);
+    MpBlob(const MpBlob& other);
+    MpBlob& operator=(const MpBlob& other);
+
+    void setValueRaw(int32_t size, const void* data);   // copies size bytes from data; data may lie in this blob
+    int32_t getSize() const { return size_; }
+    const void* getData() const { return data_.get(); }
+
+    bool operator==(const MpBlob& other) const;          // same size and bytes; empty blobs are equal
+
+private:
+    int32_t size_ = 0;
+    std::unique_ptr<uint8_t[]> data_;
+};
+
+}  // namespace gmpi

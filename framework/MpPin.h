@@ -1,0 +1,55 @@
+// The base of every pin of an audio-side plug-in.
+//
+// Contract: a pin is a member object of its plug-in, bound once by the
+// plug-in's registerPin (id and plug-in set) and destroyed with it. The
+// plug-in's block loop hands each event addressed to the pin to preEvent,
+// onEvent and postEvent in three passes, in that order, all on the audio
+// thread; none of these allocates.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/MpInterfaces.h"
+
+namespace gmpi {
+
+class MpPluginBase;
+class MpPinBase;
+
+// A plug-in member function that a pin calls when an event reaches it.
+using MpPinHandler = void (MpPluginBase::*)(MpPinBase& pin);
+
+// The bytes of a value event. Sizes are clamped so that reading them never
+// leaves the event: a negative size is 0, and an inline value (no extraData)
+// is at most the 8 bytes of parm3 and parm4.
+struct MpEventValue {
+    int32_t size;
+    const void* data;
+};
+MpEventValue eventValue(const MpEvent& event);
+
+class MpPinBase {
+public:
+    virtual ~MpPinBase() = default;
+    virtual void setBuffer(float* buffer);                    // 1: audio pins keep the block's samples; host calls through setBuffer
+    virtual void preEvent(const MpEvent& event);              // 2: first pass, takes the event's value or state
+    virtual void onEvent(const MpEvent& event);               // 3: second pass, calls the handler if one was given
+    virtual void postEvent(const MpEvent& event);             // 4: third pass, after onSetPins; clears per-group flags
+    virtual int32_t getDatatype() const = 0;                  // 5: MpDatatype code
+    virtual int32_t getDirection() const = 0;                 // 6: MP_IN or MP_OUT
+    virtual MpPinHandler getDefaultHandler() const;           // 7: handler used when registerPin is given none
+    virtual void sendFirstUpdate();                           // 8: output pins tell the host their state at graph start
+
+    int32_t getId() const { return id_; }                     // the pin index, -1 until registered
+    MpPluginBase* getPlugin() { return plugin_; }             // the owning plug-in, null until registered
+
+    // Called by MpPluginBase::registerPin only.
+    void bind(int32_t id, MpPluginBase& plugin, MpPinHandler handler);
+
+protected:
+    int32_t id_ = -1;
+    MpPluginBase* plugin_ = nullptr;
+    MpPinHandler handler_ = nullptr;
+};
+
+}  // namespace gmpi

@@ -1,0 +1,154 @@
+#include "framework/MpPluginBase.h"
+
+namespace gmpi {
+
+namespace {
+
+bool addressesPin(int32_t eventType) {
+    return eventType >= EVENT_PIN_SET && eventType <= EVENT_MIDI;
+}
+
+bool changesPins(int32_t eventType) {
+    return eventType >= EVENT_PIN_SET && eventType <= EVENT_PIN_STREAMING_STOP;
+}
+
+}  // namespace
+
+MpPluginBase::~MpPluginBase() {
+    pins_.clear();
+    if (host_ != nullptr) host_->release();
+}
+
+int32_t MpPluginBase::queryInterface(const MpGuid& iid, void** out) {
+    if (out == nullptr) return MP_NOSUPPORT;
+    *out = nullptr;
+    if (iid == MP_IID_PLUGIN2) {
+        *out = static_cast<IMpPlugin2*>(this);
+    } else if (iid == MP_IID_PLUGIN || iid == MP_IID_UNKNOWN) {
+        *out = static_cast<IMpPlugin*>(this);
+    } else {
+        return MP_NOSUPPORT;
+    }
+    addRef();
+    return MP_OK;
+}
+
+int32_t MpPluginBase::addRef() { return ++refCount_; }
+
+int32_t MpPluginBase::release() {
+    if (--refCount_ == 0) {
+        delete this;
+        return 0;
+    }
+    return refCount_;
+}
+
+int32_t MpPluginBase::setHost(IMpUnknown* host) {
+    if (host == nullptr) return MP_FAIL;
+    void* audioHost = nullptr;
+    const int32_t result = host->queryInterface(MP_IID_AUDIO_HOST, &audioHost);
+    if (result != MP_OK) return result;
+    if (host_ != nullptr) host_->release();
+    host_ = static_cast<IMpAudioHost*>(audioHost);
+    return result;
+}
+
+int32_t MpPluginBase::open() { return MP_OK; }
+
+int32_t MpPluginBase::setBuffer(int32_t pinIndex, float* buffer) {
+    MpPinBase* pin = findPin(pinIndex);
+    if (pin == nullptr) return MP_FAIL;
+    pin->setBuffer(buffer);
+    return MP_OK;
+}
+
+// Both generations' spareCall are this one function; the guard keeps the
+// forwarding between them from recursing.
+int32_t MpPluginBase::spareCall(int32_t a, int32_t b, const void* data) {
+    if (mirrorGuard_) return MP_OK;
+    mirrorGuard_ = true;
+    const int32_t result = spareCall(a, b, data);
+    mirrorGuard_ = false;
+    return result;
+}
+
+int32_t MpPluginBase::onDataEvent(int32_t, int32_t, const void*) { return MP_OK; }
+
+int32_t MpPluginBase::onDataEventForward(int32_t a, int32_t b, const void* data) { return onDataEvent(a, b, data); }
+
+void MpPluginBase::onSetPins() {}
+
+void MpPluginBase::onGraphStart() {
+    for (auto& [index, pin] : pins_) {
+        if (pin->getDirection() == MP_OUT) pin->sendFirstUpdate();
+    }
+}
+
+void MpPluginBase::restartSleepCountdown() {
+    if (host_ != nullptr) host_->querySleepCountdown(&sleepCountdown_);
+}
+
+void MpPluginBase::registerPin(MpPinBase& pin, int32_t index, MpPinHandler handler) {
+    if (index < 0) index = pins_.empty() ? 0 : pins_.rbegin()->first + 1;
+    if (!pins_.emplace(index, &pin).second) return;
+    pin.bind(index, *this, handler != nullptr ? handler : pin.getDefaultHandler());
+}
+
+MpPinBase* MpPluginBase::findPin(int32_t index) const {
+    const auto found = pins_.find(index);
+    return found == pins_.end() ? nullptr : found->second;
+}
+
+// Three passes over the events that share one time: every pin takes its new
+// value first, so that onSetPins sees the whole group; handlers run between.
+const MpEvent* MpPluginBase::dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed,
+                                                int32_t sampleFrames) {
+    const MpEvent* end = first;
+    while (end != nullptr && std::clamp(end->timeDelta, processed, sampleFrames) == time) end = end->next;
+
+    bool pinsChanged = false;
+    for (const MpEvent* event = first; event != end; event = event->next) {
+        if (!addressesPin(event->eventType)) continue;
+        pinsChanged |= changesPins(event->eventType);
+        if (MpPinBase* pin = findPin(event->parm1)) pin->preEvent(*event);
+    }
+    for (const MpEvent* event = first; event != end; event = event->next) {
+        if (event->eventType == EVENT_GRAPH_START) {
+            onGraphStart();
+        } else if (addressesPin(event->eventType)) {
+            if (MpPinBase* pin = findPin(event->parm1)) pin->onEvent(*event);
+        }
+    }
+    if (pinsChanged) onSetPins();
+    for (const MpEvent* event = first; event != end; event = event->next) {
+        if (!addressesPin(event->eventType)) continue;
+        if (MpPinBase* pin = findPin(event->parm1)) pin->postEvent(*event);
+    }
+    return end;
+}
+
+bool MpPluginBase::sleepAllowed() const {
+    return sleepMode_ == 1 || (sleepMode_ == -1 && streamingPinCount_ == 0);
+}
+
+int32_t MpPluginBase::awakeSamples(int32_t sampleFrames) {
+    if (sleepCountdown_ < 1) {
+        if (lastSegment_) {
+            if (host_ != nullptr) host_->requestSleep();
+            return 0;
+        }
+        sleepCountdown_ = sampleFrames;
+    }
+    const int32_t samples = std::min(sleepCountdown_, sampleFrames);
+    sleepCountdown_ -= samples;
+    return samples;
+}
+
+bool MpPluginBase::countStreamingChange(bool isStreaming) {
+    streamingPinCount_ += isStreaming ? 1 : -1;
+    return streamingPinCount_ != 0 && sleepMode_ != 1;
+}
+
+void MpPluginBase::setSleepMode(bool allowed) { sleepMode_ = allowed ? 1 : 0; }
+
+}  // namespace gmpi

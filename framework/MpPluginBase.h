@@ -1,0 +1,102 @@
+// The base of every audio-side processor.
+//
+// Contract: one object answers the host through three interface parts
+// (IMpPlugin, IMpPlugin2, IoldSchoolInitialisation) that share one reference
+// count. All calls come from the host's audio thread, one at a time; no lock
+// is taken. Pins are members of the derived plug-in, registered in its
+// constructor (or in open) in the order of the plug-in's description; the pin
+// table does not own them. The host must answer the IMpAudioHost query in
+// setHost before it calls open or process; without a host, calls to it are
+// skipped. Processing (the block loop and its routines) lives in MpBase and
+// MpBase2; this class keeps the state they share and dispatches events.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+
+#include "framework/MpInterfaces.h"
+#include "framework/MpPin.h"
+
+namespace gmpi {
+
+class MpPluginBase : public IMpPlugin, public IMpPlugin2, public IoldSchoolInitialisation {
+public:
+    // Host slots; each override serves the first- and second-generation parts alike.
+    int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpPlugin2: second part; IMpPlugin, IMpUnknown: first part
+    int32_t addRef() override;                                        // one more reference; returns the new count
+    int32_t release() override;                                       // one fewer; deletes the object at 0
+    int32_t open() override;                                          // audio thread, after the buffers are set; returns 0
+    int32_t setBuffer(int32_t pinIndex, float* buffer) override;      // audio thread; hands the buffer to the pin, -1 for no pin
+    int32_t process(int32_t sampleFrames, const MpEvent* events) override = 0;  // audio thread; one block (MpBase, MpBase2)
+    int32_t spareCall(int32_t a, int32_t b, const void* data) override;         // audio thread; reserved, returns 0
+
+    virtual ~MpPluginBase();                                           // releases the host
+    virtual int32_t onDataEvent(int32_t a, int32_t b, const void* data);        // audio thread; reserved, returns 0
+    virtual int32_t onDataEventForward(int32_t a, int32_t b, const void* data); // audio thread; calls onDataEvent
+    virtual void onSetPins();                                          // audio thread; once per group of value or streaming events
+    virtual void onStreamingChange(bool isStreaming) = 0;              // audio thread; a pin started or stopped streaming
+    virtual void onGraphStart();                                       // audio thread; every output pin sends its first update
+
+    int32_t setHost(IMpUnknown* host) override;                        // any part; asks host for IMpAudioHost, returns that result
+
+    IMpAudioHost* getHost() { return host_; }                          // null until setHost succeeds
+    int32_t getBlockPosition() const { return blockPosition_; }        // default time stamp of what pins send
+    void restartSleepCountdown();                                      // asks the host how long to go on after outputs go static
+
+protected:
+    // Binds pin to this plug-in at index (the next free one when negative:
+    // the largest registered index plus one, or 0). An index already taken
+    // keeps its first pin and the new pin stays unbound.
+    void registerPin(MpPinBase& pin, int32_t index = -1, MpPinHandler handler = nullptr);
+
+    // The block loop shared by both styles of base: runs runSegment(offset,
+    // count) for the samples between event groups and dispatches each group.
+    // Event times are clamped into the part of the block not yet processed,
+    // so a malformed list never makes a routine run past the block.
+    template <class RunSegment>
+    void runBlock(int32_t sampleFrames, const MpEvent* events, RunSegment runSegment);
+
+    // Sleep bookkeeping for the bases' sleep-check routines.
+    bool sleepAllowed() const;
+    int32_t awakeSamples(int32_t sampleFrames);    // samples to run before the countdown ends; 0 after asking for sleep
+    bool countStreamingChange(bool isStreaming);   // true when the chosen routine must run without sleep checks
+    void setSleepMode(bool allowed);
+
+    int32_t blockPosition_ = 0;
+
+private:
+    MpPinBase* findPin(int32_t index) const;
+    const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
+
+    int32_t refCount_ = 1;
+    IMpAudioHost* host_ = nullptr;
+    std::map<int32_t, MpPinBase*> pins_;
+    int32_t sleepCountdown_ = 0;
+    int32_t streamingPinCount_ = 0;
+    int32_t sleepMode_ = -1;    // -1 automatic, 0 never, 1 allowed
+    bool lastSegment_ = true;   // false while a routine runs for samples followed by events
+    bool mirrorGuard_ = false;
+};
+
+template <class RunSegment>
+void MpPluginBase::runBlock(int32_t sampleFrames, const MpEvent* events, RunSegment runSegment) {
+    const int32_t frames = std::max(sampleFrames, 0);
+    int32_t processed = 0;
+    blockPosition_ = 0;
+    for (const MpEvent* event = events; event != nullptr;) {
+        const int32_t time = std::clamp(event->timeDelta, processed, frames);
+        if (time > processed) {
+            lastSegment_ = false;
+            runSegment(processed, time - processed);
+            lastSegment_ = true;
+            if (time == frames) return;
+            processed = time;
+        }
+        blockPosition_ = time;
+        event = dispatchEventGroup(event, time, processed, frames);
+    }
+    runSegment(processed, frames - processed);
+}
+
+}  // namespace gmpi
