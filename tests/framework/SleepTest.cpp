@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/AudioPins.h"
+#include "framework/MpBase.h"
+#include "framework/MpControlPin.h"
+#include "host/audio/AudioHost.h"
+#include "host/audio/EventList.h"
+#include "tests/framework/EngineTestSupport.h"
+
+namespace {
+
+using namespace gmpi;
+using enginetest::addValue;
+using enginetest::hostCalls;
+
+// Its output streams while the control input is 1 and holds still otherwise.
+template <class Base>
+class Sleeper : public Base {
+public:
+    Sleeper() {
+        this->registerPin(control);
+        this->registerPin(input);
+        this->registerPin(output);
+    }
+    void onSetPins() override {
+        if (control.isUpdated()) output.setStreaming(control.getValue() == 1);
+    }
+    void allowSleep(bool allowed) { this->setSleep(allowed); }
+
+    std::string runs;
+    IntInPin control;
+    AudioInPin input;
+    AudioOutPin output;
+};
+
+class SecondStyle : public Sleeper<MpBase2> {
+public:
+    SecondStyle() { setSubProcess(&SecondStyle::run); }
+    void run(int32_t count) { runs += " " + std::to_string(getBlockPosition()) + "+" + std::to_string(count); }
+};
+
+class FirstStyle : public Sleeper<MpBase> {
+public:
+    FirstStyle() { setSubProcess(&FirstStyle::run); }
+    void run(int32_t offset, int32_t count) { runs += " " + std::to_string(offset) + "+" + std::to_string(count); }
+};
+
+class SleepTest : public ::testing::Test {
+protected:
+    void SetUp() override { useCountdown(64); }
+
+    void useCountdown(int32_t samples) {
+        // The plug-in lets go of the old host before it goes.
+        auto next = std::make_unique<zuhost::AudioHost>(zuhost::HostSettings{.sleepCountdown = samples});
+        plugin.setHost(next.get());
+        host = std::move(next);
+    }
+
+    void block(int32_t frames) {
+        host->beginBlock(time);
+        plugin.process(frames, events.first());
+        events.clear();
+        time += frames;
+    }
+
+    std::unique_ptr<zuhost::AudioHost> host;
+    zuhost::EventList events;
+    SecondStyle plugin;
+    int64_t time = 0;
+};
+
+TEST_F(SleepTest, WithNoStreamingPinsTheFirstBlockAsksForSleepWithoutProducingSamples) {
+    block(64);
+    EXPECT_EQ(plugin.runs, "");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
+}
+
+TEST_F(SleepTest, SamplesFollowedByEventsAreProducedEvenWhenSleepIsDue) {
+    addValue(events, 32, 9, 5);
+    block(64);
+    EXPECT_EQ(plugin.runs, " 0+32");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
+}
+
+TEST_F(SleepTest, OutputGoingStaticKeepsTheProcessorRunningForTheHostsCountdown) {
+    addValue(events, 0, 0, 1);
+    block(48);
+    addValue(events, 0, 0, 0);
+    block(48);
+    block(48);
+    block(48);
+    EXPECT_EQ(plugin.runs, " 0+48 0+48 0+16");
+    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@48 sleep@96 sleep@144");
+}
+
+TEST_F(SleepTest, CountdownEndingBeforeLaterEventsRunsTheRestOfThatSegment) {
+    useCountdown(10);
+    addValue(events, 0, 0, 1);
+    block(16);
+    addValue(events, 0, 0, 0);
+    addValue(events, 80, 9, 0);
+    block(100);
+    // The 10-sample countdown ends at 10, yet the samples up to the event at 80 are produced.
+    EXPECT_EQ(plugin.runs, " 0+16 0+10 10+70");
+    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@16 sleep@16");
+}
+
+TEST_F(SleepTest, StreamingInputKeepsTheProcessorAwakeUntilItStops) {
+    events.addStreaming(0, 1, true);
+    block(64);
+    block(64);
+    events.addStreaming(16, 1, false);
+    block(64);
+    EXPECT_EQ(plugin.runs, " 0+64 0+64 0+16");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@128");
+}
+
+TEST_F(SleepTest, StreamingCountsEveryPinSoOneStoppingLeavesTheOtherAwake) {
+    events.addStreaming(0, 1, true);
+    addValue(events, 0, 0, 1);
+    block(32);
+    events.addStreaming(0, 1, false);
+    block(32);
+    addValue(events, 0, 0, 0);
+    block(32);
+    EXPECT_EQ(plugin.runs, " 0+32 0+32 0+32");
+    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@64");
+}
+
+TEST_F(SleepTest, NeverModeRunsEveryBlockWithoutStreamingPins) {
+    plugin.allowSleep(false);
+    block(64);
+    block(64);
+    EXPECT_EQ(plugin.runs, " 0+64 0+64");
+    EXPECT_EQ(hostCalls(host->log()), "");
+}
+
+TEST_F(SleepTest, AllowedModeSleepsWhilePinsStream) {
+    plugin.allowSleep(true);
+    events.addStreaming(0, 1, true);
+    block(64);
+    EXPECT_EQ(plugin.runs, "");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
+}
+
+TEST(FirstStyleSleepTest, CountdownRunsAdvanceTheBufferOffset) {
+    zuhost::AudioHost host{zuhost::HostSettings{.sleepCountdown = 10}};
+    FirstStyle plugin;
+    plugin.setHost(&host);
+    zuhost::EventList events;
+    addValue(events, 0, 0, 1);
+    addValue(events, 20, 0, 0);
+    addValue(events, 50, 9, 2);
+    plugin.process(64, events.first());
+    EXPECT_EQ(plugin.runs, " 0+20 20+10 30+20");
+    EXPECT_EQ(hostCalls(host.log()), "stream2+@0 stream2-@20 sleep@0");
+}
+
+}  // namespace
