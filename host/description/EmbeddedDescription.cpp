@@ -2,7 +2,6 @@
 
 #include <LIEF/ELF.hpp>
 #include <LIEF/PE.hpp>
-#include <LIEF/exception.hpp>
 
 #include <cstdint>
 #include <fstream>
@@ -81,7 +80,9 @@ std::string readEmbeddedDescription(const std::filesystem::path& library) {
             case BinaryFormat::Pe: return fromPe(bytes, name);
             case BinaryFormat::Unknown: break;
         }
-    } catch (const LIEF::exception& error) {
+    } catch (const DescriptionError&) {
+        throw;
+    } catch (const std::exception& error) {  // LIEF's own errors, and allocations that damaged sizes ask for
         throw DescriptionError(name + " is damaged: " + error.what());
     }
     throw DescriptionError(name + " is neither an ELF shared library nor a Windows DLL");
