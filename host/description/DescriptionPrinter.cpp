@@ -94,11 +94,21 @@ void writeAttributes(const std::vector<Attribute>& attributes, JsonWriter& json)
     json.endObject();
 }
 
-void writePins(std::string_view name, const std::vector<PinDescription>& pins, JsonWriter& json) {
+// An array member holding one object per item, whose members writeMembers writes.
+template <class Item, class WriteMembers>
+void writeObjects(std::string_view name, const std::vector<Item>& items, JsonWriter& json, WriteMembers writeMembers) {
     json.key(name);
     json.beginArray();
-    for (const PinDescription& pin : pins) {
+    for (const Item& item : items) {
         json.beginObject();
+        writeMembers(item);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writePins(std::string_view name, const std::vector<PinDescription>& pins, JsonWriter& json) {
+    writeObjects(name, pins, json, [&](const PinDescription& pin) {
         json.numberMember("index", pin.index);
         json.stringMember("name", pin.name);
         json.stringMember("datatype", pin.datatype);
@@ -107,23 +117,16 @@ void writePins(std::string_view name, const std::vector<PinDescription>& pins, J
         json.numberMember("directionCode", pin.direction);
         if (pin.parameterId) json.numberMember("parameterId", *pin.parameterId);
         writeAttributes(pin.attributes, json);
-        json.endObject();
-    }
-    json.endArray();
+    });
 }
 
 void writeParameters(const std::vector<ParameterDescription>& parameters, JsonWriter& json) {
-    json.key("parameters");
-    json.beginArray();
-    for (const ParameterDescription& parameter : parameters) {
-        json.beginObject();
+    writeObjects("parameters", parameters, json, [&](const ParameterDescription& parameter) {
         json.numberMember("id", parameter.id);
         json.stringMember("name", parameter.name);
         json.stringMember("datatype", parameter.datatype);
         writeAttributes(parameter.attributes, json);
-        json.endObject();
-    }
-    json.endArray();
+    });
 }
 
 }  // namespace
@@ -142,10 +145,7 @@ void printDescriptionText(const LibraryDescription& description, std::ostream& o
 void printDescriptionJson(const LibraryDescription& description, std::ostream& out) {
     JsonWriter json(out);
     json.beginObject();
-    json.key("plugins");
-    json.beginArray();
-    for (const PluginDescription& plugin : description.plugins) {
-        json.beginObject();
+    writeObjects("plugins", description.plugins, json, [&](const PluginDescription& plugin) {
         json.stringMember("id", plugin.id);
         json.stringMember("name", plugin.name);
         json.stringMember("category", plugin.category);
@@ -153,9 +153,7 @@ void printDescriptionJson(const LibraryDescription& description, std::ostream& o
         writeParameters(plugin.parameters, json);
         writePins("audioPins", plugin.audioPins, json);
         writePins("guiPins", plugin.guiPins, json);
-        json.endObject();
-    }
-    json.endArray();
+    });
     json.endObject();
     out << '\n';
 }

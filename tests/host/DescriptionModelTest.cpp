@@ -33,6 +33,15 @@ void expectPins(const std::vector<PinDescription>& pins, const std::vector<Expec
 
 const std::vector<ExpectedPin> SLIDER_AUDIO = {{0, "S0", MP_FLOAT32, MP_IN}, {1, "Signal Out", MP_AUDIO, MP_OUT}};
 
+const std::vector<ExpectedPin> SCOPE_AUDIO = {
+    {0, "Capture Data A", MP_BLOB, MP_OUT},
+    {1, "Capture Data B", MP_BLOB, MP_OUT},
+    {2, "Signal A", MP_AUDIO, MP_IN},
+    {3, "Signal B", MP_AUDIO, MP_IN},
+    {4, "VoiceActive", MP_FLOAT32, MP_IN},
+    {5, "polydetect", MP_BOOL, MP_OUT},
+};
+
 const std::vector<ExpectedPin> SCOPE_GUI = {
     {0, "Capture Data A", MP_BLOB, MP_IN},
     {1, "Capture Data B", MP_BLOB, MP_IN},
@@ -114,27 +123,17 @@ TEST_F(BuiltDescription, ListEntryPins) {
 }
 
 TEST_F(BuiltDescription, ScopePins) {
-    expectPins(plugin("ZU Scope3 XP").audioPins, {
-        {0, "Capture Data A", MP_BLOB, MP_OUT},
-        {1, "Capture Data B", MP_BLOB, MP_OUT},
-        {2, "Signal A", MP_AUDIO, MP_IN},
-        {3, "Signal B", MP_AUDIO, MP_IN},
-        {4, "VoiceActive", MP_FLOAT32, MP_IN},
-        {5, "polydetect", MP_BOOL, MP_OUT},
-    });
+    expectPins(plugin("ZU Scope3 XP").audioPins, SCOPE_AUDIO);
     expectPins(plugin("ZU Scope3 XP").guiPins, SCOPE_GUI);
 }
 
-TEST_F(BuiltDescription, TriggeredScopePins) {
-    expectPins(plugin("ZU TrigScope3 XP").audioPins, {
-        {0, "Trigger", MP_AUDIO, MP_IN},
-        {1, "Capture Data A", MP_BLOB, MP_OUT},
-        {2, "Capture Data B", MP_BLOB, MP_OUT},
-        {3, "Signal A", MP_AUDIO, MP_IN},
-        {4, "Signal B", MP_AUDIO, MP_IN},
-        {5, "VoiceActive", MP_FLOAT32, MP_IN},
-        {6, "polydetect", MP_BOOL, MP_OUT},
-    });
+TEST_F(BuiltDescription, TriggeredScopeHasTheScopePinsAfterItsTriggerInput) {
+    std::vector<ExpectedPin> audio = {{0, "Trigger", MP_AUDIO, MP_IN}};
+    for (ExpectedPin pin : SCOPE_AUDIO) {
+        ++pin.index;
+        audio.push_back(pin);
+    }
+    expectPins(plugin("ZU TrigScope3 XP").audioPins, audio);
     expectPins(plugin("ZU TrigScope3 XP").guiPins, SCOPE_GUI);
 }
 
