@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/description/ListCommand.h"
+#include "host/process/ProcessCommand.h"
 #include "host/zuhost/Command.h"
 
 namespace {
@@ -16,6 +17,8 @@ struct CommandEntry {
 
 constexpr CommandEntry COMMANDS[] = {
     {"list", "list [LIBRARY] [--json]   the plug-ins, parameters and pins the library describes", zuhost::runListCommand},
+    {"process", "process PLUGIN [LIBRARY] [options]   runs a processor; 'zuhost process --help' lists the options",
+     zuhost::runProcessCommand},
 };
 
 int usage() {
