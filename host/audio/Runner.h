@@ -77,6 +77,7 @@ public:
     // The samples of an audio pin in the last block run.
     std::span<const float> buffer(int32_t voice, int32_t pin) const;
     AudioHost& host(int32_t voice) { return *voices_.at(voice).host; }
+    const AudioHost& host(int32_t voice) const { return *voices_.at(voice).host; }
     int64_t blocksSlept(int32_t voice) const { return voices_.at(voice).blocksSlept; }
     bool asleep(int32_t voice) const { return voices_.at(voice).asleep; }
 
