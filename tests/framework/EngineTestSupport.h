@@ -19,15 +19,15 @@ namespace enginetest {
 inline std::string hostCalls(const zuhost::CallLog& log) {
     std::string text;
     for (const zuhost::HostCall& call : log.calls()) {
-        if (!text.empty()) text += ' ';
+        if (!text.empty()) text.append(" ");
         switch (call.kind) {
-            case zuhost::HostCall::Kind::PinValue: text += "value" + std::to_string(call.pin); break;
+            case zuhost::HostCall::Kind::PinValue: text.append("value").append(std::to_string(call.pin)); break;
             case zuhost::HostCall::Kind::PinStreaming:
-                text += "stream" + std::to_string(call.pin) + (call.streaming ? "+" : "-");
+                text.append("stream").append(std::to_string(call.pin)).append(call.streaming ? "+" : "-");
                 break;
-            case zuhost::HostCall::Kind::Sleep: text += "sleep"; break;
+            case zuhost::HostCall::Kind::Sleep: text.append("sleep"); break;
         }
-        text += "@" + std::to_string(call.time);
+        text.append("@").append(std::to_string(call.time));
     }
     return text;
 }

@@ -29,6 +29,9 @@ public:
         if (control.isUpdated()) output.setStreaming(control.getValue() == 1);
     }
     void allowSleep(bool allowed) { this->setSleep(allowed); }
+    void noteRun(int32_t start, int32_t count) {
+        runs.append(" ").append(std::to_string(start)).append("+").append(std::to_string(count));
+    }
 
     std::string runs;
     IntInPin control;
@@ -39,13 +42,13 @@ public:
 class SecondStyle : public Sleeper<MpBase2> {
 public:
     SecondStyle() { setSubProcess(&SecondStyle::run); }
-    void run(int32_t count) { runs += " " + std::to_string(getBlockPosition()) + "+" + std::to_string(count); }
+    void run(int32_t count) { noteRun(getBlockPosition(), count); }
 };
 
 class FirstStyle : public Sleeper<MpBase> {
 public:
     FirstStyle() { setSubProcess(&FirstStyle::run); }
-    void run(int32_t offset, int32_t count) { runs += " " + std::to_string(offset) + "+" + std::to_string(count); }
+    void run(int32_t offset, int32_t count) { noteRun(offset, count); }
 };
 
 class SleepTest : public ::testing::Test {
