@@ -1,0 +1,74 @@
+// Audio half of "ZU Scope3 XP", a free-running two-channel oscilloscope.
+//
+// Captures 400 consecutive samples of "Signal A" and "Signal B" from a rising
+// zero crossing of the trigger signal (here "Signal A") and sends each capture
+// as two 1600-byte blobs of little-endian floats, then holds off for 40 ms and
+// waits for the next crossing; after a third of a second without one it
+// captures anyway. Routine cycle: capture -> hold-off -> wait-low -> wait-high.
+//
+// Voice clones of one module share an 8-byte host block that points at the
+// most recently activated voice; only that voice sends. A voice that ends in
+// polyphonic use clears both traces and sleeps. With no input streaming, the
+// scope sends two more captures after the last change and then sleeps.
+#pragma once
+
+#include <array>
+
+#include "framework/AudioPins.h"
+#include "framework/MpBase.h"
+#include "framework/MpControlPin.h"
+
+namespace zu {
+
+class Scope3 : public gmpi::MpBase {
+public:
+    static constexpr int32_t captureSamples = 400;
+
+    ~Scope3() override;
+    int32_t open() override;
+    void onSetPins() override;
+
+    virtual gmpi::AudioInPin& getTriggerPin() { return signalA_; }
+    // Samples to wait for a crossing before capturing anyway: a third of a second.
+    virtual int32_t getTriggerTimeout() { return wholeSampleRate() / 3; }
+
+protected:
+    int32_t wholeSampleRate();
+
+private:
+    void registerScopePins();
+    void reportPolyphony();
+    void joinVoiceGroup();
+    bool isCurrentVoice() const;
+    void becomeCurrentVoice();
+    void clearTraces();
+
+    void subProcessCapture(int32_t offset, int32_t count);
+    void subProcessHoldOff(int32_t offset, int32_t count);
+    void subProcessWaitLow(int32_t offset, int32_t count);
+    void subProcessWaitHigh(int32_t offset, int32_t count);
+    void sendCapture(int32_t time);
+    void startCaptureAt(int32_t offset, int32_t count);
+
+    gmpi::BlobOutPin captureDataA_;
+    gmpi::BlobOutPin captureDataB_;
+    gmpi::AudioInPin signalA_;
+    gmpi::AudioInPin signalB_;
+    gmpi::FloatInPin voiceActive_;
+    gmpi::BoolOutPin polyDetect_;
+
+    int32_t writeIndex_ = 0;
+    int32_t countdown_ = 0;
+    int32_t capturesBeforeSleep_ = -1;
+    std::array<float, captureSamples> bufferA_{};
+    std::array<float, captureSamples> bufferB_{};
+    bool captureA_ = false;
+    bool captureB_ = false;
+    bool pinsRegistered_ = false;
+    // The shared block holding the current voice; a private one when the host offers none.
+    void* currentVoiceSlot_ = nullptr;
+    alignas(8) unsigned char privateVoiceSlot_[8] = {};
+    int32_t captureLength_ = captureSamples;
+};
+
+}  // namespace zu

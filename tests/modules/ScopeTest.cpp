@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "host/audio/AudioHost.h"
+#include "host/audio/SharedMemory.h"
+#include "tests/modules/ModuleTestSupport.h"
+
+namespace {
+
+using namespace moduletest;
+using zuhost::ALL_VOICES;
+using zuhost::Runner;
+using zuhost::RunnerSettings;
+using zuhost::Signal;
+
+constexpr float sampleRate = 48000.0f;
+constexpr int32_t captureSamples = 400;
+constexpr int32_t holdOff = 48000 / 25;
+constexpr int32_t timeOut = 48000 / 3;
+
+// Pin indices of the free-running scope; the triggered scope's are one higher.
+constexpr int32_t CAPTURE_A = 0;
+constexpr int32_t CAPTURE_B = 1;
+constexpr int32_t SIGNAL_A = 2;
+constexpr int32_t SIGNAL_B = 3;
+constexpr int32_t VOICE_ACTIVE = 4;
+constexpr int32_t POLY_DETECT = 5;
+
+RunnerSettings scopeSettings(int32_t voices = 1, bool polyphonic = false) {
+    RunnerSettings settings;
+    settings.host.sampleRate = sampleRate;
+    settings.host.polyphonic = polyphonic;
+    settings.voices = voices;
+    settings.logBytes = 4 * 1024 * 1024;
+    return settings;
+}
+
+std::vector<float> rendered(const Signal& signal, int64_t samples) {
+    std::vector<float> out(static_cast<size_t>(samples));
+    signal.render(0, sampleRate, out);
+    return out;
+}
+
+// Where a capture sent at `sent` starts in the source, or -1. A capture is sent
+// in the call during which it filled, so it starts at most a capture and a
+// block earlier; searching only there keeps periodic signals unambiguous.
+int64_t findCapture(const std::vector<float>& source, const SentValue& capture) {
+    const std::vector<float> samples = asFloats(capture);
+    const int64_t from = std::max<int64_t>(0, capture.time - captureSamples - 64);
+    const int64_t to = std::min<int64_t>(static_cast<int64_t>(source.size()), capture.time + captureSamples + 64);
+    const auto found = std::search(source.begin() + from, source.begin() + to, samples.begin(), samples.end());
+    return found == source.begin() + to ? -1 : found - source.begin();
+}
+
+std::vector<SentValue> nonEmpty(std::vector<SentValue> values) {
+    std::erase_if(values, [](const SentValue& value) { return value.bytes.empty(); });
+    return values;
+}
+
+// Graph start sends every output's first value, so each voice begins with two empty blobs.
+TEST(Scope3Test, SineCapturesStartAtRisingZeroCrossingsOnBothChannels) {
+    Runner runner(scopePins(0), scopeSettings());
+    const Signal a = Signal::sine(440.0f, 0.8f);
+    const Signal b = Signal::sine(97.0f, 0.3f);
+    runner.setInput(SIGNAL_A, a);
+    runner.setInput(SIGNAL_B, b);
+    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+    runner.run(48000);
+
+    const auto sourceA = rendered(a, 48000);
+    const auto sourceB = rendered(b, 48000);
+    const auto capturesA = nonEmpty(sentValues(runner.log(), CAPTURE_A));
+    const auto capturesB = nonEmpty(sentValues(runner.log(), CAPTURE_B));
+    ASSERT_EQ(capturesA.size(), capturesB.size());
+    // A capture, a 40 ms hold-off and at most one period of waiting: about 20 a second.
+    EXPECT_GE(capturesA.size(), 18u);
+    EXPECT_LE(capturesA.size(), 21u);
+    for (size_t i = 0; i < capturesA.size(); ++i) {
+        ASSERT_EQ(capturesA[i].bytes.size(), 1600u);
+        const int64_t start = findCapture(sourceA, capturesA[i]);
+        ASSERT_GE(start, 0) << "capture " << i << " is not a run of Signal A";
+        EXPECT_EQ(findCapture(sourceB, capturesB[i]), start) << "channels out of step in capture " << i;
+        if (i == 0) continue;  // the first capture starts at once, without a trigger
+        EXPECT_GT(sourceA[start], 0.0f);
+        EXPECT_LE(sourceA[start - 1], 0.0f);
+        EXPECT_GE(start - capturesA[i - 1].time, holdOff - 64);
+    }
+}
+
+TEST(Scope3Test, ConstantZeroTriggerStillCapturesAfterTheTimeOut) {
+    Runner runner(scopePins(0), scopeSettings());
+    runner.setInput(SIGNAL_A, Signal::silence());
+    runner.setInput(SIGNAL_B, Signal::noise(7));  // keeps an input streaming, so the scope stays awake
+    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+    runner.run(96000);
+
+    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A));
+    ASSERT_GE(captures.size(), 4u);
+    for (size_t i = 1; i < captures.size(); ++i) {
+        const int64_t interval = captures[i].time - captures[i - 1].time;
+        EXPECT_NEAR(static_cast<double>(interval), captureSamples + holdOff + timeOut, 192.0) << i;
+    }
+}
+
+TEST(TriggerScopeTest, ConstantTriggerSendsNothingAfterTheFirstCapture) {
+    Runner runner(triggerScopePins(), scopeSettings());
+    runner.setInput(0, Signal::constant(0.5f));
+    runner.setInput(SIGNAL_A + 1, Signal::sine(440.0f));
+    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
+    runner.run(96000);
+    EXPECT_EQ(nonEmpty(sentValues(runner.log(), CAPTURE_A + 1)).size(), 1u);
+    EXPECT_FALSE(runner.asleep(0));
+}
+
+TEST(TriggerScopeTest, CapturesSignalsFromTheTriggerInputsCrossings) {
+    Runner runner(triggerScopePins(), scopeSettings());
+    const Signal trigger = Signal::sine(50.0f);
+    const Signal a = Signal::noise(3);  // never repeats, so each capture is found where it was taken
+    runner.setInput(0, trigger);
+    runner.setInput(SIGNAL_A + 1, a);
+    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
+    runner.run(48000);
+    const auto triggerSource = rendered(trigger, 48000);
+    const auto sourceA = rendered(a, 48000);
+    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
+    // Capture and hold-off take 2320 samples; the next crossing of a 960-sample period follows at 2880.
+    ASSERT_GE(captures.size(), 16u);
+    for (size_t i = 1; i < captures.size(); ++i) {
+        const int64_t start = findCapture(sourceA, captures[i]);
+        ASSERT_GT(start, 0);
+        EXPECT_GT(triggerSource[start], 0.0f);
+        EXPECT_LE(triggerSource[start - 1], 0.0f);
+    }
+}
+
+TEST(Scope3Test, IdleInputsGiveExactlyTwoCapturesThenSleep) {
+    Runner runner(scopePins(0), scopeSettings());
+    runner.setInput(SIGNAL_A, Signal::silence());
+    runner.setInput(SIGNAL_B, Signal::constant(0.25f));
+    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+    runner.run(96000);
+    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_B));
+    ASSERT_EQ(captures.size(), 2u);
+    for (float sample : asFloats(captures[1])) ASSERT_EQ(sample, 0.25f);
+    EXPECT_TRUE(runner.asleep(0));
+    EXPECT_GE(sleepRequests(runner.log()), 1);
+}
+
+TEST(Scope3Test, OnlyTheLatestActiveVoiceSendsAndAnEndedVoiceClearsBothTraces) {
+    Runner runner(scopePins(0), scopeSettings(2, true));
+    runner.setInput(SIGNAL_A, Signal::sine(440.0f));
+    runner.setInput(SIGNAL_B, Signal::sine(220.0f));
+    runner.script().setValue(0, VOICE_ACTIVE, 1.0f, 0);
+    runner.script().setValue(24000, VOICE_ACTIVE, 1.0f, 1);
+    runner.script().setValue(36000, VOICE_ACTIVE, 0.0f, 1);
+    ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+    runner.run(48000);
+
+    // Each voice reports polyphony when it opens, and again at graph start.
+    int32_t polyphonyReports[2] = {0, 0};
+    for (const SentValue& report : sentValues(runner.log(), POLY_DETECT)) {
+        EXPECT_EQ(report.bytes, std::vector<uint8_t>{1});
+        ++polyphonyReports[report.voice];
+    }
+    EXPECT_GE(polyphonyReports[0], 1);
+    EXPECT_GE(polyphonyReports[1], 1);
+    int captures = 0;
+    for (const SentValue& capture : nonEmpty(sentValues(runner.log(), CAPTURE_A))) {
+        ++captures;
+        EXPECT_LT(capture.time, 36000);
+        EXPECT_EQ(capture.voice, capture.time < 24000 ? 0 : 1) << "at " << capture.time;
+    }
+    EXPECT_GT(captures, 10);
+
+    std::vector<std::pair<int32_t, int64_t>> cleared;  // pin, time
+    for (const zuhost::HostCall& call : runner.log().calls())
+        if (call.kind == zuhost::HostCall::Kind::PinValue && call.size == 0 && call.time > 0)
+            cleared.emplace_back(call.pin, call.time);
+    EXPECT_EQ(cleared, (std::vector<std::pair<int32_t, int64_t>>{{CAPTURE_A, 36000}, {CAPTURE_B, 36000}}));
+    EXPECT_TRUE(runner.asleep(1));
+}
+
+TEST(Scope3Test, WithoutASharedBlockTheScopeIsItsOwnVoice) {
+    RunnerSettings settings = scopeSettings();
+    settings.host.handle = 0x2a;
+    auto memory = std::make_shared<zuhost::SharedMemory>();
+    // A block too small for the scope's request makes the host answer with none.
+    memory->allocate(u"ZU Scope3 2a currentvoice", 4);
+    Runner runner(scopePins(0), settings, memory);
+    runner.setInput(SIGNAL_A, Signal::sine(440.0f));
+    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+    runner.run(9600);
+    EXPECT_GE(nonEmpty(sentValues(runner.log(), CAPTURE_A)).size(), 3u);
+}
+
+TEST(Scope3Test, SecondOpenKeepsThePinTable) {
+    zuhost::AudioHost host;
+    void* object = nullptr;
+    ASSERT_EQ(libraryFactory()->createInstance(u"ZU Scope3 XP", gmpi::MP_SUB_TYPE_AUDIO, &host, &object), gmpi::MP_OK);
+    auto* scope = static_cast<gmpi::IMpPlugin*>(object);
+    EXPECT_EQ(scope->setBuffer(SIGNAL_A, nullptr), gmpi::MP_FAIL);  // pins appear only in open
+    ASSERT_EQ(scope->open(), gmpi::MP_OK);
+    ASSERT_EQ(scope->open(), gmpi::MP_OK);
+    EXPECT_EQ(scope->setBuffer(POLY_DETECT, nullptr), gmpi::MP_OK);
+    EXPECT_EQ(scope->setBuffer(POLY_DETECT + 1, nullptr), gmpi::MP_FAIL);
+    EXPECT_EQ(scope->release(), 0);
+    EXPECT_EQ(host.outstandingReferences(), 0);
+}
+
+}  // namespace
