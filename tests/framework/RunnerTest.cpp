@@ -84,23 +84,19 @@ public:
     }
 };
 
-class Probe2 final : public IMpPlugin2, public ProbeBase {
+// The slots both generations share; `iid` is the interface it answers.
+template <class Interface, const MpGuid& iid>
+class Probe : public Interface, public ProbeBase {
 public:
-    int32_t queryInterface(const MpGuid& iid, void** out) override {
+    int32_t queryInterface(const MpGuid& asked, void** out) override {
         *out = nullptr;
-        if (!(iid == MP_IID_PLUGIN2 || iid == MP_IID_UNKNOWN)) return MP_NOSUPPORT;
-        *out = static_cast<IMpPlugin2*>(this);
+        if (!(asked == iid || asked == MP_IID_UNKNOWN)) return MP_NOSUPPORT;
+        *out = static_cast<Interface*>(this);
         addRef();
         return MP_OK;
     }
     int32_t addRef() override { return ++refCount; }
     int32_t release() override { return countedRelease(); }
-    int32_t setHost(IMpUnknown* h) override {
-        void* out = nullptr;
-        const int32_t result = h->queryInterface(MP_IID_AUDIO_HOST, &out);
-        host = static_cast<IMpAudioHost*>(out);
-        return result;
-    }
     int32_t open() override {
         opened = true;
         return MP_OK;
@@ -110,30 +106,24 @@ public:
     int32_t spareCall(int32_t, int32_t, const void*) override { return MP_OK; }
 };
 
+class Probe2 final : public Probe<IMpPlugin2, MP_IID_PLUGIN2> {
+public:
+    int32_t setHost(IMpUnknown* h) override {
+        void* out = nullptr;
+        const int32_t result = h->queryInterface(MP_IID_AUDIO_HOST, &out);
+        host = static_cast<IMpAudioHost*>(out);
+        return result;
+    }
+};
+
 // First generation: no setHost; the host comes with creation.
-class Probe1 final : public IMpPlugin, public ProbeBase {
+class Probe1 final : public Probe<IMpPlugin, MP_IID_PLUGIN> {
 public:
     explicit Probe1(IMpUnknown* h) {
         void* out = nullptr;
         h->queryInterface(MP_IID_AUDIO_HOST, &out);
         host = static_cast<IMpAudioHost*>(out);
     }
-    int32_t queryInterface(const MpGuid& iid, void** out) override {
-        *out = nullptr;
-        if (!(iid == MP_IID_PLUGIN || iid == MP_IID_UNKNOWN)) return MP_NOSUPPORT;
-        *out = static_cast<IMpPlugin*>(this);
-        addRef();
-        return MP_OK;
-    }
-    int32_t addRef() override { return ++refCount; }
-    int32_t release() override { return countedRelease(); }
-    int32_t open() override {
-        opened = true;
-        return MP_OK;
-    }
-    int32_t setBuffer(int32_t pin, float* buffer) override { return takeBuffer(pin, buffer); }
-    int32_t process(int32_t sampleFrames, const MpEvent* events) override { return runBlock(sampleFrames, events); }
-    int32_t spareCall(int32_t, int32_t, const void*) override { return MP_OK; }
 };
 
 // Asks for sleep in every block it is called for.
