@@ -92,7 +92,11 @@ void MpControlPinBase<T, Datatype>::setValueRaw(int32_t size, const void* data) 
         }
     } else {
         static_assert(sizeof(T) == 4, "scalar control pins hold 4-byte values");
-        if (size > 0) std::memcpy(&value_, data, std::min<size_t>(static_cast<size_t>(size), sizeof(T)));
+        if (size >= static_cast<int32_t>(sizeof(T))) {
+            std::memcpy(&value_, data, sizeof(T));
+        } else if (size > 0) {
+            std::memcpy(&value_, data, static_cast<size_t>(size));
+        }
     }
 }
 

@@ -26,7 +26,15 @@ struct MpEventValue {
     int32_t size;
     const void* data;
 };
-MpEventValue eventValue(const MpEvent& event);
+inline MpEventValue eventValue(const MpEvent& event) {
+    constexpr int32_t inlineBytes = 8;
+    const int32_t size = event.parm2 > 0 ? event.parm2 : 0;
+    if (event.extraData != nullptr) return {size, event.extraData};
+    // parm3 and parm4 are adjacent in the record, so the inline value is read
+    // as bytes of the record itself.
+    const auto* record = reinterpret_cast<const uint8_t*>(&event);
+    return {size < inlineBytes ? size : inlineBytes, record + offsetof(MpEvent, parm3)};
+}
 
 class MpPinBase {
 public:

@@ -88,29 +88,35 @@ void MpPluginBase::restartSleepCountdown() {
     if (host_ != nullptr) host_->querySleepCountdown(&sleepCountdown_);
 }
 
+namespace {
+
+bool indexBelow(const std::pair<int32_t, MpPinBase*>& entry, int32_t index) { return entry.first < index; }
+
+}  // namespace
+
 void MpPluginBase::registerPin(MpPinBase& pin, int32_t index, MpPinHandler handler) {
-    if (index < 0) index = pins_.empty() ? 0 : pins_.rbegin()->first + 1;
-    if (!pins_.emplace(index, &pin).second) return;
+    if (index < 0) index = pins_.empty() ? 0 : pins_.back().first + 1;
+    const auto place = std::lower_bound(pins_.begin(), pins_.end(), index, indexBelow);
+    if (place != pins_.end() && place->first == index) return;
+    pins_.insert(place, {index, &pin});
     pin.bind(index, *this, handler != nullptr ? handler : pin.getDefaultHandler());
 }
 
-MpPinBase* MpPluginBase::findPin(int32_t index) const {
-    const auto found = pins_.find(index);
-    return found == pins_.end() ? nullptr : found->second;
+MpPinBase* MpPluginBase::findPinByIndex(int32_t index) const {
+    const auto found = std::lower_bound(pins_.begin(), pins_.end(), index, indexBelow);
+    return found != pins_.end() && found->first == index ? found->second : nullptr;
 }
 
 // Three passes over the events that share one time: every pin takes its new
 // value first, so that onSetPins sees the whole group; handlers run between.
 const MpEvent* MpPluginBase::dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed,
                                                 int32_t sampleFrames) {
-    const MpEvent* end = first;
-    while (end != nullptr && std::clamp(end->timeDelta, processed, sampleFrames) == time) end = end->next;
-
     bool pinsChanged = false;
-    for (const MpEvent* event = first; event != end; event = event->next) {
-        if (!addressesPin(event->eventType)) continue;
-        pinsChanged |= changesPins(event->eventType);
-        if (MpPinBase* pin = findPin(event->parm1)) pin->preEvent(*event);
+    const MpEvent* end = first;
+    for (; end != nullptr && std::clamp(end->timeDelta, processed, sampleFrames) == time; end = end->next) {
+        if (!addressesPin(end->eventType)) continue;
+        pinsChanged |= changesPins(end->eventType);
+        if (MpPinBase* pin = findPin(end->parm1)) pin->preEvent(*end);
     }
     for (const MpEvent* event = first; event != end; event = event->next) {
         if (event->eventType == EVENT_GRAPH_START) {

@@ -13,7 +13,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "framework/MpInterfaces.h"
 #include "framework/MpPin.h"
@@ -66,12 +67,19 @@ protected:
     int32_t blockPosition_ = 0;
 
 private:
-    MpPinBase* findPin(int32_t index) const;
+    MpPinBase* findPin(int32_t index) const {
+        if (index >= 0 && static_cast<size_t>(index) < pins_.size() && pins_[index].first == index)
+            return pins_[index].second;
+        return findPinByIndex(index);
+    }
+    MpPinBase* findPinByIndex(int32_t index) const;
     const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
 
     int32_t refCount_ = 1;
     IMpAudioHost* host_ = nullptr;
-    std::map<int32_t, MpPinBase*> pins_;
+    // Ordered by index. Pins are usually registered as 0, 1, 2..., so
+    // findPin first looks for an index at its own position.
+    std::vector<std::pair<int32_t, MpPinBase*>> pins_;
     int32_t sleepCountdown_ = 0;
     int32_t streamingPinCount_ = 0;
     int32_t sleepMode_ = -1;    // -1 automatic, 0 never, 1 allowed
