@@ -1,0 +1,132 @@
+#include "host/validate/CallCounting.h"
+
+#include <dlfcn.h>
+#include <pthread.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstddef>
+
+namespace zuhost {
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<int64_t> allocations{0};
+std::atomic<int64_t> deallocations{0};
+std::atomic<int64_t> locks{0};
+
+void count(std::atomic<int64_t>& counter) {
+    if (counting.load(std::memory_order_relaxed)) counter.fetch_add(1, std::memory_order_relaxed);
+}
+
+void noteAllocation() { count(allocations); }
+void noteDeallocation() { count(deallocations); }
+void noteLock() { count(locks); }
+
+// The definition a counted lock function forwards to, looked up once.
+template <class Function>
+Function nextDefinition(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+
+CallCounts currentCounts() { return {allocations.load(), deallocations.load(), locks.load()}; }
+
+}  // namespace
+
+CountingScope::CountingScope(CallCounts& into) : into_(into), start_(currentCounts()) { counting = true; }
+
+CountingScope::~CountingScope() {
+    counting = false;
+    const CallCounts end = currentCounts();
+    into_.allocations += end.allocations - start_.allocations;
+    into_.deallocations += end.deallocations - start_.deallocations;
+    into_.locks += end.locks - start_.locks;
+}
+
+}  // namespace zuhost
+
+#if defined(__SANITIZE_ADDRESS__)
+
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onAllocation)(const volatile void*, size_t),
+                                                         void (*onDeallocation)(const volatile void*));
+
+namespace {
+[[maybe_unused]] const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(
+    [](const volatile void*, size_t) { zuhost::noteAllocation(); },
+    [](const volatile void*) { zuhost::noteDeallocation(); });
+}  // namespace
+
+#else
+
+extern "C" {
+void* __libc_malloc(size_t size);
+void* __libc_calloc(size_t count, size_t size);
+void* __libc_realloc(void* pointer, size_t size);
+void __libc_free(void* pointer);
+void* __libc_memalign(size_t alignment, size_t size);
+
+void* malloc(size_t size) {
+    zuhost::noteAllocation();
+    return __libc_malloc(size);
+}
+
+void* calloc(size_t count, size_t size) {
+    zuhost::noteAllocation();
+    return __libc_calloc(count, size);
+}
+
+void* realloc(void* pointer, size_t size) {
+    zuhost::noteAllocation();
+    return __libc_realloc(pointer, size);
+}
+
+void free(void* pointer) {
+    if (pointer != nullptr) zuhost::noteDeallocation();
+    __libc_free(pointer);
+}
+
+void* memalign(size_t alignment, size_t size) {
+    zuhost::noteAllocation();
+    return __libc_memalign(alignment, size);
+}
+
+void* aligned_alloc(size_t alignment, size_t size) {
+    zuhost::noteAllocation();
+    return __libc_memalign(alignment, size);
+}
+
+int posix_memalign(void** out, size_t alignment, size_t size) {
+    const bool powerOfTwo = alignment != 0 && (alignment & (alignment - 1)) == 0;
+    if (!powerOfTwo || alignment % sizeof(void*) != 0) return EINVAL;
+    zuhost::noteAllocation();
+    void* block = __libc_memalign(alignment, size);
+    if (block == nullptr) return ENOMEM;
+    *out = block;
+    return 0;
+}
+}
+
+#endif
+
+extern "C" {
+
+int pthread_mutex_lock(pthread_mutex_t* mutex) {
+    static const auto next = zuhost::nextDefinition<int (*)(pthread_mutex_t*)>("pthread_mutex_lock");
+    zuhost::noteLock();
+    return next(mutex);
+}
+
+int pthread_rwlock_rdlock(pthread_rwlock_t* lock) {
+    static const auto next = zuhost::nextDefinition<int (*)(pthread_rwlock_t*)>("pthread_rwlock_rdlock");
+    zuhost::noteLock();
+    return next(lock);
+}
+
+int pthread_rwlock_wrlock(pthread_rwlock_t* lock) {
+    static const auto next = zuhost::nextDefinition<int (*)(pthread_rwlock_t*)>("pthread_rwlock_wrlock");
+    zuhost::noteLock();
+    return next(lock);
+}
+}

@@ -1,0 +1,48 @@
+#include <string>
+
+#include "host/audio/Runner.h"
+#include "host/description/PluginLibrary.h"
+#include "host/validate/CallChecks.h"
+#include "host/validate/Checks.h"
+#include "host/validate/ProcessorDrive.h"
+#include "host/validate/RandomSource.h"
+#include "host/validate/Strictness.h"
+
+namespace zuhost {
+
+namespace {
+
+// At least a few blocks, so that the largest blocks run more than once.
+constexpr int64_t MIN_BLOCKS = 4;
+
+int64_t runLength(const AudioConfig& config, int strictness) {
+    const auto seconds = static_cast<int64_t>(config.sampleRate * sweepSeconds(strictness));
+    return std::max<int64_t>(seconds, MIN_BLOCKS * config.blockSize);
+}
+
+void sweepOne(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {
+    const PluginDescription& plugin = *context.plugin;
+    RandomSource random(context.options.seed, plugin.id + "/sweep/" + config.describe());
+    Runner runner(pinInfos(plugin), runnerSettings(config));
+    const int64_t length = runLength(config, context.options.strictness);
+    scriptRandomInputs(runner, plugin, random, 0, length);
+    openOrFail(runner, processorCreator(library, plugin));
+    runner.run(length, [&](int64_t blockStart, int32_t frames) {
+        requireTimesInsideBlock(runner.log(), blockStart, frames);
+        requireFiniteOutputs(runner, plugin, blockStart);
+        runner.log().clear();
+    });
+}
+
+}  // namespace
+
+Verdict checkProcessingSweep(const CheckContext& context) {
+    const PluginLibrary library = PluginLibrary::open(context.options.library);
+    const std::vector<AudioConfig> configs = sweepConfigs(context.options.strictness);
+    for (const AudioConfig& config : configs) {
+        within(config.describe(), [&] { sweepOne(context, library, config); });
+    }
+    return passed(std::to_string(configs.size()) + " configurations");
+}
+
+}  // namespace zuhost
