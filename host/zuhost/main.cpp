@@ -5,6 +5,7 @@
 
 #include "host/description/ListCommand.h"
 #include "host/process/ProcessCommand.h"
+#include "host/validate/ValidateCommand.h"
 #include "host/zuhost/Command.h"
 
 namespace {
@@ -19,6 +20,8 @@ constexpr CommandEntry COMMANDS[] = {
     {"list", "list [LIBRARY] [--json]   the plug-ins, parameters and pins the library describes", zuhost::runListCommand},
     {"process", "process PLUGIN [LIBRARY] [options]   runs a processor; 'zuhost process --help' lists the options",
      zuhost::runProcessCommand},
+    {"validate", "validate [LIBRARY] [--plugin ID] [--seed N] [--strictness 1..10] [--json FILE] [--audio-only]",
+     zuhost::runValidateCommand},
 };
 
 int usage() {
