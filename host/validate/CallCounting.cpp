@@ -24,11 +24,27 @@ void noteAllocation() { count(allocations); }
 void noteDeallocation() { count(deallocations); }
 void noteLock() { count(locks); }
 
-// The definition a counted lock function forwards to, looked up once.
+using MutexLock = int (*)(pthread_mutex_t*);
+using RwLock = int (*)(pthread_rwlock_t*);
+
+// The definitions the counted lock functions forward to. They are looked up
+// while the program starts, so that the lookup's own allocations never fall
+// into a counting scope; a lock taken before that looks its definition up.
+MutexLock nextMutexLock = nullptr;
+RwLock nextReadLock = nullptr;
+RwLock nextWriteLock = nullptr;
+
 template <class Function>
-Function nextDefinition(const char* name) {
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+Function next(Function& slot, const char* name) {
+    if (slot == nullptr) slot = reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+    return slot;
 }
+
+MutexLock mutexLock() { return next(nextMutexLock, "pthread_mutex_lock"); }
+RwLock readLock() { return next(nextReadLock, "pthread_rwlock_rdlock"); }
+RwLock writeLock() { return next(nextWriteLock, "pthread_rwlock_wrlock"); }
+
+[[maybe_unused]] const bool locksResolved = mutexLock() && readLock() && writeLock();
 
 
 CallCounts currentCounts() { return {allocations.load(), deallocations.load(), locks.load()}; }
@@ -113,20 +129,20 @@ int posix_memalign(void** out, size_t alignment, size_t size) {
 extern "C" {
 
 int pthread_mutex_lock(pthread_mutex_t* mutex) {
-    static const auto next = zuhost::nextDefinition<int (*)(pthread_mutex_t*)>("pthread_mutex_lock");
+    const auto forward = zuhost::mutexLock();
     zuhost::noteLock();
-    return next(mutex);
+    return forward(mutex);
 }
 
 int pthread_rwlock_rdlock(pthread_rwlock_t* lock) {
-    static const auto next = zuhost::nextDefinition<int (*)(pthread_rwlock_t*)>("pthread_rwlock_rdlock");
+    const auto forward = zuhost::readLock();
     zuhost::noteLock();
-    return next(lock);
+    return forward(lock);
 }
 
 int pthread_rwlock_wrlock(pthread_rwlock_t* lock) {
-    static const auto next = zuhost::nextDefinition<int (*)(pthread_rwlock_t*)>("pthread_rwlock_wrlock");
+    const auto forward = zuhost::writeLock();
     zuhost::noteLock();
-    return next(lock);
+    return forward(lock);
 }
 }
