@@ -1,0 +1,153 @@
+// zuhost validate on small libraries with deliberate faults: each is reported
+// by the check that should catch it, and only by that one.
+#include "host/validate/ValidateCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zuhost;
+
+struct ValidationRun {
+    int status;
+    std::string out;
+    std::string err;
+
+    std::vector<std::string> rows(const char* status) const {
+        std::vector<std::string> found;
+        std::istringstream lines(out);
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with(status)) found.push_back(line);
+        return found;
+    }
+    std::vector<std::string> failures() const { return rows("FAIL  "); }
+    std::string lastLine() const {
+        const auto end = out.find_last_not_of('\n');
+        return out.substr(out.rfind('\n', end) + 1, end - out.rfind('\n', end));
+    }
+};
+
+std::string fixture(const std::string& name) { return "fixtures/libzu_fixture_" + name + ".so"; }
+
+ValidationRun validate(std::vector<std::string> args) {
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out, err;
+    const int status = runValidateCommand(views, out, err);
+    return {status, out.str(), err.str()};
+}
+
+ValidationRun validateFixture(const std::string& name, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{fixture(name), "--audio-only", "--strictness", "2"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return validate(args);
+}
+
+TEST(ValidateCommand, PassesASoundLibraryAndExitsZero) {
+    const ValidationRun run = validateFixture("sound");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(run.failures().empty()) << run.out;
+    EXPECT_EQ(run.lastLine(), "15 passed, 0 failed");
+}
+
+struct Fault {
+    const char* fixture;
+    const char* check;
+    const char* reason;
+};
+
+class BrokenFixture : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(BrokenFixture, FailsExactlyTheCheckThatCatchesItsFault) {
+    const Fault fault = GetParam();
+    const ValidationRun run = validateFixture(fault.fixture);
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.failures().size(), 1u) << run.out;
+    EXPECT_NE(run.failures()[0].find(std::string("ZU Fixture Gain: ") + fault.check), std::string::npos) << run.out;
+    EXPECT_NE(run.failures()[0].find(fault.reason), std::string::npos) << run.out;
+    EXPECT_EQ(run.lastLine(), "14 passed, 1 failed");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BrokenFixture,
+    ::testing::Values(Fault{"allocates", "real-time safety", "process allocated"},
+                      Fault{"nan", "processing sweep", "wrote NaN to pin 2 \"Signal Out\""},
+                      Fault{"unregistered_pin", "registers the described pins", "names pin 3 \"Level\""}),
+    [](const auto& info) { return std::string(info.param.fixture); });
+
+TEST(ValidateCommand, ACrashFailsTheChecksThatCrashAndTheRunGoesOn) {
+    const ValidationRun run = validateFixture("crashes");
+    EXPECT_EQ(run.status, 1);
+    for (const std::string& row : run.failures()) EXPECT_NE(row.find("crashed with SIGSEGV"), std::string::npos) << row;
+    const std::vector<std::string> passes = run.rows("PASS  ");
+    EXPECT_EQ(passes.size(), 9u) << run.out;
+    EXPECT_TRUE(std::any_of(passes.begin(), passes.end(), [](const std::string& row) {
+        return row.find("registers the described pins") != std::string::npos;
+    })) << "checks that never call process still pass";
+    EXPECT_NE(run.failures().back().find("reference counting"), std::string::npos) << "the last check still ran";
+    EXPECT_EQ(run.lastLine(), "9 passed, 6 failed");
+}
+
+TEST(ValidateCommand, AsksForAPanelUnlessAudioOnly) {
+    const ValidationRun run = validate({fixture("sound"), "--strictness", "1"});
+    ASSERT_EQ(run.failures().size(), 1u) << run.out;
+    EXPECT_NE(run.failures()[0].find("creates a panel"), std::string::npos);
+    EXPECT_NE(run.failures()[0].find("of kind 2"), std::string::npos);
+}
+
+TEST(ValidateCommand, TheSameSeedReproducesARunAndAnotherSeedVariesIt) {
+    const auto failureWithSeed = [](const char* seed) {
+        const ValidationRun run = validateFixture("nan", {"--seed", seed});
+        return run.failures().empty() ? std::string() : run.failures()[0].substr(run.failures()[0].find("wrote"));
+    };
+    const std::string first = failureWithSeed("7");
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(failureWithSeed("7"), first);
+    EXPECT_NE(failureWithSeed("8"), first);
+}
+
+TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
+    const ValidationRun run = validateFixture("sound", {"--plugin", "ZU Fixture Gain"});
+    EXPECT_EQ(run.lastLine(), "15 passed, 0 failed");
+    const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("no plug-in \"ZU Nothing\""), std::string::npos) << unknown.err;
+}
+
+TEST(ValidateCommand, WritesTheSameResultsAsJson) {
+    const auto path = std::filesystem::path(testing::TempDir()) / "validate.json";
+    const ValidationRun run = validateFixture("unregistered_pin", {"--json", path.string()});
+    std::ifstream file(path);
+    const std::string json{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_NE(json.find("\"name\": \"registers the described pins\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"passed\": false"), std::string::npos);
+    EXPECT_NE(json.find("\"passed\": 14"), std::string::npos);
+    EXPECT_NE(json.find("\"failed\": 1"), std::string::npos);
+    EXPECT_NE(json.find("setBuffer(3) answered -1"), std::string::npos);
+}
+
+TEST(ValidateCommand, RejectsBadArgumentsWithUsage) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--strictness", "0"}, {"--strictness", "11"}, {"--strictness", "x"}, {"--seed", "-1"},
+             {"--seed"}, {"--frobnicate"}, {"a.so", "b.so"}}) {
+        const ValidationRun run = validate(args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find("usage: zuhost validate"), std::string::npos) << run.err;
+    }
+}
+
+TEST(ValidateCommand, AMissingLibraryFailsItsChecksWithoutCrashing) {
+    const ValidationRun run = validate({"fixtures/no_such_library.so", "--audio-only", "--strictness", "1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.lastLine(), "0 passed, 7 failed");
+    EXPECT_NE(run.failures()[0].find("cannot load"), std::string::npos) << run.out;
+}
+
+}  // namespace
