@@ -29,7 +29,7 @@ std::vector<AudioConfig> sweepConfigs(int strictness) {
     return configs;
 }
 
-double sweepSeconds(int strictness) { return 0.05 * clampStrictness(strictness); }
+double sweepSeconds(int strictness) { return 0.1 * clampStrictness(strictness); }
 
 std::chrono::milliseconds checkTimeout(int strictness) {
     return std::chrono::milliseconds(30000 + 9000 * clampStrictness(strictness));

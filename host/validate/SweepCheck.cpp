@@ -20,18 +20,22 @@ int64_t runLength(const AudioConfig& config, int strictness) {
     return std::max<int64_t>(seconds, MIN_BLOCKS * config.blockSize);
 }
 
-void sweepOne(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {
+// Returns the number of blocks run.
+int64_t sweepOne(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/sweep/" + config.describe());
     Runner runner(pinInfos(plugin), runnerSettings(config));
     const int64_t length = runLength(config, context.options.strictness);
     scriptRandomInputs(runner, plugin, random, 0, length);
     openOrFail(runner, processorCreator(library, plugin));
+    int64_t blocks = 0;
     runner.run(length, [&](int64_t blockStart, int32_t frames) {
         requireTimesInsideBlock(runner.log(), blockStart, frames);
         requireFiniteOutputs(runner, plugin, blockStart);
         runner.log().clear();
+        ++blocks;
     });
+    return blocks;
 }
 
 }  // namespace
@@ -39,10 +43,9 @@ void sweepOne(const CheckContext& context, const PluginLibrary& library, const A
 Verdict checkProcessingSweep(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const std::vector<AudioConfig> configs = sweepConfigs(context.options.strictness);
-    for (const AudioConfig& config : configs) {
-        within(config.describe(), [&] { sweepOne(context, library, config); });
-    }
-    return passed(std::to_string(configs.size()) + " configurations");
+    int64_t blocks = 0;
+    for (const AudioConfig& config : configs) within(config.describe(), [&] { blocks += sweepOne(context, library, config); });
+    return passed(std::to_string(configs.size()) + " configurations, " + std::to_string(blocks) + " blocks");
 }
 
 }  // namespace zuhost
