@@ -154,8 +154,10 @@ Verdict checkSleep(const CheckContext& context) {
         fail("slept from sample " + std::to_string(*watch.sleptAt()) + " but did not answer the event at sample " +
              std::to_string(timeline.wake) + ": within " + secondsText(ANSWER_SECONDS) +
              " it sent nothing and its audio outputs did not change");
-    return passed("slept " + std::to_string(*watch.sleptAt() - timeline.settled) + " samples after its inputs settled; " +
-                  "answered the waking event after " + std::to_string(*watch.answeredAt() - timeline.wake) + " samples");
+    return passed("inputs static from sample " + std::to_string(timeline.settled) + ", outputs from " +
+                  std::to_string(watch.lastActivity()) + ", sleep asked in the block at " +
+                  std::to_string(*watch.sleptAt()) + "; answered the waking event after " +
+                  std::to_string(*watch.answeredAt() - timeline.wake) + " samples");
 }
 
 }  // namespace zuhost
