@@ -16,7 +16,10 @@ using namespace gmpi;
 using enginetest::addValue;
 using enginetest::hostCalls;
 
+constexpr int32_t kUnknownPin = 9;
+
 // Its output streams while the control input is 1 and holds still otherwise.
+// Routine runs are noted as " start+count".
 template <class Base>
 class Sleeper : public Base {
 public:
@@ -32,7 +35,6 @@ public:
     void noteRun(int32_t start, int32_t count) {
         runs.append(" ").append(std::to_string(start)).append("+").append(std::to_string(count));
     }
-
     std::string runs;
     IntInPin control;
     AudioInPin input;
@@ -75,17 +77,12 @@ protected:
     int64_t time = 0;
 };
 
-TEST_F(SleepTest, WithNoStreamingPinsTheFirstBlockAsksForSleepWithoutProducingSamples) {
+TEST_F(SleepTest, WithoutStreamingPinsOnlySamplesFollowedByEventsAreProducedBeforeSleep) {
     block(64);
-    EXPECT_EQ(plugin.runs, "");
-    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
-}
-
-TEST_F(SleepTest, SamplesFollowedByEventsAreProducedEvenWhenSleepIsDue) {
-    addValue(events, 32, 9, 5);
+    addValue(events, 32, kUnknownPin, 5);
     block(64);
     EXPECT_EQ(plugin.runs, " 0+32");
-    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@0 sleep@64");
 }
 
 TEST_F(SleepTest, OutputGoingStaticKeepsTheProcessorRunningForTheHostsCountdown) {
@@ -94,9 +91,8 @@ TEST_F(SleepTest, OutputGoingStaticKeepsTheProcessorRunningForTheHostsCountdown)
     addValue(events, 0, 0, 0);
     block(48);
     block(48);
-    block(48);
     EXPECT_EQ(plugin.runs, " 0+48 0+48 0+16");
-    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@48 sleep@96 sleep@144");
+    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@48 sleep@96");
 }
 
 TEST_F(SleepTest, CountdownEndingBeforeLaterEventsRunsTheRestOfThatSegment) {
@@ -104,24 +100,13 @@ TEST_F(SleepTest, CountdownEndingBeforeLaterEventsRunsTheRestOfThatSegment) {
     addValue(events, 0, 0, 1);
     block(16);
     addValue(events, 0, 0, 0);
-    addValue(events, 80, 9, 0);
+    addValue(events, 80, kUnknownPin, 0);
     block(100);
-    // The 10-sample countdown ends at 10, yet the samples up to the event at 80 are produced.
     EXPECT_EQ(plugin.runs, " 0+16 0+10 10+70");
     EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@16 sleep@16");
 }
 
-TEST_F(SleepTest, StreamingInputKeepsTheProcessorAwakeUntilItStops) {
-    events.addStreaming(0, 1, true);
-    block(64);
-    block(64);
-    events.addStreaming(16, 1, false);
-    block(64);
-    EXPECT_EQ(plugin.runs, " 0+64 0+64 0+16");
-    EXPECT_EQ(hostCalls(host->log()), "sleep@128");
-}
-
-TEST_F(SleepTest, StreamingCountsEveryPinSoOneStoppingLeavesTheOtherAwake) {
+TEST_F(SleepTest, EveryStreamingPinKeepsTheProcessorAwakeUntilTheLastStops) {
     events.addStreaming(0, 1, true);
     addValue(events, 0, 0, 1);
     block(32);
@@ -129,24 +114,20 @@ TEST_F(SleepTest, StreamingCountsEveryPinSoOneStoppingLeavesTheOtherAwake) {
     block(32);
     addValue(events, 0, 0, 0);
     block(32);
-    EXPECT_EQ(plugin.runs, " 0+32 0+32 0+32");
-    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@64");
+    block(32);
+    block(32);
+    EXPECT_EQ(plugin.runs, " 0+32 0+32 0+32 0+32");
+    EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@64 sleep@96 sleep@128");
 }
 
-TEST_F(SleepTest, NeverModeRunsEveryBlockWithoutStreamingPins) {
+TEST_F(SleepTest, NeverModeRunsEveryBlockAndAllowedModeSleepsWhilePinsStream) {
     plugin.allowSleep(false);
     block(64);
-    block(64);
-    EXPECT_EQ(plugin.runs, " 0+64 0+64");
-    EXPECT_EQ(hostCalls(host->log()), "");
-}
-
-TEST_F(SleepTest, AllowedModeSleepsWhilePinsStream) {
     plugin.allowSleep(true);
     events.addStreaming(0, 1, true);
     block(64);
-    EXPECT_EQ(plugin.runs, "");
-    EXPECT_EQ(hostCalls(host->log()), "sleep@0");
+    EXPECT_EQ(plugin.runs, " 0+64");
+    EXPECT_EQ(hostCalls(host->log()), "sleep@64");
 }
 
 TEST(FirstStyleSleepTest, CountdownRunsAdvanceTheBufferOffset) {
@@ -156,7 +137,7 @@ TEST(FirstStyleSleepTest, CountdownRunsAdvanceTheBufferOffset) {
     zuhost::EventList events;
     addValue(events, 0, 0, 1);
     addValue(events, 20, 0, 0);
-    addValue(events, 50, 9, 2);
+    addValue(events, 50, kUnknownPin, 2);
     plugin.process(64, events.first());
     EXPECT_EQ(plugin.runs, " 0+20 20+10 30+20");
     EXPECT_EQ(hostCalls(host.log()), "stream2+@0 stream2-@20 sleep@0");
