@@ -20,7 +20,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int CRASH_SIGNALS[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP};
-constexpr size_t STDERR_TAIL = 2000;
+constexpr size_t OUTPUT_TAIL = 2000;
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor {
@@ -58,9 +58,11 @@ Verdict runBody(const std::function<Verdict()>& body) {
     }
 }
 
-[[noreturn]] void runChild(const std::function<Verdict()>& body, int verdictFd, int stderrFd) {
+[[noreturn]] void runChild(const std::function<Verdict()>& body, int verdictFd, int outputFd) {
     for (const int crash : CRASH_SIGNALS) signal(crash, SIG_DFL);
-    dup2(stderrFd, STDERR_FILENO);
+    dup2(outputFd, STDOUT_FILENO);
+    dup2(outputFd, STDERR_FILENO);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     const Verdict verdict = runBody(body);
     writeAll(verdictFd, verdict.passed ? "P" : "F");
     writeAll(verdictFd, verdict.message);
@@ -84,37 +86,37 @@ bool readUntilClosed(int fd, Clock::time_point deadline, std::string& out) {
     }
 }
 
-std::string stderrTail(int fd) {
+std::string outputTail(int fd) {
     std::string text;
     char chunk[4096];
     lseek(fd, 0, SEEK_SET);
     for (ssize_t got; (got = read(fd, chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<size_t>(got));
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    if (text.size() > STDERR_TAIL) text = "..." + text.substr(text.size() - STDERR_TAIL);
+    if (text.size() > OUTPUT_TAIL) text = "..." + text.substr(text.size() - OUTPUT_TAIL);
     return text;
 }
 
-std::string withOutput(std::string message, int stderrFd) {
-    const std::string tail = stderrTail(stderrFd);
-    return tail.empty() ? message : message + "; its error output:\n" + tail;
+std::string withOutput(std::string message, int outputFd) {
+    const std::string tail = outputTail(outputFd);
+    return tail.empty() ? message : message + "; its output:\n" + tail;
 }
 
-Verdict judge(int status, bool finished, const std::string& reply, int stderrFd, std::chrono::milliseconds timeout) {
+Verdict judge(int status, bool finished, const std::string& reply, int outputFd, std::chrono::milliseconds timeout) {
     if (!finished) {
         char text[64];
         std::snprintf(text, sizeof text, "timed out after %.1f s", static_cast<double>(timeout.count()) / 1000.0);
-        return {false, withOutput(text, stderrFd)};
+        return {false, withOutput(text, outputFd)};
     }
     if (WIFSIGNALED(status)) {
         const int number = WTERMSIG(status);
         const char* name = sigabbrev_np(number);
         return {false, withOutput(std::string("crashed with SIG") + (name ? name : std::to_string(number).c_str()) +
                                       " (" + strsignal(number) + ")",
-                                  stderrFd)};
+                                  outputFd)};
     }
     if (reply.empty()) {
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return {false, withOutput("ended with status " + std::to_string(code) + " before giving a verdict", stderrFd)};
+        return {false, withOutput("ended with status " + std::to_string(code) + " before giving a verdict", outputFd)};
     }
     return {reply.front() == 'P', reply.substr(1)};
 }
@@ -126,8 +128,8 @@ ChildResult runInChild(const std::function<Verdict()>& body, std::chrono::millis
     if (pipe(pipeFds) != 0) throw std::runtime_error(std::string("cannot create a pipe: ") + strerror(errno));
     Descriptor verdictRead(pipeFds[0]);
     Descriptor verdictWrite(pipeFds[1]);
-    Descriptor childStderr(memfd_create("zuhost-check-stderr", 0));
-    if (childStderr.get() < 0) throw std::runtime_error(std::string("cannot create a file: ") + strerror(errno));
+    Descriptor childOutput(memfd_create("zuhost-check-output", 0));
+    if (childOutput.get() < 0) throw std::runtime_error(std::string("cannot create a file: ") + strerror(errno));
 
     std::fflush(nullptr);
     const auto start = Clock::now();
@@ -135,7 +137,7 @@ ChildResult runInChild(const std::function<Verdict()>& body, std::chrono::millis
     if (child < 0) throw std::runtime_error(std::string("cannot fork: ") + strerror(errno));
     if (child == 0) {
         verdictRead.reset();
-        runChild(body, verdictWrite.get(), childStderr.get());
+        runChild(body, verdictWrite.get(), childOutput.get());
     }
     verdictWrite.reset();
 
@@ -147,7 +149,7 @@ ChildResult runInChild(const std::function<Verdict()>& body, std::chrono::millis
     }
     ChildResult result;
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    result.verdict = judge(status, finished, reply, childStderr.get(), timeout);
+    result.verdict = judge(status, finished, reply, childOutput.get(), timeout);
     return result;
 }
 

@@ -4,7 +4,8 @@
 //
 // Contract: the body runs in a fork of the caller with the default action for
 // crash signals (so a crash ends the child with its signal even where a
-// sanitizer would catch it) and its standard error kept for the report. The
+// sanitizer would catch it) and its standard output and error kept apart from
+// the caller's, to be quoted when the child fails without a verdict. The
 // child never returns to the caller's code: it ends with _exit after sending
 // the body's verdict through a pipe, so no exit handler or destructor of the
 // caller's state runs twice. A body that throws fails with the exception's

@@ -51,16 +51,18 @@ TEST(ChildProcess, ACrashIsReportedWithTheSignalsName) {
     EXPECT_EQ(abort.verdict.message.rfind("crashed with SIGABRT", 0), 0u) << abort.verdict.message;
 }
 
-TEST(ChildProcess, AChildThatEndsWithoutAVerdictQuotesItsErrorOutput) {
+TEST(ChildProcess, AChildThatEndsWithoutAVerdictQuotesWhatItPrinted) {
     const auto result = runInChild(
         []() -> Verdict {
             std::fputs("runtime error: something broke\n", stderr);
+            std::printf("and this was printed\n");
             _exit(3);
         },
         TIMEOUT);
     EXPECT_FALSE(result.verdict.passed);
     EXPECT_NE(result.verdict.message.find("ended with status 3"), std::string::npos) << result.verdict.message;
     EXPECT_NE(result.verdict.message.find("runtime error: something broke"), std::string::npos);
+    EXPECT_NE(result.verdict.message.find("and this was printed"), std::string::npos);
 }
 
 TEST(ChildProcess, AHangingChildIsKilledAtTheDeadline) {
