@@ -48,7 +48,8 @@ public:
         this->setSleep(false);
     }
     void onSetPins() override {
-        trace.append(" set@").append(std::to_string(this->getBlockPosition())).append("(" + show(a) + "," + show(b) + ")");
+        trace.append(" set@").append(std::to_string(this->getBlockPosition()));
+        trace.append("(").append(show(a)).append(",").append(show(b)).append(")");
     }
     void onGraphStart() override {
         trace.append(" graph");
@@ -60,20 +61,23 @@ public:
     IntOutPin out;
 
 private:
-    static std::string show(const TracedPin& pin) { return std::to_string(pin.getValue()) + (pin.isUpdated() ? "*" : ""); }
+    static std::string show(const TracedPin& pin) { return std::to_string(pin.getValue()).append(pin.isUpdated() ? "*" : ""); }
 };
 
 class SecondStyle : public Traced<MpBase2> {
 public:
     SecondStyle() { setSubProcess(&SecondStyle::run); }
-    void run(int32_t count) { trace.append(" run@" + std::to_string(getBlockPosition()) + "+" + std::to_string(count)); }
+    void run(int32_t count) {
+        trace.append(" run@").append(std::to_string(getBlockPosition())).append("+").append(std::to_string(count));
+    }
 };
 
 class FirstStyle : public Traced<MpBase> {
 public:
     FirstStyle() { setSubProcess(&FirstStyle::run); }
     void run(int32_t offset, int32_t count) {
-        trace.append(" run" + std::to_string(offset) + "+" + std::to_string(count) + "@" + std::to_string(getBlockPosition()));
+        trace.append(" run").append(std::to_string(offset)).append("+").append(std::to_string(count));
+        trace.append("@").append(std::to_string(getBlockPosition()));
     }
 };
 
