@@ -15,7 +15,6 @@ bool changesPins(int32_t eventType) {
 }  // namespace
 
 MpPluginBase::~MpPluginBase() {
-    pins_.clear();
     if (host_ != nullptr) host_->release();
 }
 
@@ -102,7 +101,7 @@ void MpPluginBase::registerPin(MpPinBase& pin, int32_t index, MpPinHandler handl
     pin.bind(index, *this, handler != nullptr ? handler : pin.getDefaultHandler());
 }
 
-MpPinBase* MpPluginBase::findPinByIndex(int32_t index) const {
+MpPinBase* MpPluginBase::searchPins(int32_t index) const {
     const auto found = std::lower_bound(pins_.begin(), pins_.end(), index, indexBelow);
     return found != pins_.end() && found->first == index ? found->second : nullptr;
 }

@@ -70,9 +70,9 @@ private:
     MpPinBase* findPin(int32_t index) const {
         if (index >= 0 && static_cast<size_t>(index) < pins_.size() && pins_[index].first == index)
             return pins_[index].second;
-        return findPinByIndex(index);
+        return searchPins(index);
     }
-    MpPinBase* findPinByIndex(int32_t index) const;
+    MpPinBase* searchPins(int32_t index) const;
     const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
 
     int32_t refCount_ = 1;
