@@ -46,7 +46,6 @@ RwLock writeLock() { return next(nextWriteLock, "pthread_rwlock_wrlock"); }
 
 [[maybe_unused]] const bool locksResolved = mutexLock() && readLock() && writeLock();
 
-
 CallCounts currentCounts() { return {allocations.load(), deallocations.load(), locks.load()}; }
 
 }  // namespace

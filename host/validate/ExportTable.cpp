@@ -50,6 +50,7 @@ std::vector<std::string> peExports(const std::string& path) {
 
 std::vector<std::string> exportedNames(const std::filesystem::path& library) {
     const std::string path = library.string();
+    if (!std::filesystem::is_regular_file(library)) throw std::runtime_error("cannot read " + path);
     try {
         switch (detectBinaryFormat(library)) {
             case BinaryFormat::Elf: return elfExports(path);

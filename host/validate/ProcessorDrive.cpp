@@ -1,12 +1,12 @@
 #include "host/validate/ProcessorDrive.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "framework/MpInterfaces.h"
 #include "host/description/TextEncoding.h"
 #include "host/validate/BorrowedPart.h"
 #include "host/validate/Check.h"
+#include "host/validate/ValueBytes.h"
 
 namespace zuhost {
 
@@ -18,13 +18,6 @@ constexpr size_t LOG_BYTES = 4 << 20;
 bool isControlInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && !pin.isAudioRate(); }
 bool isAudioInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && pin.isAudioRate(); }
 
-template <class T>
-std::vector<uint8_t> bytesOf(T value) {
-    std::vector<uint8_t> bytes(sizeof(T));
-    std::memcpy(bytes.data(), &value, sizeof(T));
-    return bytes;
-}
-
 gmpi::IMpUnknown* createWithHost(gmpi::IMpFactory2& factory, const std::u16string& id, gmpi::IMpUnknown* host) {
     void* object = nullptr;
     if (factory.createInstance(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, host, &object) != gmpi::MP_OK) return nullptr;
@@ -34,11 +27,9 @@ gmpi::IMpUnknown* createWithHost(gmpi::IMpFactory2& factory, const std::u16strin
 void scriptAudioInput(Runner& runner, int32_t pin, RandomSource& random, int64_t from, int64_t length) {
     const auto rate = static_cast<double>(runner.settings().host.sampleRate);
     for (int64_t time = from; time < from + length;) {
-        if (random.chance(0.25)) {
-            runner.setInput(pin, random.chance(0.5) ? Signal::silence() : Signal::constant(static_cast<float>(random.real(-1.0, 1.0))), time);
-        } else {
-            runner.setInput(pin, Signal::noise(random.seed32()), time);
-        }
+        if (!random.chance(0.25)) runner.setInput(pin, Signal::noise(random.seed32()), time);
+        else if (random.chance(0.5)) runner.setInput(pin, Signal::silence(), time);
+        else runner.setInput(pin, Signal::constant(static_cast<float>(random.real(-1.0, 1.0))), time);
         time += std::max<int64_t>(1, static_cast<int64_t>(rate * random.real(0.005, 0.1)));
     }
 }
@@ -47,11 +38,8 @@ void scriptValueEvents(Runner& runner, const PinDescription& pin, RandomSource& 
     const int32_t block = runner.settings().blockSize;
     for (int64_t blockStart = from; blockStart < from + length; blockStart += block) {
         const int64_t frames = std::min<int64_t>(block, from + length - blockStart);
-        const int64_t events = random.integer(0, 2);
-        std::vector<int64_t> times;
-        for (int64_t e = 0; e < events; ++e) times.push_back(blockStart + random.integer(0, frames - 1));
-        std::sort(times.begin(), times.end());
-        for (const int64_t time : times) runner.script().setValue(time, pin.index, random.value(pin.datatypeCode));
+        for (int64_t events = random.integer(0, 2); events > 0; --events)
+            runner.script().setValue(blockStart + random.integer(0, frames - 1), pin.index, random.value(pin.datatypeCode));
     }
 }
 
@@ -112,18 +100,18 @@ void scriptValues(Runner& runner, const PluginDescription& plugin, int64_t time,
 
 std::vector<uint8_t> settledValue(int32_t datatypeCode) {
     switch (datatypeCode) {
-        case gmpi::MP_FLOAT32: return bytesOf(1.0f);
-        case gmpi::MP_INT32: return bytesOf(int32_t{1});
-        case gmpi::MP_BOOL: return bytesOf(uint8_t{1});
+        case gmpi::MP_FLOAT32: return valueBytes(1.0f);
+        case gmpi::MP_INT32: return valueBytes(int32_t{1});
+        case gmpi::MP_BOOL: return valueBytes(uint8_t{1});
         default: return {1, 0};
     }
 }
 
 std::vector<uint8_t> wakingValue(int32_t datatypeCode) {
     switch (datatypeCode) {
-        case gmpi::MP_FLOAT32: return bytesOf(2.0f);
-        case gmpi::MP_INT32: return bytesOf(int32_t{2});
-        case gmpi::MP_BOOL: return bytesOf(uint8_t{0});
+        case gmpi::MP_FLOAT32: return valueBytes(2.0f);
+        case gmpi::MP_INT32: return valueBytes(int32_t{2});
+        case gmpi::MP_BOOL: return valueBytes(uint8_t{0});
         default: return {2, 0};
     }
 }

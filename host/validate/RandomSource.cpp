@@ -1,10 +1,10 @@
 #include "host/validate/RandomSource.h"
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "framework/MpInterfaces.h"
+#include "host/validate/ValueBytes.h"
 
 namespace zuhost {
 
@@ -17,13 +17,6 @@ uint64_t hashLabel(std::string_view label) {
         hash *= 1099511628211ull;
     }
     return hash;
-}
-
-template <class T>
-std::vector<uint8_t> bytesOf(T value) {
-    std::vector<uint8_t> bytes(sizeof(T));
-    std::memcpy(bytes.data(), &value, sizeof(T));
-    return bytes;
 }
 
 }  // namespace
@@ -63,9 +56,9 @@ int32_t RandomSource::intValue() {
 std::vector<uint8_t> RandomSource::value(int32_t datatypeCode) {
     switch (datatypeCode) {
         case gmpi::MP_FLOAT32:
-        case gmpi::MP_AUDIO: return bytesOf(floatValue());
-        case gmpi::MP_INT32: return bytesOf(intValue());
-        case gmpi::MP_BOOL: return bytesOf(static_cast<uint8_t>(chance(0.5)));
+        case gmpi::MP_AUDIO: return valueBytes(floatValue());
+        case gmpi::MP_INT32: return valueBytes(intValue());
+        case gmpi::MP_BOOL: return valueBytes(static_cast<uint8_t>(chance(0.5)));
         case gmpi::MP_STRING: {
             std::vector<uint8_t> text(2 * static_cast<size_t>(integer(0, 16)) + 2, 0);
             for (size_t i = 0; i + 2 < text.size(); i += 2) text[i] = static_cast<uint8_t>(integer('a', 'z'));
