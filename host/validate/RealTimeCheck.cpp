@@ -17,51 +17,89 @@ constexpr size_t MAX_CONFIGS = 3;
 constexpr int64_t WARM_UP_BLOCKS = 8;
 constexpr double WARM_UP_SECONDS = 0.1;
 constexpr int64_t MIN_MEASURED_BLOCKS = 32;
+// A host may run any module as per-voice clones; voices that come and go
+// take paths a single instance never does.
+constexpr AudioConfig POLYPHONIC_CONFIG{44100.0f, 64};
+constexpr int32_t POLYPHONIC_VOICES = 2;
 
-void measureOne(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {
+struct Setup {
+    AudioConfig config;
+    int32_t voices = 1;
+
+    std::string describe() const {
+        return config.describe() + (voices > 1 ? ", " + std::to_string(voices) + " polyphonic voices" : "");
+    }
+};
+
+// What the probes of all voices counted.
+struct Tally {
+    CallCounts counts;
+    int64_t calls = 0;
+    int64_t firstOffendingCall = -1;
+
+    void add(const CountingProcessor& probe) {
+        counts.allocations += probe.counts().allocations;
+        counts.locks += probe.counts().locks;
+        calls += probe.countedCalls();
+        const int64_t first = probe.firstOffendingCall();
+        if (first >= 0 && (firstOffendingCall < 0 || first < firstOffendingCall)) firstOffendingCall = first;
+    }
+};
+
+RunnerSettings settingsFor(const Setup& setup) {
+    RunnerSettings settings = runnerSettings(setup.config);
+    settings.voices = setup.voices;
+    settings.host.polyphonic = setup.voices > 1;
+    return settings;
+}
+
+void measureOne(const CheckContext& context, const PluginLibrary& library, const Setup& setup) {
     const PluginDescription& plugin = *context.plugin;
-    RandomSource random(context.options.seed, plugin.id + "/real-time/" + config.describe());
-    Runner runner(pinInfos(plugin), runnerSettings(config));
+    const AudioConfig& config = setup.config;
+    RandomSource random(context.options.seed, plugin.id + "/real-time/" + setup.describe());
+    Runner runner(pinInfos(plugin), settingsFor(setup));
     const int64_t warmUp = std::max<int64_t>(WARM_UP_BLOCKS * config.blockSize,
                                              static_cast<int64_t>(config.sampleRate * WARM_UP_SECONDS));
-    const int64_t measured = std::max<int64_t>(MIN_MEASURED_BLOCKS * config.blockSize,
-                                               static_cast<int64_t>(config.sampleRate * sweepSeconds(context.options.strictness)));
+    const int64_t measured = std::max<int64_t>(
+        MIN_MEASURED_BLOCKS * config.blockSize,
+        static_cast<int64_t>(config.sampleRate * sweepSeconds(context.options.strictness)));
     // Plain "on" values first, so that work a processor does once when it
     // first becomes active falls into the warm-up.
     scriptValues(runner, plugin, 0, settledValue);
     scriptRandomInputs(runner, plugin, random, 0, warmUp + measured);
 
-    CountingProcessor* probe = nullptr;
+    std::vector<CountingProcessor*> probes;
     const PluginCreator create = processorCreator(library, plugin);
     openOrFail(runner, [&](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
         gmpi::IMpUnknown* processor = create(host);
         if (processor == nullptr) return nullptr;
-        probe = new CountingProcessor(processor);
-        return static_cast<gmpi::IMpPlugin*>(probe);
+        probes.push_back(new CountingProcessor(processor));
+        return static_cast<gmpi::IMpPlugin*>(probes.back());
     });
     const auto drain = [&](int64_t, int32_t) { runner.log().clear(); };
     runner.run(warmUp, drain);
-    probe->startCounting();
+    for (CountingProcessor* probe : probes) probe->startCounting();
     runner.run(measured, drain);
 
-    const CallCounts& counts = probe->counts();
-    if (counts.allocations == 0 && counts.locks == 0) return;
-    fail("process allocated " + std::to_string(counts.allocations) + " times and took " + std::to_string(counts.locks) +
-         " locks in " + std::to_string(probe->countedCalls()) + " calls after a warm-up of " +
+    Tally tally;
+    for (const CountingProcessor* probe : probes) tally.add(*probe);
+    if (tally.counts.allocations == 0 && tally.counts.locks == 0) return;
+    fail("process allocated " + std::to_string(tally.counts.allocations) + " times and took " +
+         std::to_string(tally.counts.locks) + " locks in " + std::to_string(tally.calls) + " calls after a warm-up of " +
          std::to_string(warmUp / config.blockSize) + " blocks, first in call " +
-         std::to_string(probe->firstOffendingCall() + 1) + " after the warm-up");
+         std::to_string(tally.firstOffendingCall + 1) + " after the warm-up");
 }
 
 }  // namespace
 
 Verdict checkRealTimeSafety(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
-    std::vector<AudioConfig> configs = sweepConfigs(context.options.strictness);
-    configs.resize(std::min(configs.size(), MAX_CONFIGS));
-    for (const AudioConfig& config : configs) {
-        within(config.describe(), [&] { measureOne(context, library, config); });
-    }
-    return passed(std::to_string(configs.size()) + " configurations");
+    std::vector<Setup> setups;
+    for (const AudioConfig& config : sweepConfigs(context.options.strictness))
+        if (setups.size() < MAX_CONFIGS) setups.push_back({config, 1});
+    setups.push_back({POLYPHONIC_CONFIG, POLYPHONIC_VOICES});
+    for (const Setup& setup : setups) within(setup.describe(), [&] { measureOne(context, library, setup); });
+    return passed(std::to_string(setups.size()) + " configurations");
 }
 
 }  // namespace zuhost
