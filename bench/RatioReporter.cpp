@@ -8,7 +8,11 @@ namespace zubench {
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    // With repetitions the median stands for the benchmark; it is reported after the repetitions.
+    for (const Run& run : runs) {
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+        times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+    }
 }
 
 double RatioReporter::ratio(const std::string& name, const std::string& baseline) const {

@@ -57,11 +57,6 @@ void SmartAudioPin::setCurveMode(int32_t mode) {
     maxRate_ = 1.0f / (kFastestRampSeconds * sampleRate);
 }
 
-void SmartAudioPin::generate(int32_t offset, int32_t count, bool& canSleep) {
-    if (buffer_ == nullptr || offset < 0 || count < 0) return;
-    (this->*generator_)(buffer_ + offset, offset, count, canSleep);
-}
-
 void SmartAudioPin::startCurve(float distance, int32_t blockPosition) {
     // dx·(3u² − 2u³) over u = n/T, evaluated by forward differences from n = 1.
     const float t = kTransitionSamples;

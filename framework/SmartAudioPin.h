@@ -27,7 +27,10 @@ public:
     void setValue(float target, int32_t blockPosition = -1);          // moves to target (jumps when first)
     void setValueInstant(float value, int32_t blockPosition = -1);    // jumps to value
     void setCurveMode(int32_t mode);                                   // 0 linear fixed, 1 curved, 2 adaptive linear; rates from the host's sample rate
-    void generate(int32_t offset, int32_t count, bool& canSleep);      // writes count samples from buffer[offset]; canSleep false while moving
+    void generate(int32_t offset, int32_t count, bool& canSleep) {     // writes count samples from buffer[offset]; canSleep false while moving
+        if (buffer_ == nullptr || offset < 0 || count < 0) return;
+        (this->*generator_)(buffer_ + offset, offset, count, canSleep);
+    }
 
 private:
     using Generator = void (SmartAudioPin::*)(float* out, int32_t offset, int32_t count, bool& canSleep);
