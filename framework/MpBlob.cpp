@@ -9,7 +9,7 @@ MpBlob::MpBlob(int32_t size, const void* data) {
     if (size <= 0) return;
     data_ = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
     std::memcpy(data_.get(), data, static_cast<size_t>(size));
-    size_ = size;
+    size_ = capacity_ = size;
 }
 
 MpBlob::MpBlob(const MpBlob& other) : MpBlob(other.size_, other.data_.get()) {}
@@ -22,15 +22,16 @@ MpBlob& MpBlob::operator=(const MpBlob& other) {
 void MpBlob::setValueRaw(int32_t size, const void* data) {
     size = std::max(size, 0);
     const auto bytes = static_cast<size_t>(size);
-    if (size != size_) {
+    if (size > capacity_ || !data_) {
         // The new block is filled before the old one goes, so data may point into it.
         auto block = std::make_unique_for_overwrite<uint8_t[]>(bytes);
         if (bytes > 0) std::memcpy(block.get(), data, bytes);
         data_ = std::move(block);
-        size_ = size;
+        capacity_ = size;
     } else if (bytes > 0) {
         std::memmove(data_.get(), data, bytes);
     }
+    size_ = size;
 }
 
 bool MpBlob::operator==(const MpBlob& other) const {

@@ -1,10 +1,11 @@
 // A block of bytes with its size, owned and copied deeply: the value of blob pins.
 //
 // Contract: a blob constructed empty or from a size <= 0 has size 0 and no
-// data. Assigning or setting a value of the size the blob already has reuses
-// its block (no allocation), which keeps repeated sends of same-sized data
-// off the heap; a different size allocates a new block (zero-length for size
-// 0). A negative size counts as 0. Allocation failure throws.
+// data. Assigning or setting a value that fits the block the blob already
+// holds reuses it (no allocation), which keeps repeated sends, and a trace
+// cleared and captured again, off the heap; a larger value allocates a new
+// block (a zero-length one for size 0 when the blob has none yet). A negative
+// size counts as 0. Allocation failure throws.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,7 @@ public:
 
 private:
     int32_t size_ = 0;
+    int32_t capacity_ = 0;
     std::unique_ptr<uint8_t[]> data_;
 };
 

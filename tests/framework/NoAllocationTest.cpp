@@ -118,4 +118,19 @@ TEST(NoAllocationTest, BlobSendsOfOneSizeReuseTheirBlock) {
               0);
 }
 
+TEST(NoAllocationTest, BlobClearedAndFilledAgainKeepsItsBlock) {
+    const uint8_t capture[16] = {1, 2, 3};
+    MpBlob blob(16, capture);
+    const long before = allocationCount.load();
+    for (int i = 0; i < 4; ++i) {
+        blob.setValueRaw(0, nullptr);
+        EXPECT_EQ(blob.getSize(), 0);
+        blob.setValueRaw(16, capture);
+        EXPECT_EQ(blob, MpBlob(16, capture));
+    }
+    blob.setValueRaw(8, capture);
+    EXPECT_EQ(blob, MpBlob(8, capture));
+    EXPECT_EQ(allocationCount.load() - before, 5);  // only the blobs compared with
+}
+
 }  // namespace
