@@ -127,8 +127,7 @@ void Scope3::onSetPins() {
     getHost()->queryPolyphonic(&polyphonic);
     if (voiceActive_.getValue() <= 0.0f && polyphonic != 0) {
         clearTraces();
-        setSubProcess(&MpBase::subProcessNothing);
-        setSleep(true);
+        goIdle();
     } else if (voiceActive_.getValue() > 0.0f) {
         becomeCurrentVoice();
     }
@@ -161,11 +160,18 @@ void Scope3::sendCapture(int32_t time) {
     }
     countdown_ = wholeSampleRate() / holdOffsPerSecond;
     setSubProcess(&Scope3::subProcessHoldOff);
-    if (capturesBeforeSleep_ > 0 && --capturesBeforeSleep_ == 0) {
-        setSubProcess(&MpBase::subProcessNothing);
-        setSleep(true);
-    }
+    const bool lastBeforeSleep = capturesBeforeSleep_ > 0 && --capturesBeforeSleep_ == 0;
+    if (lastBeforeSleep || waitCannotEnd()) goIdle();
 }
+
+void Scope3::goIdle() {
+    setSubProcess(&MpBase::subProcessNothing);
+    setSleep(true);
+}
+
+// With no input streaming the trigger holds still and cannot cross zero; a
+// scope without a time-out would hold off and then wait awake for ever.
+bool Scope3::waitCannotEnd() { return capturesBeforeSleep_ > 0 && getTriggerTimeout() == noTimeOut; }
 
 void Scope3::subProcessHoldOff(int32_t, int32_t count) {
     countdown_ -= count;

@@ -9,10 +9,13 @@
 // Voice clones of one module share an 8-byte host block that points at the
 // most recently activated voice; only that voice sends. A voice that ends in
 // polyphonic use clears both traces and sleeps. With no input streaming, the
-// scope sends two more captures after the last change and then sleeps.
+// scope sends two more captures after the last change and then sleeps; a
+// scope without a time-out sleeps after a capture when the next trigger
+// cannot come.
 #pragma once
 
 #include <array>
+#include <limits>
 
 #include "framework/AudioPins.h"
 #include "framework/MpBase.h"
@@ -23,6 +26,7 @@ namespace zu {
 class Scope3 : public gmpi::MpBase {
 public:
     static constexpr int32_t captureSamples = 400;
+    static constexpr int32_t noTimeOut = std::numeric_limits<int32_t>::max();
 
     ~Scope3() override;
     int32_t open() override;
@@ -42,6 +46,8 @@ private:
     bool isCurrentVoice() const;
     void becomeCurrentVoice();
     void clearTraces();
+    void goIdle();
+    bool waitCannotEnd();
 
     void subProcessCapture(int32_t offset, int32_t count);
     void subProcessHoldOff(int32_t offset, int32_t count);

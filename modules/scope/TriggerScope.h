@@ -3,8 +3,6 @@
 // without a trigger.
 #pragma once
 
-#include <limits>
-
 #include "modules/scope/Scope3.h"
 
 namespace zu {
@@ -14,7 +12,7 @@ public:
     TriggerScope();
 
     gmpi::AudioInPin& getTriggerPin() override { return trigger_; }
-    int32_t getTriggerTimeout() override { return std::numeric_limits<int32_t>::max(); }
+    int32_t getTriggerTimeout() override { return noTimeOut; }
 
 private:
     gmpi::AudioInPin trigger_;

@@ -117,6 +117,23 @@ TEST(TriggerScopeTest, ConstantTriggerSendsNothingAfterTheFirstCapture) {
     EXPECT_FALSE(runner.asleep(0));
 }
 
+TEST(TriggerScopeTest, IdleInputsSleepInsteadOfWaitingForATriggerThatCannotCome) {
+    Runner runner(triggerScopePins(), scopeSettings());
+    runner.setInput(0, Signal::constant(0.5f));
+    runner.setInput(SIGNAL_A + 1, Signal::silence());
+    runner.setInput(SIGNAL_B + 1, Signal::silence());
+    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    runner.script().setValue(24000, 0, 0.0f);
+    ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
+    runner.run(96000);
+    // The first capture, and the same one again when the event at 24000 wakes the scope.
+    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
+    ASSERT_EQ(captures.size(), 2u);
+    EXPECT_EQ(captures[1].time, 24000);
+    EXPECT_TRUE(runner.asleep(0));
+    EXPECT_GE(sleepRequests(runner.log()), 2);
+}
+
 TEST(TriggerScopeTest, CapturesSignalsFromTheTriggerInputsCrossings) {
     Runner runner(triggerScopePins(), scopeSettings());
     const Signal trigger = Signal::sine(50.0f);
