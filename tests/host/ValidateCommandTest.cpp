@@ -35,10 +35,11 @@ struct ValidationRun {
     }
 };
 
+std::filesystem::path binDirectory() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
+
 // The fixtures are built into bin/fixtures, beside this test executable.
 std::string fixture(const std::string& name) {
-    const auto directory = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "fixtures";
-    return (directory / ("libzu_fixture_" + name + ".so")).string();
+    return (binDirectory() / "fixtures" / ("libzu_fixture_" + name + ".so")).string();
 }
 
 ValidationRun validate(std::vector<std::string> args) {
@@ -52,6 +53,12 @@ ValidationRun validateFixture(const std::string& name, std::vector<std::string> 
     std::vector<std::string> args{fixture(name), "--audio-only", "--strictness", "2"};
     args.insert(args.end(), extra.begin(), extra.end());
     return validate(args);
+}
+
+TEST(ValidateCommand, TheBuiltLibraryPassesOnTheAudioSide) {
+    const ValidationRun run = validate({(binDirectory() / "libzu_modules.so").string(), "--audio-only", "--strictness", "3"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(run.failures().empty()) << run.out;
 }
 
 TEST(ValidateCommand, PassesASoundLibraryAndExitsZero) {
