@@ -8,6 +8,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
+#include "host/description/ProcessorSetup.h"
 #include "host/process/PinValueText.h"
 #include "host/process/ProcessOptions.h"
 #include "host/process/ProgressLine.h"
@@ -36,12 +37,6 @@ const PinDescription& findPin(const PluginDescription& plugin, std::string_view 
         if (const PinDescription* pin = plugin.findAudioPin(static_cast<int32_t>(*index))) return *pin;
     }
     throw UsageError("\"" + plugin.id + "\" has no audio-side pin \"" + std::string(text) + "\"");
-}
-
-std::vector<PinInfo> pinInfos(const PluginDescription& plugin) {
-    std::vector<PinInfo> pins;
-    for (const PinDescription& pin : plugin.audioPins) pins.push_back({pin.index, pin.datatypeCode, pin.direction, pin.isAudioRate()});
-    return pins;
 }
 
 RunnerSettings runnerSettings(const ProcessOptions& options) {
@@ -99,17 +94,6 @@ void configureScript(Runner& runner, const PluginDescription& plugin, const Proc
     }
 }
 
-// A processor offering IMpPlugin2 is made without a host and gets it through
-// setHost; one offering only IMpPlugin is made again with the host.
-PluginCreator creatorFor(const PluginLibrary& library, const std::string& id) {
-    return [&library, id](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
-        auto object = library.createInstance(id, gmpi::MP_SUB_TYPE_AUDIO);
-        if (!object.query<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2)) object = library.createInstance(id, gmpi::MP_SUB_TYPE_AUDIO, host);
-        object->addRef();
-        return object.get();
-    };
-}
-
 int run(const ProcessOptions& options, std::ostream& out, std::ostream& err) {
     const std::filesystem::path path = options.library ? *options.library : libraryBesideExecutable();
     const LibraryDescription description = loadDescription(path);
@@ -118,10 +102,10 @@ int run(const ProcessOptions& options, std::ostream& out, std::ostream& err) {
     // The library outlives the runner, whose close() runs the plug-ins' destructors.
     const PluginLibrary library = PluginLibrary::open(path);
 
-    Runner runner(pinInfos(plugin), runnerSettings(options));
+    Runner runner(audioPinInfos(plugin), runnerSettings(options));
     configureInputs(runner, plugin, options, err);
     configureScript(runner, plugin, options);
-    if (const int32_t result = runner.open(creatorFor(library, plugin.id)); result != gmpi::MP_OK) {
+    if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {
         err << "zuhost process: \"" << plugin.id << "\" failed to open (result " << result << ")\n";
         return EXIT_FAILED;
     }

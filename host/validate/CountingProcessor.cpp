@@ -1,6 +1,6 @@
 #include "host/validate/CountingProcessor.h"
 
-#include "host/validate/BorrowedPart.h"
+#include "host/description/BorrowedPart.h"
 
 namespace zuhost {
 

@@ -74,10 +74,10 @@ Verdict checkOutputValues(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/output values");
-    Runner runner(pinInfos(plugin), runnerSettings({RATE, BLOCK}));
+    Runner runner(audioPinInfos(plugin), runnerSettings({RATE, BLOCK}));
     const auto length = static_cast<int64_t>(RATE * 0.2 * context.options.strictness);
     scriptRandomInputs(runner, plugin, random, 0, length);
-    openOrFail(runner, processorCreator(library, plugin));
+    openOrFail(runner, processorCreator(library, plugin.id));
     int64_t values = 0;
     int64_t streamingChanges = 0;
     runner.run(length, [&](int64_t blockStart, int32_t frames) {

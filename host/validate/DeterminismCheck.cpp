@@ -62,11 +62,11 @@ Verdict checkDeterminism(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
     const auto length = static_cast<int64_t>(CONFIG.sampleRate * 2 * sweepSeconds(context.options.strictness));
-    Runner first(pinInfos(plugin), runnerSettings(CONFIG));
-    Runner second(pinInfos(plugin), runnerSettings(CONFIG));
+    Runner first(audioPinInfos(plugin), runnerSettings(CONFIG));
+    Runner second(audioPinInfos(plugin), runnerSettings(CONFIG));
     scriptFor(first, context, length);
     scriptFor(second, context, length);
-    const PluginCreator create = processorCreator(library, plugin);
+    const PluginCreator create = processorCreator(library, plugin.id);
     openOrFail(first, create);
     openOrFail(second, create);
     // Both instances live side by side, so state shared between them shows.

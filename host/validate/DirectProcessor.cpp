@@ -1,7 +1,7 @@
 #include "host/validate/DirectProcessor.h"
 
 #include "host/description/TextEncoding.h"
-#include "host/validate/BorrowedPart.h"
+#include "host/description/BorrowedPart.h"
 #include "host/validate/Check.h"
 
 namespace zuhost {

@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "framework/MpInterfaces.h"
-#include "host/description/TextEncoding.h"
-#include "host/validate/BorrowedPart.h"
 #include "host/validate/Check.h"
 #include "host/validate/ValueBytes.h"
 
@@ -17,12 +15,6 @@ constexpr size_t LOG_BYTES = 4 << 20;
 
 bool isControlInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && !pin.isAudioRate(); }
 bool isAudioInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && pin.isAudioRate(); }
-
-gmpi::IMpUnknown* createWithHost(gmpi::IMpFactory2& factory, const std::u16string& id, gmpi::IMpUnknown* host) {
-    void* object = nullptr;
-    if (factory.createInstance(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, host, &object) != gmpi::MP_OK) return nullptr;
-    return static_cast<gmpi::IMpUnknown*>(object);
-}
 
 void scriptAudioInput(Runner& runner, int32_t pin, RandomSource& random, int64_t from, int64_t length) {
     const auto rate = static_cast<double>(runner.settings().host.sampleRate);
@@ -44,26 +36,6 @@ void scriptValueEvents(Runner& runner, const PinDescription& pin, RandomSource& 
 }
 
 }  // namespace
-
-std::vector<PinInfo> pinInfos(const PluginDescription& plugin) {
-    std::vector<PinInfo> pins;
-    for (const PinDescription& pin : plugin.audioPins)
-        pins.push_back({pin.index, pin.datatypeCode, pin.direction, pin.isAudioRate()});
-    return pins;
-}
-
-PluginCreator processorCreator(const PluginLibrary& library, const PluginDescription& plugin) {
-    gmpi::IMpFactory2& factory = library.factory();
-    return [&factory, id = utf8ToUtf16(plugin.id)](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
-        void* object = nullptr;
-        if (factory.createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, &object) != gmpi::MP_OK || object == nullptr)
-            return nullptr;
-        auto* created = static_cast<gmpi::IMpUnknown*>(object);
-        if (borrowedPart<gmpi::IMpPlugin2>(*created, gmpi::MP_IID_PLUGIN2)) return created;
-        created->release();
-        return createWithHost(factory, id, host);
-    };
-}
 
 RunnerSettings runnerSettings(const AudioConfig& config) {
     RunnerSettings settings;

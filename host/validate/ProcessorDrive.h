@@ -2,10 +2,7 @@
 // pins its description names, and feeding its inputs.
 //
 // Contract: the runner gets every pin of the description's Audio section;
-// audio-rate pins get buffers, the others get value events. The creator makes
-// the processor without a host when it offers IMpPlugin2 (the runner hands the
-// host over through setHost) and through createInstance with the host
-// otherwise, so each instance receives its host exactly once. Scripting
+// audio-rate pins get buffers, the others get value events. Scripting
 // functions must be called before the runner is opened.
 #pragma once
 
@@ -17,14 +14,11 @@
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
 #include "host/description/PluginLibrary.h"
+#include "host/description/ProcessorSetup.h"
 #include "host/validate/RandomSource.h"
 #include "host/validate/Strictness.h"
 
 namespace zuhost {
-
-std::vector<PinInfo> pinInfos(const PluginDescription& plugin);
-
-PluginCreator processorCreator(const PluginLibrary& library, const PluginDescription& plugin);
 
 // Runner settings for one configuration, with a call log large enough that
 // draining it after every block keeps recording free of allocation.

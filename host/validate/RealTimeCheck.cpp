@@ -57,7 +57,7 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     const PluginDescription& plugin = *context.plugin;
     const AudioConfig& config = setup.config;
     RandomSource random(context.options.seed, plugin.id + "/real-time/" + setup.describe());
-    Runner runner(pinInfos(plugin), settingsFor(setup));
+    Runner runner(audioPinInfos(plugin), settingsFor(setup));
     const int64_t warmUp = std::max<int64_t>(WARM_UP_BLOCKS * config.blockSize,
                                              static_cast<int64_t>(config.sampleRate * WARM_UP_SECONDS));
     const int64_t measured = std::max<int64_t>(
@@ -69,7 +69,7 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     scriptRandomInputs(runner, plugin, random, 0, warmUp + measured);
 
     std::vector<CountingProcessor*> probes;
-    const PluginCreator create = processorCreator(library, plugin);
+    const PluginCreator create = processorCreator(library, plugin.id);
     openOrFail(runner, [&](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
         gmpi::IMpUnknown* processor = create(host);
         if (processor == nullptr) return nullptr;

@@ -87,8 +87,8 @@ void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription&
 }
 
 void checkRunnerCreated(const PluginLibrary& library, const PluginDescription& plugin) {
-    Runner runner(pinInfos(plugin), runnerSettings(CONFIG));
-    openOrFail(runner, processorCreator(library, plugin));
+    Runner runner(audioPinInfos(plugin), runnerSettings(CONFIG));
+    openOrFail(runner, processorCreator(library, plugin.id));
     runner.run(BLOCK * BLOCKS);
     runner.close();
     requireHostReleased(runner.host(0), "given its host through setHost");

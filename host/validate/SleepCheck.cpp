@@ -119,7 +119,7 @@ Verdict checkSleep(const CheckContext& context) {
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/sleep");
     const RunnerSettings settings = runnerSettings(CONFIG);
-    Runner runner(pinInfos(plugin), settings);
+    Runner runner(audioPinInfos(plugin), settings);
 
     const auto rate = static_cast<double>(CONFIG.sampleRate);
     Timeline timeline;
@@ -130,7 +130,7 @@ Verdict checkSleep(const CheckContext& context) {
     scriptStaticInputs(runner, plugin, timeline.settled);
     scriptValues(runner, plugin, timeline.settled, settledValue);
     scriptWake(runner, plugin, random, timeline.wake);
-    openOrFail(runner, processorCreator(library, plugin));
+    openOrFail(runner, processorCreator(library, plugin.id));
 
     SleepWatch watch(runner, plugin, timeline);
     runner.run(timeline.end, [&](int64_t blockStart, int32_t frames) {

@@ -24,10 +24,10 @@ int64_t runLength(const AudioConfig& config, int strictness) {
 int64_t sweepOne(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/sweep/" + config.describe());
-    Runner runner(pinInfos(plugin), runnerSettings(config));
+    Runner runner(audioPinInfos(plugin), runnerSettings(config));
     const int64_t length = runLength(config, context.options.strictness);
     scriptRandomInputs(runner, plugin, random, 0, length);
-    openOrFail(runner, processorCreator(library, plugin));
+    openOrFail(runner, processorCreator(library, plugin.id));
     int64_t blocks = 0;
     runner.run(length, [&](int64_t blockStart, int32_t frames) {
         requireTimesInsideBlock(runner.log(), blockStart, frames);

@@ -1,0 +1,39 @@
+#include "host/description/ProcessorSetup.h"
+
+#include "framework/MpInterfaces.h"
+#include "host/description/BorrowedPart.h"
+#include "host/description/TextEncoding.h"
+
+namespace zuhost {
+
+namespace {
+
+gmpi::IMpUnknown* createWithHost(gmpi::IMpFactory2& factory, const std::u16string& id, gmpi::IMpUnknown* host) {
+    void* object = nullptr;
+    if (factory.createInstance(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, host, &object) != gmpi::MP_OK) return nullptr;
+    return static_cast<gmpi::IMpUnknown*>(object);
+}
+
+}  // namespace
+
+std::vector<PinInfo> audioPinInfos(const PluginDescription& plugin) {
+    std::vector<PinInfo> pins;
+    for (const PinDescription& pin : plugin.audioPins)
+        pins.push_back({pin.index, pin.datatypeCode, pin.direction, pin.isAudioRate()});
+    return pins;
+}
+
+PluginCreator processorCreator(const PluginLibrary& library, const std::string& pluginId) {
+    gmpi::IMpFactory2& factory = library.factory();
+    return [&factory, id = utf8ToUtf16(pluginId)](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
+        void* object = nullptr;
+        if (factory.createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, &object) != gmpi::MP_OK || object == nullptr)
+            return nullptr;
+        auto* created = static_cast<gmpi::IMpUnknown*>(object);
+        if (borrowedPart<gmpi::IMpPlugin2>(*created, gmpi::MP_IID_PLUGIN2)) return created;
+        created->release();
+        return createWithHost(factory, id, host);
+    };
+}
+
+}  // namespace zuhost
