@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/MpInterfaces.h"
+#include "tests/host/TestTempPath.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ protected:
     }
     PluginDescription plugin;
     CallLog log;
-    std::filesystem::path path = std::filesystem::path(testing::TempDir()) / "captures.csv";
+    std::filesystem::path path = testTempPath("captures.csv");
 };
 
 TEST_F(CaptureCsvTest, GroupsTheBlobsOneVoiceSendsAtOneTimeIntoOneCapture) {

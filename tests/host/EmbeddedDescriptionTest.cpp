@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/description/BinaryFormat.h"
+#include "tests/host/TestTempPath.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string fileBytes(const std::filesystem::path& path) {
 
 // A file in the test's temporary directory holding `bytes`.
 std::filesystem::path writeFile(const std::string& name, const std::string& bytes) {
-    const auto path = std::filesystem::path(testing::TempDir()) / name;
+    const auto path = testTempPath(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }

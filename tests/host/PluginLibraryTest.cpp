@@ -1,4 +1,5 @@
 #include "host/description/PluginLibrary.h"
+#include "tests/host/TestTempPath.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -90,7 +91,7 @@ TEST(PluginLibrary, FailedCreationThrowsAndReleasesWhatTheFactoryHandedOut) {
 }
 
 TEST(PluginLibrary, RefusesWhatItCannotLoadWithAReason) {
-    const auto dll = std::filesystem::path(testing::TempDir()) / "plugins.dll";
+    const auto dll = testTempPath("plugins.dll");
     std::ofstream(dll, std::ios::binary) << "MZ";
     EXPECT_NE(errorOpening(dll).find("is a Windows DLL"), std::string::npos) << errorOpening(dll);
     EXPECT_NE(errorOpening("./no-such-library.so").find("cannot load ./no-such-library.so"), std::string::npos);

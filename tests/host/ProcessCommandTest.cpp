@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/process/WavFile.h"
+#include "tests/host/TestTempPath.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ protected:
     }
 
     const std::filesystem::path directory =
-        std::filesystem::path(testing::TempDir()) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        testTempPath("out");
 };
 
 TEST_F(ProcessCommandTest, SliderWithTwoAutomationStepsRampsBetweenThem) {

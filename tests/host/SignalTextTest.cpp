@@ -9,6 +9,7 @@
 
 #include "host/process/ProcessOptions.h"
 #include "host/process/WavFile.h"
+#include "tests/host/TestTempPath.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::vector<float> rendered(const InputSignal& input, size_t count) {
     return out;
 }
 
-std::filesystem::path temporary(const char* name) { return std::filesystem::path(testing::TempDir()) / name; }
+std::filesystem::path temporary(const char* name) { return testTempPath(name); }
 
 TEST(SignalText, NamesEveryGeneratedSignal) {
     EXPECT_EQ(rendered(parseSignal("constant:0.5"), 2), (std::vector<float>{0.5f, 0.5f}));

@@ -1,6 +1,7 @@
 // zuhost validate on small libraries with deliberate faults: each is reported
 // by the check that should catch it, and only by that one.
 #include "host/validate/ValidateCommand.h"
+#include "tests/host/TestTempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +128,7 @@ TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
 }
 
 TEST(ValidateCommand, WritesTheSameResultsAsJson) {
-    const auto path = std::filesystem::path(testing::TempDir()) / "validate.json";
+    const auto path = testTempPath("validate.json");
     const ValidationRun run = validateFixture("unregistered_pin", {"--json", path.string()});
     std::ifstream file(path);
     const std::string json{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
