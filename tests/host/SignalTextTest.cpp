@@ -21,8 +21,6 @@ std::vector<float> rendered(const InputSignal& input, size_t count) {
     return out;
 }
 
-std::filesystem::path temporary(const char* name) { return testTempPath(name); }
-
 TEST(SignalText, NamesEveryGeneratedSignal) {
     EXPECT_EQ(rendered(parseSignal("constant:0.5"), 2), (std::vector<float>{0.5f, 0.5f}));
     EXPECT_EQ(rendered(parseSignal("silence"), 2), (std::vector<float>{0, 0}));
@@ -41,7 +39,7 @@ TEST(SignalText, RefusesUnknownOrMalformedSignals) {
 }
 
 TEST(SignalText, PlaysAChannelOfAWavFileAndKnowsItsLength) {
-    const auto path = temporary("stereo.wav");
+    const auto path = testTempPath("stereo.wav");
     {
         WavWriter writer(path, 2, 22050.0f);
         writer.write(std::vector<float>{0.1f, -0.1f, 0.2f, -0.2f, 0.3f, -0.3f});
@@ -55,12 +53,12 @@ TEST(SignalText, PlaysAChannelOfAWavFileAndKnowsItsLength) {
 }
 
 TEST(SignalText, UnreadableWavFilesAreReportedAndNonFiniteSamplesSilenced) {
-    EXPECT_THROW(parseSignal("wav:" + temporary("missing.wav").string()), WavError);
-    const auto garbage = temporary("garbage.wav");
+    EXPECT_THROW(parseSignal("wav:" + testTempPath("missing.wav").string()), WavError);
+    const auto garbage = testTempPath("garbage.wav");
     std::ofstream(garbage, std::ios::binary) << "RIFF not really";
     EXPECT_THROW(parseSignal("wav:" + garbage.string()), WavError);
 
-    const auto path = temporary("nan.wav");
+    const auto path = testTempPath("nan.wav");
     {
         WavWriter writer(path, 1, 48000.0f);
         writer.write(std::vector<float>{NAN, 0.5f, INFINITY});
