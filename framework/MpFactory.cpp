@@ -26,15 +26,18 @@ int32_t MpFactory::createInstance(const char16_t* id, int32_t kind, IMpUnknown* 
     *out = nullptr;
     const CreatePluginFunction create = find(id, kind);
     if (create == nullptr) return MP_NOSUPPORT;
+    IMpUnknown* object = nullptr;
     try {
-        IMpUnknown* object = create();
-        *out = object;
+        object = create();
         // A null host is not handed on: the object receives one later through setHost.
         if (auto* initialisation = dynamic_cast<IoldSchoolInitialisation*>(object); initialisation && host)
             initialisation->setHost(host);
     } catch (...) {
+        // An object whose initialisation failed is nobody's: release it here.
+        if (object != nullptr) object->release();
         return MP_FAIL;
     }
+    *out = object;
     return MP_OK;
 }
 
