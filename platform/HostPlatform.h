@@ -17,6 +17,9 @@
 
 #include <cstdint>
 
+// Marks a host executable's definitions of these functions for export.
+#define ZU_HOST_EXPORT __attribute__((visibility("default")))
+
 extern "C" {
 using ZuPlatformSetTimerFunction = uintptr_t (*)(uint32_t periodMs, void (*tick)(void));
 using ZuPlatformKillTimerFunction = void (*)(uintptr_t id);
