@@ -10,6 +10,7 @@
 // thread's message loop for that long in real time.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
