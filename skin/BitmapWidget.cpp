@@ -1,0 +1,228 @@
+#include "skin/BitmapWidget.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "gui/FloatToInt.h"
+#include "gui/ModifierKeys.h"
+
+namespace skin {
+
+using gmpi_gui::MpPoint;
+using gmpi_gui::MpRect;
+using gmpi_gui::saturatingInt;
+using gmpi_gui::truncateToInt;
+
+namespace {
+
+float clampUnit(double value) { return std::isnan(value) ? 0.0f : static_cast<float>(std::clamp(value, 0.0, 1.0)); }
+
+}  // namespace
+
+BitmapWidget::BitmapWidget(gmpi::IMpUnknown* host, const std::string& imageName) {
+    setHost(host);
+    setImage(imageName);
+}
+
+void BitmapWidget::setImage(const std::string& imageName) {
+    metadata_ = nullptr;
+    bitmap_.reset();
+    imageHeight_ = 0;
+    if (!imageName.empty()) {
+        bitmap_ = ImageCache::instance().getImage(guiHost(), graphicsHost(), imageName, metadata_);
+        gmpi_gui::MpSize size{0, 0};
+        if (bitmap_ && bitmap_->getBitmapSize(&size) == gmpi::MP_OK) imageHeight_ = size.height;
+    }
+    updateFrame();
+}
+
+void BitmapWidget::setNormalised(float value) { storeValue(value); }
+
+void BitmapWidget::setSteppedRotary(int32_t stepCount, float turnStart, float turnSpan) {
+    stepCount_ = stepCount;
+    turnStart_ = turnStart;
+    turnSpan_ = turnSpan;
+    updateFrame();
+}
+
+void BitmapWidget::storeValue(double value) {
+    normalisedValue_ = clampUnit(value);
+    updateFrame();
+}
+
+gmpi_gui::MpSize BitmapWidget::measure() { return hasImage() ? metadata_->frameSize : gmpi_gui::MpSize{10, 10}; }
+
+bool BitmapWidget::hasFrames() const {
+    const float frameHeight = metadata_->frameSize.height;
+    return std::isfinite(frameHeight) && frameHeight > 0;
+}
+
+int32_t BitmapWidget::lastFrame() const {
+    return truncateToInt(double(truncateToInt(imageHeight_)) / metadata_->frameSize.height - 1);
+}
+
+void BitmapWidget::updateFrame() {
+    if (!hasImage()) return;
+    const int32_t offset = frameOffsetFor(normalisedValue_);
+    if (offset == frameOffset_) return;
+    frameOffset_ = offset;
+    markDirty();
+}
+
+int32_t BitmapWidget::frameOffsetFor(float value) const {
+    const ImageMetadata& m = *metadata_;
+    switch (m.mode) {
+        case ImageMetadata::SLIDER: {
+            const int32_t span = truncateToInt(double(m.handleRangeEnd - m.handleRangeStart) * value);
+            return m.orientation == ImageMetadata::VERTICAL ? truncateToInt(double(m.handleRangeEnd) - span)
+                                                            : truncateToInt(double(span) + m.handleRangeStart);
+        }
+        case ImageMetadata::BAR_GRAPH:
+            return saturatingInt(double(truncateToInt(m.handleRangeEnd)) *
+                                     truncateToInt((double(m.lineEndLength) + 1) * value) +
+                                 truncateToInt(double(m.handleRangeStart) - 1));
+        default:
+            return hasFrames() ? stripOffset(value) : 0;
+    }
+}
+
+// The top row of the frame a strip shows for value, directly or through the
+// stepped rotary mapping (a number of steps spread over part of a turn).
+int32_t BitmapWidget::stripOffset(float value) const {
+    const int32_t last = lastFrame();
+    int32_t frame;
+    if (turnSpan_ == 0) {
+        frame = truncateToInt(double(last) * clampUnit(value) + 0.5);
+    } else {
+        const double q = stepCount_ >= 2 ? std::floor((stepCount_ - 0.00001) * value) / (stepCount_ - 1) : 0.0;
+        double turn = double(turnSpan_) * q + turnStart_;
+        if (turn < 0) turn += 1;
+        if (turn > 1) turn -= 1;
+        frame = truncateToInt((double(last) + 1) * clampUnit(turn) + 0.5);
+        if (frame > last) frame = 0;
+    }
+    return saturatingInt(double(frame) * truncateToInt(metadata_->frameSize.height));
+}
+
+void BitmapWidget::render(gmpi_gui::IMpDrawingContext& context) {
+    if (!hasImage()) return;
+    switch (metadata_->mode) {
+        case ImageMetadata::SLIDER: drawSlider(context); break;
+        case ImageMetadata::BAR_GRAPH: drawBarGraph(context); break;
+        default: if (hasFrames()) drawFrame(context); break;
+    }
+}
+
+void BitmapWidget::draw(gmpi_gui::IMpDrawingContext& context, const MpRect& source, const MpRect& destination) const {
+    context.drawBitmap(bitmap_.get(), &destination, 1.0f, 1, &source);
+}
+
+void BitmapWidget::drawSlider(gmpi_gui::IMpDrawingContext& context) const {
+    const ImageMetadata& m = *metadata_;
+    const float left = getBounds().left;
+    const float top = getBounds().top;
+    const float frameW = m.frameSize.width;
+    const float frameH = m.frameSize.height;
+    draw(context, {0, 0, frameW, frameH}, {left, top, left + frameW, top + frameH});
+
+    // A handle pushed past the top or left edge is cut off there.
+    const MpRect& handle = m.handleRect;
+    const float offset = static_cast<float>(frameOffset_);
+    const float clipped = std::max(-offset, 0.0f);
+    if (m.orientation == ImageMetadata::VERTICAL) {
+        draw(context, {handle.left, handle.top + clipped, handle.right, handle.bottom},
+             {left + handle.left, top + offset + clipped, left + handle.right, top + offset + (handle.bottom - handle.top)});
+    } else {
+        draw(context, {handle.left + clipped, handle.top, handle.right, handle.bottom},
+             {left + offset + clipped, top + handle.top, left + offset + (handle.right - handle.left), top + handle.bottom});
+    }
+}
+
+// The image holds a lit frame above an unlit one; the lit part grows from the bottom.
+void BitmapWidget::drawBarGraph(gmpi_gui::IMpDrawingContext& context) const {
+    const float left = getBounds().left;
+    const float top = getBounds().top;
+    const float frameW = metadata_->frameSize.width;
+    const float frameH = metadata_->frameSize.height;
+    const float d = frameH - static_cast<float>(frameOffset_);
+    draw(context, {0, d, frameW, frameH}, {left, top + d, left + frameW, top + frameH});
+    draw(context, {0, frameH, frameW, frameH + d}, {left, top, left + frameW, top + d});
+}
+
+void BitmapWidget::drawFrame(gmpi_gui::IMpDrawingContext& context) const {
+    const ImageMetadata& m = *metadata_;
+    const float offset = static_cast<float>(frameOffset_);
+    const float left = getBounds().left + m.paddingLeft;
+    const float top = getBounds().top + m.paddingTop;
+    draw(context, {0, offset, m.frameSize.width, offset + m.frameSize.height},
+         {left, top, left + m.frameSize.width, top + m.frameSize.height});
+}
+
+bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
+    lastPoint_ = {point.x - getBounds().left, point.y - getBounds().top};
+    if (!hasImage()) return false;
+    switch (metadata_->orientation) {
+        case ImageMetadata::CLICK:
+            storeValue(normalisedValue_ == 0 ? 1.0 : 0.0);
+            break;
+        case ImageMetadata::STEPPED: {
+            // Each click advances one frame and wraps to the first.
+            const int32_t last = hasFrames() ? lastFrame() : 0;
+            int32_t next = truncateToInt(double(last) * normalisedValue_ + 0.5) + 1;
+            if (next > last) next = 0;
+            storeValue(last > 0 ? double(next) / last : 0.0);
+            break;
+        }
+        default:
+            rotaryBias_ = 0;
+            break;
+    }
+    return true;
+}
+
+void BitmapWidget::onPointerMove(uint32_t, MpPoint point) {
+    const MpPoint p{point.x - getBounds().left, point.y - getBounds().top};
+    if (hasImage()) {
+        const double fine = gmpi_gui::isControlKeyDown();
+        const double perPixel = fine ? 0.001 : 0.005;
+        switch (metadata_->orientation) {
+            case ImageMetadata::CLICK:
+            case ImageMetadata::STEPPED: break;
+            case ImageMetadata::ROTARY: followRotary(p); break;
+            case ImageMetadata::VERTICAL: storeValue(normalisedValue_ - double(p.y - lastPoint_.y) * perPixel); break;
+            default: storeValue(normalisedValue_ + double(p.x - lastPoint_.x) * perPixel); break;
+        }
+    }
+    lastPoint_ = p;
+}
+
+// A knob follows circular motion around its centre or plain vertical motion,
+// whichever the recent movement resembles more.
+void BitmapWidget::followRotary(MpPoint p) {
+    const double halfW = width() * 0.5;
+    const double halfH = height() * 0.5;
+    const double cx = p.x - halfW, cy = p.y - halfH;
+    const double lastX = lastPoint_.x - halfW, lastY = lastPoint_.y - halfH;
+    const double dy = double(p.y) - lastPoint_.y;
+
+    const double reach = std::min((std::abs(cx) + std::abs(cy)) * 2 / (width() + height()), 1.0);
+    double turn = std::atan2(cy, cx) - std::atan2(lastY, lastX);
+    if (turn > std::numbers::pi) turn -= 2 * std::numbers::pi;
+    else if (turn < -std::numbers::pi) turn += 2 * std::numbers::pi;
+    const double circular = turn * reach * 20;
+    const double weight = std::max(1 - std::min(std::abs(cx), 10.0) / 10, 0.0);
+    const double linear = dy;
+
+    rotaryBias_ = static_cast<float>(rotaryBias_ * 0.9 + (std::abs(circular) > std::abs(linear * weight) ? 0.1 : -0.1));
+    double delta = rotaryBias_ > 0 ? circular : -dy;
+    if (gmpi_gui::isControlKeyDown()) delta *= 0.1;
+    storeValue(normalisedValue_ + delta * 0.01);
+}
+
+void BitmapWidget::onPointerUp(uint32_t, MpPoint) {
+    if (hasImage() && metadata_->orientation == ImageMetadata::CLICK && !isToggle_ && normalisedValue_ != 0)
+        storeValue(0.0);
+}
+
+}  // namespace skin

@@ -1,0 +1,44 @@
+// How a skin image is cut into frames and followed by the pointer, read from
+// the image's metadata text (one "key value..." setting per line).
+//
+// Contract: every field has a default that holds when the text does not set
+// it. Nothing in a text is an error: unknown keys, unknown values and lines
+// with too few values are ignored, and later lines override earlier ones.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "gui/GuiInterfaces.h"
+
+namespace skin {
+
+struct ImageMetadata {
+    enum Mode : int32_t { SLIDER = 0, ANIMATED = 1, BUTTON = 2, BAR_GRAPH = 3 };
+    // The mouse response (and, for sliders, the direction of travel).
+    enum Orientation : int32_t { NOT_GIVEN = -1, VERTICAL = 0, HORIZONTAL = 1, CLICK = 2, ROTARY = 3, STEPPED = 4 };
+
+    int32_t mode = ANIMATED;
+    gmpi_gui::MpSize frameSize{10, 10};
+    float paddingLeft = 0;
+    float paddingRight = 0;
+    float paddingTop = 0;
+    float paddingBottom = 0;
+    float handleRangeEnd = 50;
+    float handleRangeStart = 0;
+    int32_t orientation = NOT_GIVEN;
+    float lineEndLength = 5;       // bar graph: the number of segments
+    int32_t transparentPixelX = -1;  // negative: no key colour
+    int32_t transparentPixelY = -1;
+    gmpi_gui::MpRect handleRect{0, 0, 10, 10};
+    gmpi_gui::MpSize imageSize{0, 0};  // set by the image cache from the loaded bitmap
+};
+
+// Resets record to the defaults and applies the text of file. Takes over the
+// caller's reference to file and releases it.
+void parseImageMetadata(ImageMetadata& record, gmpi::IMpFile* file);
+
+// Resets record to the defaults and applies text (the parser's core).
+void applyImageMetadata(ImageMetadata& record, std::string_view text);
+
+}  // namespace skin
