@@ -4,7 +4,7 @@
 
 #include "gui/MpString.h"
 #include "skin/FontCache.h"
-#include "skin/TextWidget.h"
+#include "skin/Drawing.h"
 
 namespace skin {
 
@@ -51,27 +51,17 @@ void EditWidget::render(gmpi_gui::IMpDrawingContext& context) {
     const float inner = (bounds.bottom - 0.5f) - (bounds.top + 0.5f);
     const float excess = std::max(textExtent(format_.get(), "M").height - inner, 0.0f);
     const MpRect layout{bounds.left + 2.5f, bounds.top + 0.5f - excess, bounds.right - 2.5f, bounds.bottom - 0.5f - excess};
-    context.drawText(text_.c_str(), static_cast<int32_t>(text_.size()), format_.get(), &layout, brush.get(), 0);
+    drawText(context, text_, format_.get(), layout, brush.get());
 }
 
 void EditWidget::drawFrame(gmpi_gui::IMpDrawingContext& context, gmpi_gui::IMpSolidColorBrush& brush) const {
-    HostRef<gmpi_gui::IMpDrawingFactory> factory;
-    HostRef<gmpi_gui::IMpPathGeometry> geometry;
-    HostRef<gmpi_gui::IMpGeometrySink> sink;
-    if (context.getFactory(factory.put()) != gmpi::MP_OK || !factory ||
-        factory->createPathGeometry(geometry.put()) != gmpi::MP_OK || !geometry ||
-        geometry->open(sink.put()) != gmpi::MP_OK || !sink)
-        return;
     const MpRect& b = getBounds();
-    sink->beginFigure({b.left + 0.5f, b.top + 0.5f}, gmpi_gui::MP_FIGURE_BEGIN_HOLLOW);
-    sink->addLine({b.right - 0.5f, b.top + 0.5f});
-    sink->addLine({b.right - 0.5f, b.bottom - 0.5f});
-    sink->addLine({b.left + 0.5f, b.bottom - 0.5f});
-    sink->endFigure(gmpi_gui::MP_FIGURE_END_CLOSED);
-    sink->close();
     const MpColor grey{100 / 255.0f, 100 / 255.0f, 100 / 255.0f, 1};
     brush.setColor(&grey);
-    context.drawGeometry(geometry.get(), &brush, 1.0f, nullptr);
+    drawPath(context,
+             {{b.left + 0.5f, b.top + 0.5f}, {b.right - 0.5f, b.top + 0.5f}, {b.right - 0.5f, b.bottom - 0.5f},
+              {b.left + 0.5f, b.bottom - 0.5f}},
+             true, &brush, 1.0f);
 }
 
 bool EditWidget::onPointerDown(uint32_t, gmpi_gui::MpPoint) { return true; }

@@ -1,25 +1,10 @@
 #include "skin/TextWidget.h"
 
-#include <limits>
-
 namespace skin {
 
 using gmpi_gui::MpColor;
 using gmpi_gui::MpRect;
 using gmpi_gui::MpSize;
-
-gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& text) {
-    MpSize extent{0, 0};
-    if (format != nullptr && text.size() <= size_t(std::numeric_limits<int32_t>::max()))
-        format->getTextExtent(text.c_str(), static_cast<int32_t>(text.size()), &extent);
-    return extent;
-}
-
-gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context, const MpColor& color) {
-    gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> brush;
-    if (context.createSolidColorBrush(&color, brush.put()) != gmpi::MP_OK) brush.reset();
-    return brush;
-}
 
 TextWidget::TextWidget(gmpi::IMpUnknown* host, const std::string& styleName, const std::string& text) {
     setHost(host);
@@ -56,7 +41,7 @@ void TextWidget::render(gmpi_gui::IMpDrawingContext& context) {
     const MpColor color = toColor(style.color);
     brush->setColor(&color);
     const MpRect layout{bounds.left + 2, bounds.top + 2, bounds.right - 2, bounds.bottom - 2};
-    context.drawText(text_.c_str(), static_cast<int32_t>(text_.size()), format_.get(), &layout, brush.get(), 0);
+    drawText(context, text_, format_.get(), layout, brush.get());
 }
 
 }  // namespace skin

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "skin/Drawing.h"
 #include "skin/FontCache.h"
 #include "skin/Widget.h"
 
@@ -29,12 +30,5 @@ private:
     gmpi::HostRef<gmpi_gui::IMpTextFormat> format_;
     const FontMetadata* style_ = nullptr;
 };
-
-// The extent of UTF-8 text in format; 0 by 0 without a format.
-gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& text);
-
-// A brush of the given colour, or an empty reference when the context makes none.
-gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context,
-                                                         const gmpi_gui::MpColor& color);
 
 }  // namespace skin

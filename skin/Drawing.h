@@ -1,0 +1,28 @@
+// Small drawing steps that widgets and panels share, each creating and
+// releasing the host objects it needs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gui/GuiInterfaces.h"
+#include "gui/HostRef.h"
+
+namespace skin {
+
+// A brush of the given colour, or an empty reference when the context makes none.
+gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context,
+                                                         const gmpi_gui::MpColor& color);
+
+// The extent of UTF-8 text in format; 0 by 0 without a format.
+gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& text);
+
+// Strokes one hollow figure through points (at least one), open or closed.
+void drawPath(gmpi_gui::IMpDrawingContext& context, const std::vector<gmpi_gui::MpPoint>& points, bool closed,
+              gmpi_gui::IMpSolidColorBrush* brush, float width);
+
+// Draws UTF-8 text in layout.
+void drawText(gmpi_gui::IMpDrawingContext& context, const std::string& text, gmpi_gui::IMpTextFormat* format,
+              const gmpi_gui::MpRect& layout, gmpi_gui::IMpSolidColorBrush* brush);
+
+}  // namespace skin
