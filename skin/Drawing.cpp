@@ -25,20 +25,35 @@ gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& 
     return extent;
 }
 
+PathBuilder::PathBuilder(gmpi_gui::IMpDrawingContext& context) : context_(context) {
+    if (context.getFactory(factory_.put()) != gmpi::MP_OK || !factory_ ||
+        factory_->createPathGeometry(geometry_.put()) != gmpi::MP_OK || !geometry_ ||
+        geometry_->open(sink_.put()) != gmpi::MP_OK)
+        sink_.reset();
+}
+
+void PathBuilder::addPoint(gmpi_gui::MpPoint point) {
+    if (!sink_) return;
+    if (begun_) {
+        sink_->addLine(point);
+    } else {
+        sink_->beginFigure(point, gmpi_gui::MP_FIGURE_BEGIN_HOLLOW);
+        begun_ = true;
+    }
+}
+
+void PathBuilder::stroke(bool closed, gmpi_gui::IMpSolidColorBrush* brush, float width) {
+    if (!sink_ || !begun_) return;
+    sink_->endFigure(closed ? gmpi_gui::MP_FIGURE_END_CLOSED : gmpi_gui::MP_FIGURE_END_OPEN);
+    sink_->close();
+    context_.drawGeometry(geometry_.get(), brush, width, nullptr);
+}
+
 void drawPath(gmpi_gui::IMpDrawingContext& context, const std::vector<gmpi_gui::MpPoint>& points, bool closed,
               gmpi_gui::IMpSolidColorBrush* brush, float width) {
-    HostRef<gmpi_gui::IMpDrawingFactory> factory;
-    HostRef<gmpi_gui::IMpPathGeometry> geometry;
-    HostRef<gmpi_gui::IMpGeometrySink> sink;
-    if (points.empty() || context.getFactory(factory.put()) != gmpi::MP_OK || !factory ||
-        factory->createPathGeometry(geometry.put()) != gmpi::MP_OK || !geometry ||
-        geometry->open(sink.put()) != gmpi::MP_OK || !sink)
-        return;
-    sink->beginFigure(points.front(), gmpi_gui::MP_FIGURE_BEGIN_HOLLOW);
-    for (size_t i = 1; i < points.size(); ++i) sink->addLine(points[i]);
-    sink->endFigure(closed ? gmpi_gui::MP_FIGURE_END_CLOSED : gmpi_gui::MP_FIGURE_END_OPEN);
-    sink->close();
-    context.drawGeometry(geometry.get(), brush, width, nullptr);
+    PathBuilder path(context);
+    for (const gmpi_gui::MpPoint& point : points) path.addPoint(point);
+    path.stroke(closed, brush, width);
 }
 
 void drawText(gmpi_gui::IMpDrawingContext& context, const std::string& text, gmpi_gui::IMpTextFormat* format,

@@ -17,7 +17,24 @@ gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingCont
 // The extent of UTF-8 text in format; 0 by 0 without a format.
 gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& text);
 
-// Strokes one hollow figure through points (at least one), open or closed.
+// One hollow figure built point by point and stroked, without storing the
+// points: the first point added begins the figure, each later one adds a line.
+class PathBuilder {
+public:
+    explicit PathBuilder(gmpi_gui::IMpDrawingContext& context);
+    void addPoint(gmpi_gui::MpPoint point);
+    // Ends the figure and strokes it; nothing is drawn without a point.
+    void stroke(bool closed, gmpi_gui::IMpSolidColorBrush* brush, float width);
+
+private:
+    gmpi_gui::IMpDrawingContext& context_;
+    gmpi::HostRef<gmpi_gui::IMpDrawingFactory> factory_;
+    gmpi::HostRef<gmpi_gui::IMpPathGeometry> geometry_;
+    gmpi::HostRef<gmpi_gui::IMpGeometrySink> sink_;
+    bool begun_ = false;
+};
+
+// Strokes one hollow figure through points, open or closed.
 void drawPath(gmpi_gui::IMpDrawingContext& context, const std::vector<gmpi_gui::MpPoint>& points, bool closed,
               gmpi_gui::IMpSolidColorBrush* brush, float width);
 
