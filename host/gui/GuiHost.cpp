@@ -1,0 +1,65 @@
+#include "host/gui/GuiHost.h"
+
+#include "host/gui/GraphicsHost.h"
+#include "host/gui/HostFile.h"
+
+namespace zuhost::gui {
+
+GuiHost::GuiHost(std::filesystem::path skinFolder) : skin_(std::move(skinFolder)) {}
+
+int32_t GuiHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
+    if (out == nullptr) return gmpi::MP_NOSUPPORT;
+    *out = nullptr;
+    if (iid == gmpi::MP_IID_UI_HOST2 || iid == gmpi::MP_IID_UI_HOST || iid == gmpi::MP_IID_UNKNOWN) {
+        *out = static_cast<gmpi::IMpUserInterfaceHost2*>(this);
+        addRef();
+        return gmpi::MP_OK;
+    }
+    if (iid == gmpi_gui::MP_IID_GRAPHICS_HOST && graphicsHost_ != nullptr) return graphicsHost_->queryInterface(iid, out);
+    return gmpi::MP_NOSUPPORT;
+}
+
+int32_t GuiHost::pinTransmit(int32_t pinId, int32_t size, const void* data, int32_t voice) {
+    if (size < 0 || (size > 0 && data == nullptr)) return unexpected();
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    transmits_.push_back({pinId, voice, std::vector<uint8_t>(bytes, bytes + size)});
+    return gmpi::MP_OK;
+}
+
+int32_t GuiHost::prepareResources() {
+    ++prepareResourcesCalls_;
+    return gmpi::MP_OK;
+}
+
+int32_t GuiHost::resolveResourceName(const char* shortName, const char* type, gmpi::IMpUnknown* fullName) {
+    if (shortName == nullptr || type == nullptr || fullName == nullptr) return gmpi::MP_FAIL;
+    ResourceLookup& lookup = lookups_.emplace_back(ResourceLookup{shortName, type, {}});
+    const auto resolved = skin_.resolve(lookup.shortName, lookup.type);
+    if (!resolved) return gmpi::MP_FAIL;
+
+    void* text = nullptr;
+    if (fullName->queryInterface(gmpi::MP_IID_RETURNSTRING, &text) != gmpi::MP_OK || text == nullptr)
+        return gmpi::MP_FAIL;
+    auto* returnString = static_cast<gmpi::IMpString*>(text);
+    lookup.fullName = pathToUtf8(*resolved);
+    returnString->setData(lookup.fullName.data(), static_cast<int32_t>(lookup.fullName.size()));
+    returnString->release();
+    return gmpi::MP_OK;
+}
+
+int32_t GuiHost::openResource(const char* fullName, void** object) {
+    if (object == nullptr) return gmpi::MP_FAIL;
+    *object = nullptr;
+    if (fullName == nullptr) return gmpi::MP_FAIL;
+    auto bytes = HostFile::readWhole(pathFromUtf8(fullName));
+    if (!bytes) return gmpi::MP_FAIL;
+    *object = (new HostFile(tally_, std::move(*bytes)))->handOut();
+    return gmpi::MP_OK;
+}
+
+int32_t GuiHost::unexpected() {
+    ++unexpectedCalls_;
+    return gmpi::MP_FAIL;
+}
+
+}  // namespace zuhost::gui

@@ -1,0 +1,36 @@
+#include "host/gui/PlatformTextEdit.h"
+
+namespace zuhost::gui {
+
+PlatformTextEdit::PlatformTextEdit(std::shared_ptr<ObjectTally> tally, std::shared_ptr<UserScript> script)
+    : HostObject(std::move(tally), &gmpi_gui::MP_IID_PLATFORM_TEXT), script_(std::move(script)) {}
+
+int32_t PlatformTextEdit::setAlignment(int32_t alignment) {
+    entry_.alignment = alignment;
+    return gmpi::MP_OK;
+}
+
+int32_t PlatformTextEdit::setText(const char* text) {
+    entry_.startingText = text != nullptr ? text : "";
+    return gmpi::MP_OK;
+}
+
+int32_t PlatformTextEdit::showEditor(float left, float top, float width, float height,
+                                     gmpi::IMpUnknown* returnString) {
+    void* text = nullptr;
+    if (returnString == nullptr || returnString->queryInterface(gmpi::MP_IID_RETURNSTRING, &text) != gmpi::MP_OK ||
+        text == nullptr)
+        return gmpi::MP_FAIL;
+    auto* result = static_cast<gmpi::IMpString*>(text);
+    entry_.left = left;
+    entry_.top = top;
+    entry_.width = width;
+    entry_.height = height;
+    entry_.typedText = script_->takeTypedText();
+    if (entry_.typedText) result->setData(entry_.typedText->data(), static_cast<int32_t>(entry_.typedText->size()));
+    result->release();
+    script_->recordTextEntry(entry_);
+    return gmpi::MP_OK;
+}
+
+}  // namespace zuhost::gui

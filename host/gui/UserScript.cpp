@@ -1,0 +1,19 @@
+#include "host/gui/UserScript.h"
+
+namespace zuhost::gui {
+
+int32_t UserScript::takeMenuChoice() {
+    if (menuChoices_.empty()) return -1;
+    const int32_t id = menuChoices_.front();
+    menuChoices_.pop_front();
+    return id;
+}
+
+std::optional<std::string> UserScript::takeTypedText() {
+    if (typedTexts_.empty()) return std::nullopt;
+    std::string text = std::move(typedTexts_.front());
+    typedTexts_.pop_front();
+    return text;
+}
+
+}  // namespace zuhost::gui

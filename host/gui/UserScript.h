@@ -1,0 +1,57 @@
+// What the "user" does with popup menus and text entries, decided in advance
+// by a test, and what the panel showed them.
+//
+// Contract: each showMenu takes the next scripted choice (-1, nothing
+// chosen, when none is left); each showEditor takes the next scripted text
+// (the return string stays as it was when none is left). Every menu and
+// editor shown is recorded with what the panel put into it.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zuhost::gui {
+
+struct MenuItem {
+    std::string text;
+    int32_t id;
+};
+
+struct ShownMenu {
+    std::vector<MenuItem> items;
+    int32_t alignment;
+    float x, y;
+    int32_t chosenId;
+};
+
+struct ShownTextEntry {
+    std::string startingText;
+    int32_t alignment;
+    float left, top, width, height;
+    std::optional<std::string> typedText;  // none: the user typed nothing
+};
+
+class UserScript {
+public:
+    void chooseMenuItem(int32_t id) { menuChoices_.push_back(id); }
+    void typeText(std::string text) { typedTexts_.push_back(std::move(text)); }
+
+    int32_t takeMenuChoice();
+    std::optional<std::string> takeTypedText();
+
+    void recordMenu(ShownMenu menu) { menus_.push_back(std::move(menu)); }
+    void recordTextEntry(ShownTextEntry entry) { textEntries_.push_back(std::move(entry)); }
+    const std::vector<ShownMenu>& menus() const { return menus_; }
+    const std::vector<ShownTextEntry>& textEntries() const { return textEntries_; }
+
+private:
+    std::deque<int32_t> menuChoices_;
+    std::deque<std::string> typedTexts_;
+    std::vector<ShownMenu> menus_;
+    std::vector<ShownTextEntry> textEntries_;
+};
+
+}  // namespace zuhost::gui
