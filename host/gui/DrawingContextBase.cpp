@@ -3,14 +3,8 @@
 namespace zuhost::gui {
 
 int32_t DrawingContextBase::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == gmpi_gui::MP_IID_DRAWING_CONTEXT || iid == gmpi::MP_IID_UNKNOWN) {
-        *out = static_cast<gmpi_gui::IMpDrawingContext*>(this);
-        addRef();
-        return gmpi::MP_OK;
-    }
-    return gmpi::MP_NOSUPPORT;
+    return answerQuery<gmpi_gui::IMpDrawingContext>(this, iid, out,
+                                                   {&gmpi_gui::MP_IID_DRAWING_CONTEXT, &gmpi::MP_IID_UNKNOWN});
 }
 
 int32_t DrawingContextBase::getFactory(void** factory) {

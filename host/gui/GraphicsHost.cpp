@@ -20,14 +20,7 @@ GraphicsHost::GraphicsHost(std::shared_ptr<TextMeasurer> measurer)
     : measurer_(measurer ? std::move(measurer) : makePlatformTextMeasurer()) {}
 
 int32_t GraphicsHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == gmpi_gui::MP_IID_GRAPHICS_HOST || iid == gmpi::MP_IID_UNKNOWN) {
-        *out = static_cast<gmpi_gui::IMpGraphicsHost*>(this);
-        addRef();
-        return gmpi::MP_OK;
-    }
-    return gmpi::MP_NOSUPPORT;
+    return answerQuery<gmpi_gui::IMpGraphicsHost>(this, iid, out, {&gmpi_gui::MP_IID_GRAPHICS_HOST, &gmpi::MP_IID_UNKNOWN});
 }
 
 void GraphicsHost::invalidateRect(const gmpi_gui::MpRect* rect) {
@@ -82,11 +75,6 @@ int32_t GraphicsHost::loadImage(const char* fullName, void** bitmap) {
     if (!image) return gmpi::MP_FAIL;
     *bitmap = (new HostBitmap(tally_, std::move(*image)))->handOut();
     return gmpi::MP_OK;
-}
-
-int32_t GraphicsHost::unexpected() {
-    ++unexpectedCalls_;
-    return gmpi::MP_FAIL;
 }
 
 }  // namespace zuhost::gui

@@ -31,18 +31,18 @@ public:
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override;
     int32_t addRef() override { return references_.addRef(); }
     int32_t release() override { return references_.release(); }
-    int32_t reserved3() override { return unexpected(); }
+    int32_t reserved3() override { return unexpected_.note(); }
     void invalidateRect(const gmpi_gui::MpRect* rect) override;
     void invalidateMeasure() override { ++measureRequests_; }
     int32_t createTextFormat(const char* family, gmpi::IMpUnknown* collection, int32_t weight, int32_t style,
                              int32_t stretch, float size, const char* locale, void** format) override;
-    int32_t reserved7() override { return unexpected(); }
+    int32_t reserved7() override { return unexpected_.note(); }
     int32_t createPlatformMenu(void** menu) override;
     int32_t setCapture() override;
     int32_t getCapture(int32_t* captured) override;
     int32_t releaseCapture() override;
     int32_t createPlatformTextEdit(void** textEdit) override;
-    int32_t reserved13() override { return unexpected(); }
+    int32_t reserved13() override { return unexpected_.note(); }
     int32_t loadImage(const char* fullName, void** bitmap) override;
 
     // Repaint requests in order; an empty entry asked for the whole panel.
@@ -53,13 +53,11 @@ public:
     const std::vector<TextFormatSettings>& textFormatRequests() const { return textFormatRequests_; }
     const std::vector<std::string>& imageLoads() const { return imageLoads_; }  // full names asked for
     UserScript& script() { return *script_; }
-    int32_t unexpectedCalls() const { return unexpectedCalls_; }
+    int32_t unexpectedCalls() const { return unexpected_.count(); }
     const ServiceReferences& references() const { return references_; }
     const ObjectTally& objects() const { return *tally_; }
 
 private:
-    int32_t unexpected();
-
     std::shared_ptr<TextMeasurer> measurer_;
     std::shared_ptr<UserScript> script_ = std::make_shared<UserScript>();
     ServiceReferences references_;
@@ -68,7 +66,7 @@ private:
     std::vector<TextFormatSettings> textFormatRequests_;
     std::vector<std::string> imageLoads_;
     int32_t measureRequests_ = 0;
-    int32_t unexpectedCalls_ = 0;
+    UnexpectedCalls unexpected_;
     bool captured_ = false;
 };
 

@@ -8,19 +8,14 @@ namespace zuhost::gui {
 GuiHost::GuiHost(std::filesystem::path skinFolder) : skin_(std::move(skinFolder)) {}
 
 int32_t GuiHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == gmpi::MP_IID_UI_HOST2 || iid == gmpi::MP_IID_UI_HOST || iid == gmpi::MP_IID_UNKNOWN) {
-        *out = static_cast<gmpi::IMpUserInterfaceHost2*>(this);
-        addRef();
-        return gmpi::MP_OK;
-    }
-    if (iid == gmpi_gui::MP_IID_GRAPHICS_HOST && graphicsHost_ != nullptr) return graphicsHost_->queryInterface(iid, out);
-    return gmpi::MP_NOSUPPORT;
+    if (out != nullptr && iid == gmpi_gui::MP_IID_GRAPHICS_HOST && graphicsHost_ != nullptr)
+        return graphicsHost_->queryInterface(iid, out);
+    return answerQuery<gmpi::IMpUserInterfaceHost2>(this, iid, out,
+                                                   {&gmpi::MP_IID_UI_HOST2, &gmpi::MP_IID_UI_HOST, &gmpi::MP_IID_UNKNOWN});
 }
 
 int32_t GuiHost::pinTransmit(int32_t pinId, int32_t size, const void* data, int32_t voice) {
-    if (size < 0 || (size > 0 && data == nullptr)) return unexpected();
+    if (size < 0 || (size > 0 && data == nullptr)) return unexpected_.note();
     const auto* bytes = static_cast<const uint8_t*>(data);
     transmits_.push_back({pinId, voice, std::vector<uint8_t>(bytes, bytes + size)});
     return gmpi::MP_OK;
@@ -55,11 +50,6 @@ int32_t GuiHost::openResource(const char* fullName, void** object) {
     if (!bytes) return gmpi::MP_FAIL;
     *object = (new HostFile(tally_, std::move(*bytes)))->handOut();
     return gmpi::MP_OK;
-}
-
-int32_t GuiHost::unexpected() {
-    ++unexpectedCalls_;
-    return gmpi::MP_FAIL;
 }
 
 }  // namespace zuhost::gui

@@ -44,9 +44,9 @@ public:
     int32_t addRef() override { return references_.addRef(); }
     int32_t release() override { return references_.release(); }
     int32_t pinTransmit(int32_t pinId, int32_t size, const void* data, int32_t voice) override;
-    int32_t reserved4() override { return unexpected(); }
-    int32_t reserved5() override { return unexpected(); }
-    int32_t reserved6() override { return unexpected(); }
+    int32_t reserved4() override { return unexpected_.note(); }
+    int32_t reserved5() override { return unexpected_.note(); }
+    int32_t reserved6() override { return unexpected_.note(); }
     int32_t prepareResources() override;
     int32_t resolveResourceName(const char* shortName, const char* type, gmpi::IMpUnknown* fullName) override;
     int32_t openResource(const char* fullName, void** object) override;
@@ -57,14 +57,12 @@ public:
     const std::vector<PinTransmit>& transmits() const { return transmits_; }
     const std::vector<ResourceLookup>& lookups() const { return lookups_; }
     int32_t prepareResourcesCalls() const { return prepareResourcesCalls_; }
-    int32_t unexpectedCalls() const { return unexpectedCalls_; }
+    int32_t unexpectedCalls() const { return unexpected_.count(); }
     const SkinFolder& skin() const { return skin_; }
     const ServiceReferences& references() const { return references_; }
     const ObjectTally& objects() const { return *tally_; }
 
 private:
-    int32_t unexpected();
-
     SkinFolder skin_;
     GraphicsHost* graphicsHost_ = nullptr;
     ServiceReferences references_;
@@ -72,7 +70,7 @@ private:
     std::vector<PinTransmit> transmits_;
     std::vector<ResourceLookup> lookups_;
     int32_t prepareResourcesCalls_ = 0;
-    int32_t unexpectedCalls_ = 0;
+    UnexpectedCalls unexpected_;
 };
 
 }  // namespace zuhost::gui

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 
 #include "gui/GuiInterfaces.h"
@@ -41,6 +42,36 @@ public:
 private:
     int32_t count_ = 1;
 };
+
+// Calls to slots this library never uses; each answers -1.
+class UnexpectedCalls {
+public:
+    int32_t note() {
+        ++count_;
+        return gmpi::MP_FAIL;
+    }
+    int32_t count() const { return count_; }
+
+private:
+    int32_t count_ = 0;
+};
+
+// queryInterface for an object that answers each identifier in `identifiers`
+// (and nothing else) with `object`, adding a reference.
+template <class Interface>
+int32_t answerQuery(Interface* object, const gmpi::MpGuid& iid, void** out,
+                    std::initializer_list<const gmpi::MpGuid*> identifiers) {
+    if (out == nullptr) return gmpi::MP_NOSUPPORT;
+    *out = nullptr;
+    for (const gmpi::MpGuid* identifier : identifiers) {
+        if (identifier != nullptr && iid == *identifier) {
+            *out = object;
+            object->addRef();
+            return gmpi::MP_OK;
+        }
+    }
+    return gmpi::MP_NOSUPPORT;
+}
 
 class HostObjectBase {
 public:
@@ -73,14 +104,7 @@ template <class Interface>
 class HostObject : public Interface, public HostObjectBase {
 public:
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override {
-        if (out == nullptr) return gmpi::MP_NOSUPPORT;
-        *out = nullptr;
-        if (iid == gmpi::MP_IID_UNKNOWN || (identifier_ != nullptr && iid == *identifier_)) {
-            *out = static_cast<Interface*>(this);
-            addRef();
-            return gmpi::MP_OK;
-        }
-        return gmpi::MP_NOSUPPORT;
+        return answerQuery(static_cast<Interface*>(this), iid, out, {&gmpi::MP_IID_UNKNOWN, identifier_});
     }
     int32_t addRef() override { return ++refCount_; }
     int32_t release() override {

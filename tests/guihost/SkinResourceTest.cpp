@@ -51,6 +51,21 @@ INSTANTIATE_TEST_SUITE_P(
                       Resolution{"../skin/knob", "Image", nullptr},     // never outside the folder
                       Resolution{"", "Image", nullptr}));
 
+TEST(GuiHostInterfaces, AnswersBothGenerationsAndTheGraphicsHostOnlyWhenOffered) {
+    GuiHost host(".");
+    for (const gmpi::MpGuid& iid : {gmpi::MP_IID_UI_HOST2, gmpi::MP_IID_UI_HOST, gmpi::MP_IID_UNKNOWN}) {
+        void* out = nullptr;
+        EXPECT_EQ(host.queryInterface(iid, &out), gmpi::MP_OK);
+        EXPECT_EQ(out, static_cast<gmpi::IMpUserInterfaceHost2*>(&host));
+    }
+    void* out = &host;
+    EXPECT_EQ(host.queryInterface(gmpi_gui::MP_IID_GRAPHICS_HOST, &out), gmpi::MP_NOSUPPORT);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(host.references().outstanding(), 3);
+    for (int i = 0; i < 3; ++i) host.release();
+    EXPECT_EQ(host.references().outstanding(), 0);
+}
+
 TEST(GuiHostResources, ResolvingWritesTheFullNameIntoTheStringAndAnswersZero) {
     TestSkin skin;
     const auto path = skin.write("knob.png", "x");

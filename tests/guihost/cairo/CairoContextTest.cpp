@@ -183,6 +183,18 @@ TEST(PangoExtents, ArialAtTwelveHasRealPlausibleSizes) {
     EXPECT_GT(measurer.measure(arial, "\xFF\xFE").width, 0);  // invalid UTF-8 still measures
 }
 
+TEST(PangoExtents, AreWhatTheGraphicsHostsTextFormatsAnswerNatively) {
+    GraphicsHost host;
+    void* object = nullptr;
+    ASSERT_EQ(host.createTextFormat("Arial", nullptr, 400, 0, 5, 12, nullptr, &object), gmpi::MP_OK);
+    MpSize extent{};
+    static_cast<IMpTextFormat*>(object)->getTextExtent("Gain", 4, &extent);
+    static_cast<IMpTextFormat*>(object)->release();
+    zuhost::gui::TextFormatSettings arial;
+    arial.family = "Arial";
+    EXPECT_EQ(extent.width, zuhost::gui::PangoTextMeasurer().measure(arial, "Gain").width);
+}
+
 TEST(PangoExtents, ArialIsMetricCompatibleWithLiberationSans) {
     zuhost::gui::PangoTextMeasurer measurer;
     zuhost::gui::TextFormatSettings arial, liberation;
