@@ -37,6 +37,12 @@ ListEntryGui::ListEntryGui() {
 
 // ---- choosing
 
+gmpi::EnumListIterator ListEntryGui::items() const {
+    gmpi::EnumListIterator iterator(enumList_.getValue());
+    iterator.first();
+    return iterator;
+}
+
 void ListEntryGui::choose(const gmpi::EnumListIterator& item) {
     if (item.value() != valueIn_) valueIn_ = item.value();
 }

@@ -54,7 +54,7 @@ private:
     void rebuildWidgets();
 
     // Choosing.
-    gmpi::EnumListIterator items() const { return gmpi::EnumListIterator(enumList_.getValue()); }
+    gmpi::EnumListIterator items() const;  // at the first item
     void choose(const gmpi::EnumListIterator& item);
     void chooseIndex(int32_t index);
     void stepSelection(int32_t delta);

@@ -5,8 +5,8 @@
 
 #include "host/gui/GraphicsHost.h"
 #include "host/gui/SkinFolder.h"
-#include "tests/guihost/ImageFiles.h"
-#include "tests/guihost/SkinTestSupport.h"
+#include "tests/support/ImageFiles.h"
+#include "tests/support/TestSkin.h"
 
 namespace {
 

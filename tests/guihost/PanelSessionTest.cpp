@@ -6,7 +6,7 @@
 #include "host/gui/PanelSession.h"
 #include "host/gui/RecordingContext.h"
 #include "tests/guihost/ProbePanels.h"
-#include "tests/guihost/SkinTestSupport.h"
+#include "tests/support/TestSkin.h"
 
 #if defined(ZU_GUI_HOST_HAS_CAIRO)
 #include "host/gui/cairo/CairoContext.h"

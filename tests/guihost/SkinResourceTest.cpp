@@ -6,7 +6,7 @@
 #include "gui/MpString.h"
 #include "host/gui/GuiHost.h"
 #include "host/gui/SkinFolder.h"
-#include "tests/guihost/SkinTestSupport.h"
+#include "tests/support/TestSkin.h"
 
 namespace {
 

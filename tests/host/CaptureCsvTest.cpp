@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/MpInterfaces.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 namespace {
 

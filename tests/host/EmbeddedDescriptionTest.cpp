@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host/description/BinaryFormat.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "host/description/PluginLibrary.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

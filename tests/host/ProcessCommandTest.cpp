@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/process/WavFile.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "host/process/ProcessOptions.h"
 #include "host/process/WavFile.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // zuhost validate on small libraries with deliberate faults: each is reported
 // by the check that should catch it, and only by that one.
 #include "host/validate/ValidateCommand.h"
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "host/gui/SkinFolder.h"
 #include "host/gui/cairo/CairoContext.h"
 #include "host/gui/pango/PangoText.h"
-#include "tests/guihost/ImageFiles.h"
-#include "tests/guihost/SkinTestSupport.h"
+#include "tests/support/ImageFiles.h"
+#include "tests/support/TestSkin.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/guihost/ImageFiles.h"
+#include "tests/support/ImageFiles.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string_view>
 
-#include "tests/host/TestTempPath.h"
+#include "tests/support/TestTempPath.h"
 
 class TestSkin {
 public:

@@ -1,0 +1,163 @@
+#include <cmath>
+#include <string>
+
+#include "modules/slider/SliderGui.h"
+#include "tests/panels/PanelTestSupport.h"
+
+namespace {
+
+using zuhost::gui::AltKey;
+using zuhost::gui::ControlKey;
+using zuhost::gui::DrawCall;
+
+// Pin ids of the two panels that the tests drive.
+struct SliderPins {
+    int32_t valueIn, appearance, rangeLo, rangeHi, showReadout, resetValue;
+};
+constexpr SliderPins sliderPins{13, 15, 21, 22, 23, -1};
+constexpr SliderPins slider2Pins{0, 8, 5, 6, 9, 7};
+
+class SliderPanelTest : public PanelTest {
+protected:
+    void SetUp() override {
+        // A 40-wide control of 5 frames that follows vertical drags; 20 by 20 buttons.
+        writeImage("vslider_med", 40, 100, 5, "orientation vertical");
+        writeImage("button", 20, 20, 2, "mouse_response click");
+        writeImage("button_sm", 10, 10, 2, "mouse_response click");
+        skin.write("global.txt", "FONT_CATEGORY control_edit\nfont-family Arial\nfont-size 10\n");
+    }
+
+    // The panel of id at value in lo..hi, shown and laid out 100 wide.
+    void show(std::u16string_view id, const SliderPins& pins, float value, float lo, float hi, int32_t appearance = 0) {
+        pins_ = pins;
+        auto& panel = open(id);
+        panel.setFloat(pins.rangeLo, lo);
+        panel.setFloat(pins.rangeHi, hi);
+        panel.setFloat(pins.valueIn, value);
+        panel.setBool(pins.showReadout, true);
+        panel.setInt(pins.appearance, appearance);
+        panel.initialize();
+        const auto size = panel.measure({100, 200});
+        panel.arrange({0, 0, 100, size.height});
+    }
+    // The control's frame (from the source rectangle it draws) and the readout's text.
+    int32_t frame() {
+        const auto bitmaps = only(render(), DrawCall::Kind::DrawBitmap);
+        return bitmaps.empty() ? -1 : int32_t(bitmaps[0].source.top) / 100;
+    }
+    std::string readout() {
+        const auto texts = only(render(), DrawCall::Kind::DrawText);
+        return texts.empty() ? "" : texts.back().text;
+    }
+    void type(const std::string& text) {
+        session().script().typeText(text);
+        session().pointerDown({50, 110});
+        session().pointerUp({50, 110});
+    }
+
+    SliderPins pins_{};
+};
+
+TEST_F(SliderPanelTest, ControlAndReadoutAreCentredAndShowTheValue) {
+    show(u"ZU Slider", sliderPins, 2.5f, 0, 10);
+    const auto calls = render();
+    const auto bitmap = only(calls, DrawCall::Kind::DrawBitmap);
+    ASSERT_EQ(bitmap.size(), 1u);
+    EXPECT_EQ(bitmap[0].rect.left, 30);
+    EXPECT_EQ(bitmap[0].source.top, 100);  // position 0.25 of five frames
+    const auto box = only(calls, DrawCall::Kind::FillRectangle);
+    ASSERT_EQ(box.size(), 1u);
+    EXPECT_EQ(box[0].rect.left, 20);
+    EXPECT_EQ(box[0].rect.right, 80);
+    EXPECT_EQ(box[0].rect.top, 100);
+    EXPECT_EQ(readout(), "2.5");
+}
+
+TEST_F(SliderPanelTest, WithoutTheReadoutThePanelIsAsHighAsItsControl) {
+    show(u"ZU Slider2", slider2Pins, 0, 0, 1);
+    session().setBool(slider2Pins.showReadout, false);
+    EXPECT_EQ(session().measure({100, 200}).height, 100);
+    EXPECT_TRUE(only(render(), DrawCall::Kind::DrawText).empty());
+}
+
+TEST_F(SliderPanelTest, DragsSendValuesFinerWithControl) {
+    show(u"ZU Slider", sliderPins, 0, 0, 10);
+    session().drag({50, 50}, {50, 10}, 4);
+    ASSERT_FALSE(sent<float>(13).empty());
+    EXPECT_FLOAT_EQ(sent<float>(13).back(), 2.0f);
+    EXPECT_EQ(readout(), "2");
+    session().drag({50, 50}, {50, 10}, 4, ControlKey);
+    EXPECT_FLOAT_EQ(sent<float>(13).back(), 2.4f);
+}
+
+TEST_F(SliderPanelTest, ValuesFromTheHostWaitWhileTheUserDrags) {
+    show(u"ZU Slider2", slider2Pins, 5, 0, 10);
+    session().pointerDown({50, 50});
+    session().setFloat(slider2Pins.valueIn, 9);
+    EXPECT_EQ(readout(), "5");
+    EXPECT_EQ(frame(), 2);
+    session().pointerUp({50, 50});
+    session().setFloat(slider2Pins.valueIn, 10);
+    EXPECT_EQ(readout(), "10");
+}
+
+TEST_F(SliderPanelTest, AltClickWritesTheResetValue) {
+    show(u"ZU Slider", sliderPins, 500, 100, 1000);
+    session().pointerDown({50, 50}, AltKey);
+    EXPECT_EQ(sent<float>(13), std::vector<float>{0.0f});
+
+    show(u"ZU Slider2", slider2Pins, 500, 100, 1000);
+    session().setFloat(slider2Pins.resetValue, 250);
+    session().pointerDown({50, 50}, AltKey);
+    EXPECT_EQ(sent<float>(0), std::vector<float>{250.0f});
+    EXPECT_EQ(readout(), "250");
+}
+
+TEST_F(SliderPanelTest, TypedValuesAreTakenAndOthersRestoreTheReadout) {
+    show(u"ZU Slider2", slider2Pins, 1, 0, 10);
+    type("7");
+    EXPECT_EQ(sent<float>(0), std::vector<float>{7.0f});
+    EXPECT_EQ(frame(), 3);  // position 0.7 of five frames
+    for (const char* rejected : {"abc", "", "nan", "1e999"}) {
+        type(rejected);
+        EXPECT_EQ(readout(), "7") << rejected;
+    }
+    type("  3.14159xyz");
+    EXPECT_EQ(sent<float>(0).back(), 3.14159f);
+    EXPECT_EQ(readout(), "3.14");
+    EXPECT_EQ(sent<float>(0).size(), 2u);
+}
+
+TEST_F(SliderPanelTest, ToggleAppearancesStayPressedAndOthersSpringBack) {
+    for (const auto& [appearance, staysOn] : {std::pair{4, false}, {5, true}, {8, false}, {9, true}}) {
+        show(u"ZU Slider2", slider2Pins, 0, 0, 1, appearance);
+        const auto size = session().measure({100, 200});
+        session().pointerDown({50, 5});
+        session().pointerUp({50, 5});
+        ASSERT_FALSE(sent<float>(0).empty()) << appearance << " " << size.width;
+        EXPECT_EQ(sent<float>(0).back(), staysOn ? 1.0f : 0.0f) << appearance;
+    }
+}
+
+TEST_F(SliderPanelTest, WithoutAnImageTheReadoutMovesToTheTop) {
+    show(u"ZU Slider2", slider2Pins, 0, 0, 1, -1);
+    const auto calls = render();
+    EXPECT_TRUE(only(calls, DrawCall::Kind::DrawBitmap).empty());
+    EXPECT_EQ(only(calls, DrawCall::Kind::FillRectangle).at(0).rect.top, 0);
+}
+
+TEST_F(SliderPanelTest, AnEmptyRangeShowsTheLowEnd) {
+    show(u"ZU Slider", sliderPins, 3, 3, 3);
+    EXPECT_EQ(frame(), 0);
+    session().drag({50, 50}, {50, 10}, 2);
+    for (float value : sent<float>(13)) EXPECT_EQ(value, 3.0f);
+}
+
+TEST(SliderReadoutTest, ValuesShowWithThreeSignificantDigits) {
+    const std::pair<float, const char*> cases[] = {
+        {0.5f, "0.5"},       {12.345f, "12.3"}, {999.0f, "999"}, {1000.0f, "1e+03"}, {0.0001f, "0.0001"},
+        {0.00001f, "1e-05"}, {-0.25f, "-0.25"}, {-0.0f, "0"},    {-0.0004f, "-0.0004"}, {-1.0f, "-1"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(zu::SliderGuiBase::formatReadout(value), text) << value;
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "skin/EditWidget.h"
+#include "skin/TextWidget.h"
+#include "tests/skin/SkinHostFixture.h"
+
+namespace {
+
+using skin::EditWidget;
+using skin::TextWidget;
+using zuhost::gui::DrawCall;
+using zuhost::gui::RecordingContext;
+
+class TextWidgetTest : public SkinHostFixture {
+protected:
+    void SetUp() override {
+        skin.write("global.txt",
+                   "FONT_CATEGORY label\nfont-family Arial\nfont-size 11\nfont-color #0000FF\n"
+                   "FONT_CATEGORY edit\nfont-family Arial\nfont-size 60\n");
+    }
+};
+
+TEST_F(TextWidgetTest, ALabelFillsItsBackgroundEvenWhenTransparentAndDrawsInset) {
+    TextWidget label(host(), "label", "");
+    label.setBounds({10, 10, 110, 30});
+    RecordingContext context;
+    label.render(context);
+    ASSERT_EQ(context.calls().size(), 2u);
+    EXPECT_EQ(context.calls()[0].kind, DrawCall::Kind::FillRectangle);
+    EXPECT_EQ(context.calls()[0].color->a, 0.0f);
+    const DrawCall& text = context.calls()[1];
+    EXPECT_EQ(text.color->r, 1.0f);
+    EXPECT_EQ(text.rect.left, 12);
+    EXPECT_EQ(text.rect.bottom, 28);
+    EXPECT_EQ(context.liveObjects(), 0);
+}
+
+TEST_F(TextWidgetTest, OnlyADifferentTextMakesTheWidgetDirtyAndTheFirstStyleStays) {
+    TextWidget label(host(), "label", "a");
+    label.takeDirty();
+    label.setText("a");
+    EXPECT_FALSE(label.isDirty());
+    label.setText("b");
+    EXPECT_TRUE(label.isDirty());
+    const size_t formats = graphicsHost.textFormatRequests().size();
+    label.setStyle("edit");
+    EXPECT_EQ(graphicsHost.textFormatRequests().size(), formats);
+}
+
+TEST_F(TextWidgetTest, AnEditBoxMovesTallTextUpSoItsBottomStaysInside) {
+    EditWidget edit;
+    edit.setHost(host());
+    edit.setStyle("edit");
+    EXPECT_EQ(guiHost.prepareResourcesCalls(), 1);
+    edit.setBounds({0, 0, 60, 20});
+    edit.setText("7");
+    RecordingContext context;
+    edit.render(context);
+    ASSERT_EQ(context.calls().size(), 3u);
+    const DrawCall& text = context.calls()[2];
+    EXPECT_LT(text.rect.top, 0.5f);
+    EXPECT_LT(text.rect.bottom, 19.5f);
+    EXPECT_FLOAT_EQ(text.rect.bottom - text.rect.top, 19.0f);
+}
+
+TEST_F(TextWidgetTest, AClickOpensTheHostsTextEntryUnlessReadOnly) {
+    EditWidget edit;
+    edit.setHost(host());
+    edit.setBounds({5, 6, 65, 26});
+    edit.setText("old");
+    graphicsHost.script().typeText("3.5");
+    EXPECT_TRUE(edit.onPointerDown(0, {10, 10}));
+    edit.onPointerUp(0, {10, 10});
+    EXPECT_EQ(edit.getText(), "3.5");
+    ASSERT_EQ(graphicsHost.script().textEntries().size(), 1u);
+    const auto& shown = graphicsHost.script().textEntries()[0];
+    EXPECT_EQ(shown.startingText, "old");
+    EXPECT_EQ(shown.left, 5);
+    EXPECT_EQ(shown.height, 20);
+
+    edit.onPointerUp(0, {10, 10});
+    EXPECT_EQ(edit.getText(), "3.5");
+    edit.setReadOnly(true);
+    edit.onPointerUp(0, {10, 10});
+    EXPECT_EQ(graphicsHost.script().textEntries().size(), 2u);
+}
+
+}  // namespace
