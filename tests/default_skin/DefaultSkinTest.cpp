@@ -1,27 +1,19 @@
-// The default skin that the build draws: every image loads, is cut the way
-// its metadata says, and looks the way the panels that use it need.
+// The default skin that the build draws, read through the library's parsers:
+// every image loads, is cut the way its metadata says, and looks the way the
+// panels that use it need.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "tests/default_skin/SkinFiles.h"
 
 namespace skintest {
 namespace {
 
+using skin::ImageMetadata;
+
 constexpr double pi = 3.14159265358979323846;
-
-std::string metadataOf(const std::string& name) { return readText(skinFolder / (name + ".txt")); }
-
-std::vector<std::string> imageNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(skinFolder))
-        if (entry.path().extension() == ".txt" && entry.path().stem() != "global")
-            names.push_back(entry.path().stem().string());
-    return names;
-}
 
 bool isBright(const Pixel& pixel) {
     return pixel.alpha > 200 && pixel.red > 200 && pixel.green > 200 && pixel.blue > 200;
@@ -44,19 +36,19 @@ TEST(DefaultSkin, EveryImageLoadsAndIsAWholeNumberOfFrames) {
         SCOPED_TRACE(name);
         const std::optional<Picture> picture = readSkinImage(name);
         ASSERT_TRUE(picture);
-        const std::string metadata = metadataOf(name);
-        const std::vector<int> frame = numbersOf(metadata, "frame_size");
-        ASSERT_EQ(frame.size(), 2u);
-        ASSERT_GT(frame[1], 0);
-        if (valuesOf(metadata, "type") == std::vector<std::string>{"slider"}) continue;  // background and handle
-        EXPECT_EQ(picture->width, frame[0]);
-        EXPECT_EQ(picture->height % frame[1], 0) << picture->height << " rows, frames of " << frame[1];
+        const ImageMetadata metadata = metadataOf(name);
+        ASSERT_GT(metadata.frameSize.height, 0);
+        if (metadata.mode == ImageMetadata::SLIDER) continue;  // a background and a handle, not frames
+        EXPECT_EQ(picture->width, metadata.frameSize.width);
+        EXPECT_EQ(picture->height % int(metadata.frameSize.height), 0)
+            << picture->height << " rows, frames of " << metadata.frameSize.height;
     }
 }
 
 struct PanelImage {
     const char* name;
-    const char* response;  // first letter decides: c click, r rotary
+    int32_t mode;
+    int32_t response;
     int fewestFrames, mostFrames;
 };
 
@@ -65,58 +57,51 @@ class PanelImageTest : public ::testing::TestWithParam<PanelImage> {};
 // Buttons and lamps show value 0 in their first frame and 1 in their last;
 // knobs turn in steps fine enough to look smooth.
 TEST_P(PanelImageTest, RespondsAsThePanelExpectsWithEnoughFrames) {
-    const PanelImage& image = GetParam();
-    const std::optional<Picture> picture = readSkinImage(image.name);
+    const PanelImage& expected = GetParam();
+    const std::optional<Picture> picture = readSkinImage(expected.name);
     ASSERT_TRUE(picture);
-    const std::string metadata = metadataOf(image.name);
-    const std::vector<int> frame = numbersOf(metadata, "frame_size");
-    ASSERT_EQ(frame.size(), 2u);
-    const int frames = picture->height / frame[1];
-    EXPECT_GE(frames, image.fewestFrames);
-    EXPECT_LE(frames, image.mostFrames);
-    const std::vector<std::string> response = valuesOf(metadata, "mouse_response");
-    if (*image.response == '\0') {
-        EXPECT_TRUE(response.empty());
-    } else {
-        ASSERT_EQ(response.size(), 1u);
-        EXPECT_EQ(response[0].front(), image.response[0]);
-    }
+    const ImageMetadata metadata = metadataOf(expected.name);
+    EXPECT_EQ(metadata.mode, expected.mode);
+    EXPECT_EQ(metadata.orientation, expected.response);
+    const int frames = picture->height / int(metadata.frameSize.height);
+    EXPECT_GE(frames, expected.fewestFrames);
+    EXPECT_LE(frames, expected.mostFrames);
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultSkin, PanelImageTest,
-                         ::testing::Values(PanelImage{"knob_med", "rotary", 50, 72}, PanelImage{"knob_sm", "rotary", 50, 72},
-                                           PanelImage{"switch_rotary", "rotary", 36, 360},
-                                           PanelImage{"button", "click", 2, 2}, PanelImage{"button_sm", "click", 2, 2},
-                                           PanelImage{"arrow_left", "click", 2, 2},
-                                           PanelImage{"arrow_right", "click", 2, 2}, PanelImage{"led", "", 2, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    DefaultSkin, PanelImageTest,
+    ::testing::Values(PanelImage{"knob_med", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 50, 72},
+                      PanelImage{"knob_sm", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 50, 72},
+                      PanelImage{"switch_rotary", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 36, 360},
+                      PanelImage{"button", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
+                      PanelImage{"button_sm", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
+                      PanelImage{"arrow_left", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
+                      PanelImage{"arrow_right", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
+                      PanelImage{"led", ImageMetadata::ANIMATED, ImageMetadata::NOT_GIVEN, 2, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class SliderImageTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SliderImageTest, HandleLiesBesideTheBackgroundAndTravelsWithinIt) {
-    const std::string metadata = metadataOf(GetParam());
+    const ImageMetadata metadata = metadataOf(GetParam());
     const std::optional<Picture> picture = readSkinImage(GetParam());
     ASSERT_TRUE(picture);
-    const std::vector<int> frame = numbersOf(metadata, "frame_size");
-    const std::vector<int> handle = numbersOf(metadata, "handle_rect");
-    const std::vector<int> range = numbersOf(metadata, "handle_range");
-    ASSERT_EQ(frame.size(), 2u);
-    ASSERT_EQ(handle.size(), 4u);
-    ASSERT_EQ(range.size(), 2u);
-    const bool vertical = valuesOf(metadata, "orientation").at(0).front() == 'v';
+    ASSERT_EQ(metadata.mode, ImageMetadata::SLIDER);
+    const gmpi_gui::MpSize frame = metadata.frameSize;
+    const gmpi_gui::MpRect handle = metadata.handleRect;
+    const bool vertical = metadata.orientation == ImageMetadata::VERTICAL;
 
-    EXPECT_LE(handle[2], picture->width);
-    EXPECT_LE(handle[3], picture->height);
-    const bool besideBackground = handle[0] >= frame[0] || handle[1] >= frame[1];
-    EXPECT_TRUE(besideBackground);
-    EXPECT_EQ(picture->at((handle[0] + handle[2]) / 2, (handle[1] + handle[3]) / 2).alpha, 255);
+    EXPECT_LE(handle.right, picture->width);
+    EXPECT_LE(handle.bottom, picture->height);
+    EXPECT_TRUE(handle.left >= frame.width || handle.top >= frame.height);
+    EXPECT_EQ(picture->at(int(handle.left + handle.right) / 2, int(handle.top + handle.bottom) / 2).alpha, 255);
 
-    const int handleLength = vertical ? handle[3] - handle[1] : handle[2] - handle[0];
-    const int across = vertical ? handle[2] - handle[0] : handle[3] - handle[1];
-    EXPECT_GE(range[0], 0);
-    EXPECT_LT(range[0], range[1]);
-    EXPECT_LE(range[1] + handleLength, vertical ? frame[1] : frame[0]);
-    EXPECT_LE(across, vertical ? frame[0] : frame[1]);
+    const float handleLength = vertical ? handle.bottom - handle.top : handle.right - handle.left;
+    const float across = vertical ? handle.right - handle.left : handle.bottom - handle.top;
+    EXPECT_GE(metadata.handleRangeStart, 0);
+    EXPECT_LT(metadata.handleRangeStart, metadata.handleRangeEnd);
+    EXPECT_LE(metadata.handleRangeEnd + handleLength, vertical ? frame.height : frame.width);
+    EXPECT_LE(across, vertical ? frame.width : frame.height);
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultSkin, SliderImageTest, ::testing::Values("vslider_med", "hslider_med"));
@@ -129,7 +114,7 @@ TEST(DefaultSkin, BmpImagesAreMaskedOrKeyedAndSmoothOnThePanel) {
         SCOPED_TRACE(name);
         const std::optional<Picture> image = readBmp(bmp);
         ASSERT_TRUE(image);
-        const std::vector<int> key = numbersOf(metadataOf(name), "transparent_pixel");
+        const ImageMetadata metadata = metadataOf(name);
         if (const std::optional<Picture> mask = readBmp(skinFolder / (name + "_mask.bmp"))) {
             ++masked;
             EXPECT_EQ(mask->width, image->width);
@@ -137,10 +122,10 @@ TEST(DefaultSkin, BmpImagesAreMaskedOrKeyedAndSmoothOnThePanel) {
             for (const Pixel& pixel : mask->pixels)
                 ASSERT_TRUE(pixel.red == pixel.green && pixel.green == pixel.blue) << "a mask is grey";
         } else {
-            ASSERT_EQ(key.size(), 2u) << "a BMP without a mask needs a key pixel";
+            ASSERT_GE(metadata.transparentPixelX, 0) << "a BMP without a mask needs a key pixel";
             ++keyed;
-            EXPECT_LT(key[0], image->width);
-            EXPECT_LT(key[1], image->height);
+            EXPECT_LT(metadata.transparentPixelX, image->width);
+            EXPECT_LT(metadata.transparentPixelY, image->height);
         }
         // What shows must not have been smoothed into the key colour.
         const std::optional<Picture> shown = readSkinImage(name);
@@ -188,38 +173,25 @@ TEST(DefaultSkin, KnobsTurnClockwiseFromLowerLeftToLowerRight) {
     }
 }
 
-// The lines of one style, from its FONT_CATEGORY line to the next.
-std::string styleOf(const std::string& sheet, const std::string& name) {
-    const size_t start = sheet.find("FONT_CATEGORY " + name + "\r\n");
-    if (start == std::string::npos) return {};
-    return sheet.substr(start, sheet.find("FONT_CATEGORY", start + 1) - start);
-}
-
-// Style colours are written blue first: the lowest byte is red.
-std::vector<int> redGreenBlue(const std::string& word) {
-    const long n = word.starts_with('#') ? std::strtol(word.c_str() + 1, nullptr, 16) : std::strtol(word.c_str(), nullptr, 10);
-    return {int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF)};
-}
-
 TEST(DefaultSkin, StyleSheetDefinesThePanelsStylesInArial) {
-    const std::string sheet = readText(skinFolder / "global.txt");
-    for (const char* name : {"default", "control_edit", "selector_text"}) {
+    const skin::FontStyleSheet sheet = styleSheet();
+    for (const char* name : {"default", "control_edit", "selector_text", "title", "readout"}) {
         SCOPED_TRACE(name);
-        const std::string style = styleOf(sheet, name);
-        ASSERT_FALSE(style.empty());
-        const std::vector<std::string> families = valuesOf(style, "font-family");
-        ASSERT_FALSE(families.empty());
-        EXPECT_EQ(families[0], "Arial");
-        EXPECT_GT(numbersOf(style, "font-size").at(0), 8);
+        const skin::FontMetadata& style = skin::findStyle(sheet, name);
+        EXPECT_NE(&style, &sheet.fallbackStyle);
+        ASSERT_FALSE(style.fontFamilies.empty());
+        EXPECT_EQ(style.fontFamilies[0], "Arial");
+        EXPECT_GT(style.fontSize, 8);
     }
 }
 
-TEST(DefaultSkin, ListLabelsAreLightToReadOnDarkPanels) {
-    const std::string style = styleOf(readText(skinFolder / "global.txt"), "selector_text");
-    const std::vector<std::string> colour = valuesOf(style, "font-color");
-    ASSERT_EQ(colour.size(), 1u);
-    for (int channel : redGreenBlue(colour[0])) EXPECT_GT(channel, 0xC0);
-    EXPECT_TRUE(valuesOf(style, "background-color").empty()) << "labels are drawn on the panel itself";
+TEST(DefaultSkin, ListLabelsAreLightOnTheDarkPanelItself) {
+    const skin::FontStyleSheet sheet = styleSheet();
+    const skin::FontMetadata& labels = skin::findStyle(sheet, "selector_text");
+    const gmpi_gui::MpColor text = skin::toColor(labels.color);
+    for (float channel : {text.r, text.g, text.b}) EXPECT_GT(channel, 0.75f);
+    EXPECT_EQ(text.a, 1.0f);
+    EXPECT_EQ(labels.backgroundColor >> 24, 0u) << "labels are drawn on the panel, without a box";
 }
 
 }  // namespace

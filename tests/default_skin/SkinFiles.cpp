@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace skintest {
 
@@ -16,36 +15,14 @@ uint32_t littleEndian(const std::string& bytes, size_t offset, int size) {
     return value;
 }
 
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::vector<std::string> words;
-    size_t at = 0;
-    while (at < line.size()) {
-        const char c = line[at];
-        if (c == ' ' || c == '\t' || c == '\r' || c == ',') {
-            ++at;
-        } else if (c == '"' || c == '\'') {
-            const size_t close = line.find(c, at + 1);
-            words.push_back(line.substr(at + 1, close - at - 1));
-            at = close == std::string::npos ? line.size() : close + 1;
-        } else {
-            const size_t end = line.find_first_of(" \t\r,\"'", at);
-            words.push_back(line.substr(at, end - at));
-            at = end == std::string::npos ? line.size() : end;
-        }
-    }
-    return words;
-}
-
 void applyMask(Picture& picture, const Picture& mask) {
     if (mask.width != picture.width || mask.height != picture.height) return;
     for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i].alpha = uint8_t(255 - mask.pixels[i].blue);
 }
 
-void applyKey(Picture& picture, const std::vector<int>& keyPixel) {
-    if (keyPixel.size() < 2 || keyPixel[0] < 0 || keyPixel[1] < 0 || keyPixel[0] >= picture.width ||
-        keyPixel[1] >= picture.height)
-        return;
-    const Pixel key = picture.at(keyPixel[0], keyPixel[1]);
+void applyKey(Picture& picture, int keyX, int keyY) {
+    if (keyX < 0 || keyY < 0 || keyX >= picture.width || keyY >= picture.height) return;
+    const Pixel key = picture.at(keyX, keyY);
     for (Pixel& pixel : picture.pixels)
         if (pixel == key) pixel.alpha = 0;
 }
@@ -109,7 +86,8 @@ std::optional<Picture> readSkinImage(const std::string& name) {
     std::optional<Picture> picture = readBmp(skinFolder / (name + ".bmp"));
     if (!picture) return std::nullopt;
     if (const std::optional<Picture> mask = readBmp(skinFolder / (name + "_mask.bmp"))) applyMask(*picture, *mask);
-    applyKey(*picture, numbersOf(readText(skinFolder / (name + ".txt")), "transparent_pixel"));
+    const skin::ImageMetadata metadata = metadataOf(name);
+    applyKey(*picture, metadata.transparentPixelX, metadata.transparentPixelY);
     return picture;
 }
 
@@ -118,20 +96,24 @@ std::string readText(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-std::vector<std::string> valuesOf(const std::string& text, const std::string& key) {
-    std::vector<std::string> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> words = wordsOf(line);
-        if (!words.empty() && words.front() == key) values.assign(words.begin() + 1, words.end());
-    }
-    return values;
+std::vector<std::string> imageNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(skinFolder))
+        if (entry.path().extension() == ".txt" && entry.path().stem() != "global")
+            names.push_back(entry.path().stem().string());
+    return names;
 }
 
-std::vector<int> numbersOf(const std::string& text, const std::string& key) {
-    std::vector<int> numbers;
-    for (const std::string& value : valuesOf(text, key)) numbers.push_back(std::atoi(value.c_str()));
-    return numbers;
+skin::ImageMetadata metadataOf(const std::string& name) {
+    skin::ImageMetadata metadata;
+    skin::applyImageMetadata(metadata, readText(skinFolder / (name + ".txt")));
+    return metadata;
+}
+
+skin::FontStyleSheet styleSheet() {
+    skin::FontStyleSheet sheet;
+    skin::applyStyleSheet(sheet, readText(skinFolder / "global.txt"));
+    return sheet;
 }
 
 }  // namespace skintest

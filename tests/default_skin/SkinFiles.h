@@ -1,6 +1,6 @@
-// Reading the default skin as a host sees it: its pictures decoded (PNG with
-// Cairo, 24-bit BMP by hand) with mask and key colour applied, and values
-// looked up in its metadata texts.
+// Reading the default skin as a host and the library see it: its pictures
+// decoded (PNG with Cairo, 24-bit BMP by hand) with mask and key colour
+// applied, its metadata texts and style sheet through the library's parsers.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "skin/FontMetadata.h"
+#include "skin/ImageMetadata.h"
 
 namespace skintest {
 
@@ -27,14 +30,14 @@ struct Picture {
 std::optional<Picture> readPng(const std::filesystem::path& path);
 // Uncompressed 24-bit BMP only, which is what the skin writes.
 std::optional<Picture> readBmp(const std::filesystem::path& path);
+std::string readText(const std::filesystem::path& path);
+
+// The names of the skin's images: those with a metadata text.
+std::vector<std::string> imageNames();
+skin::ImageMetadata metadataOf(const std::string& name);
+skin::FontStyleSheet styleSheet();
 // NAME.png, or NAME.bmp made transparent by NAME_mask.bmp or by the key
 // pixel that its metadata names.
 std::optional<Picture> readSkinImage(const std::string& name);
-
-std::string readText(const std::filesystem::path& path);
-// The values of the last line of `text` whose first word is `key`: words are
-// apart by blanks or a comma, and quotes hold a word together.
-std::vector<std::string> valuesOf(const std::string& text, const std::string& key);
-std::vector<int> numbersOf(const std::string& text, const std::string& key);
 
 }  // namespace skintest
