@@ -32,22 +32,27 @@ Canvas frameStrip(int width, int height, int frames, const std::function<void(ca
     return canvas;
 }
 
-// The slot as the background frame, the cap below it (vertical) or to its
-// right (horizontal), where the metadata's handle rectangle finds it.
-SkinImage fader(const std::string& name, bool vertical) {
+// The slot is the background frame; the cap lies below it, where the
+// metadata's handle rectangle finds it.
+SkinImage verticalFader() {
     using G = FaderGeometry;
     const int capInset = (G::breadth - G::capBreadth) / 2;
-    Canvas canvas = vertical ? Canvas(G::breadth, G::length + G::capLength) : Canvas(G::length + G::capLength, G::breadth);
-    if (vertical) {
-        canvas.paintRegion(0, 0, G::breadth, G::length, [](cairo_t* cr) { paintFaderSlot(cr); });
-        canvas.paintRegion(capInset, G::length, G::capBreadth, G::capLength, [](cairo_t* cr) { paintFaderCap(cr); });
-        return {name, ImageFile::Png, std::move(canvas),
-                textLines({"type slider", "frame_size " + number(G::breadth) + " " + number(G::length),
-                           "handle_rect " + number(capInset) + " " + number(G::length) + " " +
-                               number(capInset + G::capBreadth) + " " + number(G::length + G::capLength),
-                           "handle_range " + number(G::travelStart) + ", " + number(G::travelEnd),
-                           "orientation vertical"})};
-    }
+    Canvas canvas(G::breadth, G::length + G::capLength);
+    canvas.paintRegion(0, 0, G::breadth, G::length, [](cairo_t* cr) { paintFaderSlot(cr); });
+    canvas.paintRegion(capInset, G::length, G::capBreadth, G::capLength, [](cairo_t* cr) { paintFaderCap(cr); });
+    return {"vslider_med", ImageFile::Png, std::move(canvas),
+            textLines({"type slider", "frame_size " + number(G::breadth) + " " + number(G::length),
+                       "handle_rect " + number(capInset) + " " + number(G::length) + " " +
+                           number(capInset + G::capBreadth) + " " + number(G::length + G::capLength),
+                       "handle_range " + number(G::travelStart) + ", " + number(G::travelEnd),
+                       "orientation vertical"})};
+}
+
+// The same fader lying down, its cap to the right of the slot.
+SkinImage horizontalFader() {
+    using G = FaderGeometry;
+    const int capInset = (G::breadth - G::capBreadth) / 2;
+    Canvas canvas(G::length + G::capLength, G::breadth);
     canvas.paintRegion(0, 0, G::length, G::breadth, [](cairo_t* cr) {
         layDown(cr, G::length);
         paintFaderSlot(cr);
@@ -56,7 +61,7 @@ SkinImage fader(const std::string& name, bool vertical) {
         layDown(cr, G::capLength);
         paintFaderCap(cr);
     });
-    return {name, ImageFile::Png, std::move(canvas),
+    return {"hslider_med", ImageFile::Png, std::move(canvas),
             textLines({"type slider", "frame_size " + number(G::length) + "," + number(G::breadth),
                        "handle_rect " + number(G::length) + ", " + number(capInset) + ", " +
                            number(G::length + G::capLength) + ", " + number(capInset + G::capBreadth),
@@ -147,8 +152,8 @@ std::string styleColourDecimal(Rgb colour) {
 
 std::vector<SkinImage> drawDefaultSkin() {
     std::vector<SkinImage> images;
-    images.push_back(fader("vslider_med", true));
-    images.push_back(fader("hslider_med", false));
+    images.push_back(verticalFader());
+    images.push_back(horizontalFader());
     images.push_back(knob("knob_med", 40, "knob"));
     images.push_back(knob("knob_sm", 28, "animated"));
     images.push_back(rotarySwitch());
