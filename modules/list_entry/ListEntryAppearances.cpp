@@ -130,14 +130,17 @@ void ListEntryGui::arrangeSelector(float width, float height) {
     place(label(), button.width, (height - text.height) * 0.5f, width - button.width, text.height);
 }
 
-// One toggle button per item, each with its label, rows without gaps.
+// One toggle button per item, each with its label, rows without gaps. A
+// row is as high as its button or, when taller, its label, so that the last
+// label is not cut off.
 MpSize ListEntryGui::measureButtonStack() {
     const int32_t n = static_cast<int32_t>(widgets_.size() / 2);
     if (n == 0) return {0, 0};
     const MpSize button = sizeOf(bitmapAt(0));
     float width = button.width;
     for (int32_t i = 0; i < n; ++i) width = std::max(width, std::ceil(widgets_[n + i]->measure().width) + button.width);
-    return {width, float(n) * button.height};
+    const float row = std::max(std::ceil(button.height), std::ceil(sizeOf(widgets_.back().get()).height));
+    return {width, float(n) * row};
 }
 
 void ListEntryGui::arrangeButtonStack(float width) {

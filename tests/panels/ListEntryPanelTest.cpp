@@ -113,6 +113,15 @@ TEST_F(ListEntryPanelTest, AnLedStackStacksItsLedsBesideTheButton) {
     EXPECT_EQ(show(u"", 0, 1).height, 20);
 }
 
+TEST_F(ListEntryPanelTest, AButtonStackIsTallEnoughForLabelsTallerThanItsButtons) {
+    writeImage("button_sm", 8, 8, 2, "mouse_response click");
+    const auto size = show(u"a,b,c", 0, 4);
+    const auto labels = only(render(), DrawCall::Kind::DrawText);
+    ASSERT_EQ(labels.size(), 3u);
+    EXPECT_GT(labels[2].rect.bottom - labels[2].rect.top, 8);
+    EXPECT_LE(labels[2].rect.bottom, size.height);
+}
+
 TEST_F(ListEntryPanelTest, AButtonStackChoosesThePressedItem) {
     show(u"a,b,c", 0, 4);
     click({5, 45});
