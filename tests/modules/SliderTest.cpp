@@ -112,7 +112,9 @@ TEST_P(SliderTest, NonFiniteValuesAreIgnoredAndTheOutputHolds) {
     const auto out = run(9600);
     for (float sample : out) ASSERT_EQ(sample, 0.5f);
     for (const StreamingReport& report : streamingReports(runner.log())) {
-        if (report.time > 0) EXPECT_FALSE(report.streaming);
+        if (report.time > 0) {
+            EXPECT_FALSE(report.streaming);
+        }
     }
 }
 

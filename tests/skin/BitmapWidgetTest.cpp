@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,7 @@ TEST_F(BitmapWidgetTest, ARotaryKnobFollowsCircularMotionClockwiseUp) {
     knob.onPointerDown(0, {20, 0});
     // A quarter turn clockwise around the centre, in small steps.
     for (int step = 1; step <= 9; ++step) {
-        const double angle = -M_PI / 2 + step * (M_PI / 2) / 9;
+        const double angle = -std::numbers::pi / 2 + step * (std::numbers::pi / 2) / 9;
         knob.onPointerMove(0, {float(20 + 20 * std::cos(angle)), float(20 + 20 * std::sin(angle))});
     }
     EXPECT_GT(knob.getNormalised(), 0.6f);
