@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "gui/GuiPinOwner.h"
+#include "gui/HostRef.h"
 
 namespace gmpi {
 
@@ -34,6 +35,12 @@ protected:
         out = nullptr;
         if (host != nullptr) host->queryInterface(iid, reinterpret_cast<void**>(&out));
         if (out == nullptr) throw HostInterfacesNotSupported();
+    }
+    // The same, for an interface the panel only holds: one reference of its own.
+    static HostRef<IMpUnknown> requireHostInterface(IMpUnknown* host, const MpGuid& iid) {
+        HostRef<IMpUnknown> found = queryHostInterface<IMpUnknown>(host, iid);
+        if (!found) throw HostInterfacesNotSupported();
+        return found;
     }
 
     struct HostInterfacesNotSupported : std::runtime_error {

@@ -1,21 +1,15 @@
 #include "gui/MpGuiGfxBase.h"
 
+#include "gui/PanelFaces.h"
+
 namespace gmpi_gui {
 
 int32_t MpGuiGfxBase::queryInterface(const MpGuid& iid, void** out) {
-    if (out != nullptr && iid == MP_IID_GRAPHICS) {
-        *out = static_cast<IMpGraphics*>(this);
-        addRef();
-        return gmpi::MP_OK;
-    }
+    if (offerFace<IMpGraphics>(*this, iid, MP_IID_GRAPHICS, out)) return gmpi::MP_OK;
     return MpGuiBase2::queryInterface(iid, out);
 }
 
-int32_t MpGuiGfxBase::release() {
-    const int32_t count = --refCount_;
-    if (count == 0) delete this;
-    return count;
-}
+int32_t MpGuiGfxBase::release() { return releaseReference(this, refCount_); }
 
 int32_t MpGuiGfxBase::setHost(IMpUnknown* host) {
     if (graphicsHost_ != nullptr) graphicsHost_->release();

@@ -10,7 +10,20 @@ namespace {
 void* loadedModule = nullptr;
 }
 
-void* moduleHandle() { return loadedModule; }
+void* moduleHandle() {
+#if defined(_WIN32)
+    // Linked into an executable, this code never sees DllMain: the module that
+    // holds it is the executable, found from the address of its own data.
+    if (loadedModule == nullptr) {
+        HMODULE holder = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(&loadedModule), &holder);
+        loadedModule = holder;
+    }
+#endif
+    return loadedModule;
+}
+
 void setModuleHandle(void* handle) { loadedModule = handle; }
 
 }  // namespace platform

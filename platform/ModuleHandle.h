@@ -1,5 +1,7 @@
-// The handle of the loaded library, recorded by the platform's entry hook.
-// On Windows it is the HINSTANCE that DllMain receives; elsewhere it stays null.
+// The handle of the module that holds the library's code: on Windows the
+// HINSTANCE that DllMain receives, or, where the code is linked into an
+// executable, that executable's; elsewhere null. Window classes are
+// registered under it, so it must name the module whose code they call.
 #pragma once
 
 namespace platform {

@@ -1,8 +1,10 @@
-// A minimal GUI host for the framework tests: it offers the GUI host and,
-// optionally, the graphics host, counts its references and records what a
-// panel sends and asks for.
+// A minimal GUI host for the framework tests: it offers the GUI host,
+// optionally the graphics host and any further identifiers listed (answered
+// by the GUI host), counts its references and records what a panel sends and
+// asks for.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -26,6 +28,8 @@ public:
             *out = static_cast<gmpi::IMpUserInterfaceHost2*>(this);
         else if (iid == gmpi_gui::MP_IID_GRAPHICS_HOST && offersGraphicsHost_)
             *out = static_cast<gmpi_gui::IMpGraphicsHost*>(this);
+        else if (std::find(alsoOffered.begin(), alsoOffered.end(), iid) != alsoOffered.end())
+            *out = static_cast<gmpi::IMpUserInterfaceHost2*>(this);
         if (*out == nullptr) return gmpi::MP_NOSUPPORT;
         ++references;
         return gmpi::MP_OK;
@@ -64,6 +68,7 @@ public:
     // The host as a panel's setHost receives it.
     gmpi::IMpUnknown* unknown() { return static_cast<gmpi::IMpUserInterfaceHost2*>(this); }
 
+    std::vector<gmpi::MpGuid> alsoOffered;
     int32_t references = 0;  // references held by panels
     int32_t invalidations = 0;  // whole-panel repaint requests
     bool captured = false;
