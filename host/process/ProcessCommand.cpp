@@ -8,7 +8,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
-#include "host/description/ProcessorSetup.h"
+#include "host/setup/ProcessorSetup.h"
 #include "host/process/PinValueText.h"
 #include "host/process/ProcessOptions.h"
 #include "host/process/ProgressLine.h"

@@ -1,4 +1,4 @@
-#include "host/description/ProcessorSetup.h"
+#include "host/setup/ProcessorSetup.h"
 
 #include "framework/MpInterfaces.h"
 #include "host/description/BorrowedPart.h"
