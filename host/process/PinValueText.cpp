@@ -1,11 +1,11 @@
 #include "host/process/PinValueText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-#include "host/process/ProcessOptions.h"
+#include "host/command/NumberText.h"
+#include "host/command/UsageError.h"
 
 namespace zuhost {
 
@@ -59,12 +59,6 @@ std::string hex(std::span<const uint8_t> bytes) {
     return text;
 }
 
-std::string shortest(float value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string("?");
-}
-
 }  // namespace
 
 std::vector<uint8_t> parsePinValue(const PinDescription& pin, std::string_view text) {
@@ -74,10 +68,9 @@ std::vector<uint8_t> parsePinValue(const PinDescription& pin, std::string_view t
         return bytesOf(static_cast<float>(*value));
     }
     if (pin.datatype == "int" || pin.datatype == "enum") {
-        const auto value = parseInteger(text);
-        if (!value || *value < std::numeric_limits<int32_t>::min() || *value > std::numeric_limits<int32_t>::max())
-            throw unfit(pin, text, "a whole number in 32-bit range");
-        return bytesOf(static_cast<int32_t>(*value));
+        const auto value = parseInteger<int32_t>(text);
+        if (!value) throw unfit(pin, text, "a whole number in 32-bit range");
+        return bytesOf(*value);
     }
     if (pin.datatype == "bool") {
         if (text == "1" || text == "true") return {1};
@@ -90,7 +83,7 @@ std::vector<uint8_t> parsePinValue(const PinDescription& pin, std::string_view t
 
 std::string formatPinValue(const PinDescription& pin, std::span<const uint8_t> bytes) {
     if (pin.datatype == "blob") return "blob " + std::to_string(bytes.size()) + " bytes";
-    if (pin.datatype == "float" && bytes.size() == sizeof(float)) return shortest(valueOf<float>(bytes));
+    if (pin.datatype == "float" && bytes.size() == sizeof(float)) return shortestText(valueOf<float>(bytes));
     if ((pin.datatype == "int" || pin.datatype == "enum") && bytes.size() == sizeof(int32_t))
         return std::to_string(valueOf<int32_t>(bytes));
     if (pin.datatype == "bool" && bytes.size() == 1) return bytes[0] != 0 ? "1" : "0";

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "host/process/ProcessOptions.h"
+#include "host/command/NumberText.h"
+#include "host/command/UsageError.h"
 #include "host/process/WavFile.h"
 
 namespace zuhost {

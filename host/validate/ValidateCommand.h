@@ -1,16 +1,23 @@
 // `zuhost validate [LIBRARY] [--plugin ID] [--seed N] [--strictness 1..10]
 // [--json FILE] [--audio-only]`: runs the validator's checks on a plug-in
-// library (the one built beside zuhost when LIBRARY is not given), prints a
-// table of results and "N passed, M failed", and exits with 0 only when no
-// check failed.
+// library, prints a table of results and "N passed, M failed", and exits
+// with 0 only when no check failed.
 #pragma once
 
-#include <ostream>
-#include <span>
-#include <string_view>
+#include "host/command/Command.h"
+#include "host/validate/Check.h"
 
 namespace zuhost {
 
-int runValidateCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+class ValidateCommand final : public Command {
+public:
+    std::string_view name() const override { return "validate"; }
+    std::string_view summary() const override;
+    void declare(CLI::App& app) override;
+    int run(std::ostream& out, std::ostream& err) override;
+
+private:
+    ValidationOptions options_;
+};
 
 }  // namespace zuhost

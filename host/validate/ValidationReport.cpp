@@ -5,7 +5,7 @@
 #include <iomanip>
 #include <string>
 
-#include "host/description/JsonWriter.h"
+#include "host/command/JsonOutput.h"
 
 namespace zuhost {
 
@@ -51,31 +51,23 @@ void printSummary(const std::vector<CheckResult>& results, std::ostream& out) {
 }
 
 void writeJson(const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& out) {
-    JsonWriter json(out);
-    json.beginObject();
-    json.stringMember("library", options.library.string());
-    json.numberMember("seed", static_cast<int64_t>(options.seed));
-    json.numberMember("strictness", options.strictness);
-    json.key("audioOnly");
-    json.boolean(options.audioOnly);
-    json.key("checks");
-    json.beginArray();
+    Json checks = Json::array();
     for (const CheckResult& result : results) {
-        json.beginObject();
-        json.stringMember("name", result.name);
-        json.stringMember("plugin", result.plugin);
-        json.key("passed");
-        json.boolean(result.passed);
-        json.numberMember("milliseconds", milliseconds(result.seconds));
-        json.stringMember("message", result.message);
-        json.endObject();
+        checks.push_back({{"name", result.name},
+                          {"plugin", result.plugin},
+                          {"passed", result.passed},
+                          {"milliseconds", milliseconds(result.seconds)},
+                          {"message", result.message}});
     }
-    json.endArray();
     const size_t failed = failedCount(results);
-    json.numberMember("passed", static_cast<int64_t>(results.size() - failed));
-    json.numberMember("failed", static_cast<int64_t>(failed));
-    json.endObject();
-    out << '\n';
+    printJson({{"library", options.library.string()},
+               {"seed", options.seed},
+               {"strictness", options.strictness},
+               {"audioOnly", options.audioOnly},
+               {"checks", std::move(checks)},
+               {"passed", results.size() - failed},
+               {"failed", failed}},
+              out);
 }
 
 }  // namespace zuhost

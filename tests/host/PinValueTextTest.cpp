@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "host/process/ProcessOptions.h"
+#include "host/command/UsageError.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include "host/process/ProcessCommand.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "host/process/WavFile.h"
+#include "host/zuhost/Zuhost.h"
 #include "tests/support/TestTempPath.h"
 
 namespace {
@@ -27,10 +26,11 @@ class ProcessCommandTest : public ::testing::Test {
 protected:
     Result process(std::vector<std::string> args) {
         args.insert(args.begin() + 1, std::filesystem::absolute("libzu_modules.so").string());
+        args.insert(args.begin(), "process");
         args.insert(args.end(), {"--out", directory.string()});
         const std::vector<std::string_view> views(args.begin(), args.end());
         std::ostringstream out, err;
-        const int status = runProcessCommand(views, out, err);
+        const int status = runZuhost(views, out, err);
         return {status, out.str(), err.str()};
     }
 
@@ -171,8 +171,8 @@ TEST_F(ProcessCommandTest, WrongUsageIsRefusedWithAReason) {
 
 TEST_F(ProcessCommandTest, AMissingLibraryOrInputFileFails) {
     std::ostringstream out, err;
-    const std::vector<std::string_view> args{"ZU Slider", "/no/such/library.so"};
-    EXPECT_EQ(runProcessCommand(args, out, err), 1);
+    const std::vector<std::string_view> args{"process", "ZU Slider", "/no/such/library.so"};
+    EXPECT_EQ(runZuhost(args, out, err), 1);
     EXPECT_EQ(process({"ZU Scope3 XP", "--input", "Signal A=wav:/no/such.wav"}).status, 1);
 }
 

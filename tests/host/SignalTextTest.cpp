@@ -7,7 +7,7 @@
 #include <fstream>
 #include <vector>
 
-#include "host/process/ProcessOptions.h"
+#include "host/command/UsageError.h"
 #include "host/process/WavFile.h"
 #include "tests/support/TestTempPath.h"
 

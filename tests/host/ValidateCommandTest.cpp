@@ -1,8 +1,5 @@
 // zuhost validate on small libraries with deliberate faults: each is reported
 // by the check that should catch it, and only by that one.
-#include "host/validate/ValidateCommand.h"
-#include "tests/support/TestTempPath.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +9,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "host/zuhost/Zuhost.h"
+#include "tests/support/TestTempPath.h"
 
 namespace {
 
@@ -44,9 +44,10 @@ std::string fixture(const std::string& name) {
 }
 
 ValidationRun validate(std::vector<std::string> args) {
+    args.insert(args.begin(), "validate");
     const std::vector<std::string_view> views(args.begin(), args.end());
     std::ostringstream out, err;
-    const int status = runValidateCommand(views, out, err);
+    const int status = runZuhost(views, out, err);
     return {status, out.str(), err.str()};
 }
 

@@ -1,4 +1,4 @@
-#include "host/description/DescriptionPrinter.h"
+#include "host/list/DescriptionPrinter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/MpInterfaces.h"
-#include "host/description/JsonWriter.h"
+#include "host/command/JsonOutput.h"
 
 namespace zuhost {
 
@@ -87,46 +87,46 @@ void printPins(std::string_view title, const std::vector<PinDescription>& pins, 
     printTable({"index", "name", "datatype", "code", "direction", "attributes"}, rows, out);
 }
 
-void writeAttributes(const std::vector<Attribute>& attributes, JsonWriter& json) {
-    json.key("attributes");
-    json.beginObject();
-    for (const Attribute& attribute : attributes) json.stringMember(attribute.name, attribute.value);
-    json.endObject();
+Json attributesJson(const std::vector<Attribute>& attributes) {
+    Json json = Json::object();
+    for (const Attribute& attribute : attributes) json[attribute.name] = attribute.value;
+    return json;
 }
 
-// An array member holding one object per item, whose members writeMembers writes.
-template <class Item, class WriteMembers>
-void writeObjects(std::string_view name, const std::vector<Item>& items, JsonWriter& json, WriteMembers writeMembers) {
-    json.key(name);
-    json.beginArray();
-    for (const Item& item : items) {
-        json.beginObject();
-        writeMembers(item);
-        json.endObject();
-    }
-    json.endArray();
+Json pinJson(const PinDescription& pin) {
+    Json json = {{"index", pin.index},
+                 {"name", pin.name},
+                 {"datatype", pin.datatype},
+                 {"datatypeCode", pin.datatypeCode},
+                 {"direction", directionName(pin.direction)},
+                 {"directionCode", pin.direction}};
+    if (pin.parameterId) json["parameterId"] = *pin.parameterId;
+    json["attributes"] = attributesJson(pin.attributes);
+    return json;
 }
 
-void writePins(std::string_view name, const std::vector<PinDescription>& pins, JsonWriter& json) {
-    writeObjects(name, pins, json, [&](const PinDescription& pin) {
-        json.numberMember("index", pin.index);
-        json.stringMember("name", pin.name);
-        json.stringMember("datatype", pin.datatype);
-        json.numberMember("datatypeCode", pin.datatypeCode);
-        json.stringMember("direction", directionName(pin.direction));
-        json.numberMember("directionCode", pin.direction);
-        if (pin.parameterId) json.numberMember("parameterId", *pin.parameterId);
-        writeAttributes(pin.attributes, json);
-    });
+Json parameterJson(const ParameterDescription& parameter) {
+    return {{"id", parameter.id},
+            {"name", parameter.name},
+            {"datatype", parameter.datatype},
+            {"attributes", attributesJson(parameter.attributes)}};
 }
 
-void writeParameters(const std::vector<ParameterDescription>& parameters, JsonWriter& json) {
-    writeObjects("parameters", parameters, json, [&](const ParameterDescription& parameter) {
-        json.numberMember("id", parameter.id);
-        json.stringMember("name", parameter.name);
-        json.stringMember("datatype", parameter.datatype);
-        writeAttributes(parameter.attributes, json);
-    });
+template <class Item>
+Json arrayOf(const std::vector<Item>& items, Json (*itemJson)(const Item&)) {
+    Json array = Json::array();
+    for (const Item& item : items) array.push_back(itemJson(item));
+    return array;
+}
+
+Json pluginJson(const PluginDescription& plugin) {
+    return {{"id", plugin.id},
+            {"name", plugin.name},
+            {"category", plugin.category},
+            {"graphicsApi", plugin.graphicsApi},
+            {"parameters", arrayOf(plugin.parameters, parameterJson)},
+            {"audioPins", arrayOf(plugin.audioPins, pinJson)},
+            {"guiPins", arrayOf(plugin.guiPins, pinJson)}};
 }
 
 }  // namespace
@@ -143,19 +143,7 @@ void printDescriptionText(const LibraryDescription& description, std::ostream& o
 }
 
 void printDescriptionJson(const LibraryDescription& description, std::ostream& out) {
-    JsonWriter json(out);
-    json.beginObject();
-    writeObjects("plugins", description.plugins, json, [&](const PluginDescription& plugin) {
-        json.stringMember("id", plugin.id);
-        json.stringMember("name", plugin.name);
-        json.stringMember("category", plugin.category);
-        json.stringMember("graphicsApi", plugin.graphicsApi);
-        writeParameters(plugin.parameters, json);
-        writePins("audioPins", plugin.audioPins, json);
-        writePins("guiPins", plugin.guiPins, json);
-    });
-    json.endObject();
-    out << '\n';
+    printJson({{"plugins", arrayOf(description.plugins, pluginJson)}}, out);
 }
 
 }  // namespace zuhost

@@ -1,0 +1,17 @@
+#include "host/zuhost/CommandTable.h"
+
+#include "host/list/ListCommand.h"
+#include "host/process/ProcessCommand.h"
+#include "host/validate/ValidateCommand.h"
+
+namespace zuhost {
+
+std::vector<std::unique_ptr<Command>> zuhostCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ListCommand>());
+    commands.push_back(std::make_unique<ProcessCommand>());
+    commands.push_back(std::make_unique<ValidateCommand>());
+    return commands;
+}
+
+}  // namespace zuhost
