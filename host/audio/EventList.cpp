@@ -12,11 +12,11 @@ void EventList::append(const gmpi::MpEvent& event) {
 
 void EventList::add(int32_t timeDelta, int32_t type, int32_t pin, std::span<const uint8_t> value) {
     gmpi::MpEvent event{timeDelta, type, pin, static_cast<int32_t>(value.size()), 0, 0, nullptr, nullptr};
-    if (value.size() <= 2 * sizeof(int32_t)) {
+    if (value.size() > 2 * sizeof(int32_t)) {
+        event.extraData = value.data();
+    } else if (!value.empty()) {
         // parm3 and parm4 are adjacent: an inline value may span both.
         std::memcpy(reinterpret_cast<unsigned char*>(&event) + offsetof(gmpi::MpEvent, parm3), value.data(), value.size());
-    } else {
-        event.extraData = value.data();
     }
     append(event);
 }

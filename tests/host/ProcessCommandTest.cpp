@@ -149,6 +149,14 @@ TEST_F(ProcessCommandTest, WavInputThatEndsLetsTheScopeSleep) {
     EXPECT_EQ(capturesAfterTheFile, 2);
 }
 
+// A streaming event carries no value bytes; the host must still hand it over soundly.
+TEST_F(ProcessCommandTest, AScriptedStreamingStopLetsTheScopeSleep) {
+    const Result result = process({"ZU Scope3 XP", "--length", "0.5s", "--input", "Signal A=sine:100", "--input",
+                                   "Signal B=constant:0", "--streaming", "Signal A=off@4800"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("sleep requests: 1"), std::string::npos) << result.out;
+}
+
 TEST_F(ProcessCommandTest, WrongUsageIsRefusedWithAReason) {
     const std::vector<std::vector<std::string>> cases = {
         {"No Such Plugin"},
