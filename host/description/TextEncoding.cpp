@@ -1,14 +1,18 @@
 #include "host/description/TextEncoding.h"
 
+#include <cstddef>
+
 namespace zuhost {
 
 namespace {
 
+constexpr char32_t REPLACEMENT_CHARACTER = 0xFFFD;
+
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-}  // namespace
-
+// Decodes the code point at `position` and moves past it (one byte for an
+// invalid sequence, which decodes as U+FFFD). `position` must be < size.
 char32_t decodeUtf8(std::string_view text, size_t& position) {
     const auto lead = static_cast<unsigned char>(text[position]);
     size_t length = 0;
@@ -65,6 +69,8 @@ void appendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+}  // namespace
 
 std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
