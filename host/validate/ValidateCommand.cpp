@@ -32,7 +32,9 @@ std::string_view ValidateCommand::summary() const {
 
 void ValidateCommand::declare(CLI::App& app) {
     addLibraryArgument(app, options_.library);
-    app.add_option("--plugin", options_.plugin, "check only this plug-in (its id) besides the library")->type_name("ID");
+    app.add_option("--plugin", options_.plugin, "check only this plug-in (its id) besides the library")
+        ->type_name("ID")
+        ->default_str("every plug-in");
     app.add_option("--seed", options_.seed, "seed of the random inputs; the same seed repeats a run")
         ->transform(wholeNumber<uint64_t>(0))
         ->capture_default_str();

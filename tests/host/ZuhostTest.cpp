@@ -38,8 +38,8 @@ TEST(Zuhost, EachCommandsHelpShowsEveryOptionWithItsTypeAndDefault) {
           "--set PIN=VALUE@TIME (repeatable)", "--voice-set VOICE:PIN=VALUE@TIME (repeatable)",
           "--streaming PIN=on|off@TIME (repeatable)", "--out DIR (default out/process)", "LIBRARY FILE (default /"}},
         {"validate",
-         {"usage: zuhost validate [OPTIONS] [LIBRARY]", "--plugin ID", "--seed UINT:0 or more (default 1)",
-          "--strictness INT:1 to 10 (default 5)", "--json FILE", "--audio-only"}},
+         {"usage: zuhost validate [OPTIONS] [LIBRARY]", "--plugin ID (default every plug-in)",
+          "--seed UINT:0 or more (default 1)", "--strictness INT:1 to 10 (default 5)", "--json FILE", "--audio-only"}},
         {"list", {"usage: zuhost list [OPTIONS] [LIBRARY]", "--json"}},
     };
     for (const auto& [command, shown] : cases) {
