@@ -1,6 +1,8 @@
 // The plug-ins' costs, each against a baseline from the same run:
 //  - a whole scope capture (400 samples of two channels taken from blocks,
-//    then sent), against memcpy of the same samples in the same pieces;
+//    then sent), against memcpy of the same samples in the same pieces, and
+//    for blocks shorter than a capture its copying alone (the blocks before
+//    the one that fills it);
 //  - a slider asleep after its countdown, called with empty blocks as a host
 //    that ignored its sleep request would, against a processor whose
 //    process returns at once;
