@@ -8,12 +8,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <string>
 #include <vector>
 
-#include "bench/RatioReporter.h"
+#include "bench/RatioTable.h"
 #include "framework/MpBase.h"
 #include "framework/MpControlPin.h"
 #include "framework/SmartAudioPin.h"
@@ -23,7 +21,7 @@ namespace {
 
 using namespace gmpi;
 
-const std::vector<int64_t> kBlockSizes{16, 64, 512, 4096};
+using zubench::kBlockSizes;
 // A sample rate at which a ramp from 0 to 1 lasts far longer than any run.
 constexpr float kSlowRampSampleRate = 1e9f;
 constexpr int32_t kStreamSamples = 4096;
@@ -155,32 +153,4 @@ BENCHMARK(BareRamp)->ArgsProduct({kBlockSizes});
 BENCHMARK(LinearRamp)->ArgsProduct({kBlockSizes});
 BENCHMARK(BlockLoop)->ArgsProduct({kBlockSizes, {0, 1, 8}});
 
-void printRatios(const zubench::RatioReporter& reporter) {
-    std::vector<double> fill, ramp, oneEvent, eightEvents;
-    for (int64_t size : kBlockSizes) {
-        const std::string n = std::to_string(size);
-        fill.push_back(reporter.ratio("StaticFill/" + n, "StdFill/" + n));
-        ramp.push_back(reporter.ratio("LinearRamp/" + n, "BareRamp/" + n));
-        oneEvent.push_back(reporter.ratio("BlockLoop/" + n + "/1", "BlockLoop/" + n + "/0"));
-        eightEvents.push_back(reporter.ratio("BlockLoop/" + n + "/8", "BlockLoop/" + n + "/0"));
-    }
-    std::printf("\n%-34s", "ratio, by block size");
-    for (int64_t size : kBlockSizes) std::printf("%9lld", static_cast<long long>(size));
-    std::printf("   target\n");
-    zubench::printRatioRow("static fill / std::fill", fill, "<= 1.1 at 512 and above");
-    zubench::printRatioRow("linear ramp / bare recurrence", ramp, "<= 1.3");
-    zubench::printRatioRow("1 event per 64 samples / none", oneEvent, "< 2 at 64");
-    zubench::printRatioRow("8 events per 64 samples / none", eightEvents, "");
-}
-
 }  // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    zubench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter);
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,11 +1,13 @@
 // A console reporter that also keeps each benchmark's CPU time (steadier
-// than wall time on a shared machine), so that a
-// program can print ratios between benchmarks of the same run at the end.
+// than wall time on a shared machine), so that a program can print ratios
+// between benchmarks of the same run at the end. With repetitions, the
+// median stands for the benchmark.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,14 +17,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // time(name) / time(baseline), or NaN when either did not run.
-    double ratio(const std::string& name, const std::string& baseline) const;
+    // CPU time by benchmark name, for those that ran without failing.
+    const std::map<std::string, double>& times() const { return times_; }
 
 private:
     std::map<std::string, double> times_;
+    std::set<std::string> failed_;   // a benchmark that failed once has no time
 };
-
-// Prints one row of a ratio table: a label, one ratio per column, and the target.
-void printRatioRow(const std::string& label, const std::vector<double>& ratios, const std::string& target);
 
 }  // namespace zubench

@@ -106,8 +106,9 @@ MpPinBase* MpPluginBase::searchPins(int32_t index) const {
     return found != pins_.end() && found->first == index ? found->second : nullptr;
 }
 
-// Three passes over the events that share one time: every pin takes its new
-// value first, so that onSetPins sees the whole group; handlers run between.
+// Three passes over two or more events that share one time: every pin takes
+// its new value first, so that onSetPins sees the whole group; handlers run
+// between.
 const MpEvent* MpPluginBase::dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed,
                                                 int32_t sampleFrames) {
     bool pinsChanged = false;
@@ -130,6 +131,22 @@ const MpEvent* MpPluginBase::dispatchEventGroup(const MpEvent* first, int32_t ti
         if (MpPinBase* pin = findPin(event->parm1)) pin->postEvent(*event);
     }
     return end;
+}
+
+// A group of one event, the usual case: the same three passes, one after the
+// other for the one pin, found once.
+void MpPluginBase::dispatchEvent(const MpEvent& event) {
+    if (!addressesPin(event.eventType)) {
+        if (event.eventType == EVENT_GRAPH_START) onGraphStart();
+        return;
+    }
+    MpPinBase* pin = findPin(event.parm1);
+    if (pin != nullptr) {
+        pin->preEvent(event);
+        pin->onEvent(event);
+    }
+    if (changesPins(event.eventType)) onSetPins();
+    if (pin != nullptr) pin->postEvent(event);
 }
 
 bool MpPluginBase::sleepAllowed() const {

@@ -52,7 +52,8 @@ protected:
     void registerPin(MpPinBase& pin, int32_t index = -1, MpPinHandler handler = nullptr);
 
     // The block loop shared by both styles of base: runs runSegment(offset,
-    // count) for the samples between event groups and dispatches each group.
+    // count) for the samples between event groups and dispatches each group
+    // (a lone event, the usual case, by a shorter path to the same calls).
     // Event times are clamped into the part of the block not yet processed,
     // so a malformed list never makes a routine run past the block.
     template <class RunSegment>
@@ -74,6 +75,7 @@ private:
     }
     MpPinBase* searchPins(int32_t index) const;
     const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
+    void dispatchEvent(const MpEvent& event);
 
     int32_t refCount_ = 1;
     IMpAudioHost* host_ = nullptr;
@@ -102,7 +104,13 @@ void MpPluginBase::runBlock(int32_t sampleFrames, const MpEvent* events, RunSegm
             processed = time;
         }
         blockPosition_ = time;
-        event = dispatchEventGroup(event, time, processed, frames);
+        const MpEvent* next = event->next;
+        if (next == nullptr || std::clamp(next->timeDelta, processed, frames) != time) {
+            dispatchEvent(*event);
+            event = next;
+        } else {
+            event = dispatchEventGroup(event, time, processed, frames);
+        }
     }
     runSegment(processed, frames - processed);
 }

@@ -1,9 +1,9 @@
 #include "framework/SmartAudioPin.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "framework/MpPluginBase.h"
+#include "framework/SampleRuns.h"
 
 namespace gmpi {
 
@@ -95,10 +95,10 @@ bool SmartAudioPin::isRamping() const {
 void SmartAudioPin::fillFirst(float* out, int32_t offset, int32_t count, bool&) {
     setStreaming(false, offset);
     generator_ = &SmartAudioPin::fillStatic;
-    std::fill_n(out, count, target_);
+    fillSamples(out, count, target_);
 }
 
-void SmartAudioPin::fillStatic(float* out, int32_t, int32_t count, bool&) { std::fill_n(out, count, target_); }
+void SmartAudioPin::fillStatic(float* out, int32_t, int32_t count, bool&) { fillSamples(out, count, target_); }
 
 void SmartAudioPin::rampUp(float* out, int32_t offset, int32_t count, bool& canSleep) {
     canSleep = false;
@@ -154,7 +154,7 @@ void SmartAudioPin::arrive(float* out, int32_t offset, int32_t written, int32_t 
     current_ = target_;
     generator_ = &SmartAudioPin::fillStatic;
     setStreaming(false, offset + written);
-    std::fill(out + written, out + count, target_);
+    fillSamples(out + written, count - written, target_);
 }
 
 }  // namespace gmpi

@@ -38,6 +38,10 @@ public:
 
 protected:
     int32_t wholeSampleRate();
+    // Starts a capture at offset and runs it for count samples; the block
+    // loop carries it on from the next call. Also for scopes that decide on
+    // their own when a capture begins.
+    void startCaptureAt(int32_t offset, int32_t count);
 
 private:
     void registerScopePins();
@@ -54,7 +58,6 @@ private:
     void subProcessWaitLow(int32_t offset, int32_t count);
     void subProcessWaitHigh(int32_t offset, int32_t count);
     void sendCapture(int32_t time);
-    void startCaptureAt(int32_t offset, int32_t count);
 
     gmpi::BlobOutPin captureDataA_;
     gmpi::BlobOutPin captureDataB_;

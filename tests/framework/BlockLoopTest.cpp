@@ -142,6 +142,15 @@ TEST_F(BlockLoopTest, GraphStartSendsEveryOutputsValueDuringTheSecondPass) {
     EXPECT_EQ(hostCalls(host.log()), "value2@0");
 }
 
+TEST_F(BlockLoopTest, GraphStartAloneReachesNoPinAndCausesNoOnSetPins) {
+    events.addGraphStart(0);
+    addValue(events, 8, 1, 2);
+    events.addGraphStart(8);
+    second.process(64, events.first());
+    EXPECT_EQ(second.trace, " graph run@0+8 pre1 on1 graph set@8(0,2*) post1 run@8+56");
+    EXPECT_EQ(hostCalls(host.log()), "value2@0 value2@8");
+}
+
 TEST_F(BlockLoopTest, MalformedEventTimesAreClampedIntoTheUnprocessedPartOfTheBlock) {
     // Negative, backwards and beyond the block: every routine stays inside it.
     std::vector<MpEvent> list{intEvent(-5, 0, 1), intEvent(30, 0, 2), intEvent(10, 1, 3), intEvent(100, 1, 4)};

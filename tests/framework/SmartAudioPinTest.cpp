@@ -157,6 +157,23 @@ TEST_F(SmartAudioPinTest, DistanceTooSmallForAStepIsCoveredInOneSample) {
     EXPECT_FALSE(plugin->out.isStreaming());
 }
 
+// Held values are written in runs of sixteen samples and a remainder: every
+// length and alignment must cover its samples exactly, no more.
+TEST_F(SmartAudioPinTest, HeldValueFillsExactlyTheSamplesAskedAtEveryLengthAndOffset) {
+    constexpr float untouched = -1.0f;
+    start(0.25f);
+    for (int32_t offset : {0, 1, 2, 3, 5}) {
+        for (int32_t count = 0; count <= 70; ++count) {
+            buffer.fill(untouched);
+            generate(offset, count);
+            for (int32_t i = 0; i < static_cast<int32_t>(buffer.size()); ++i) {
+                const bool inside = i >= offset && i < offset + count;
+                ASSERT_EQ(buffer[i], inside ? 0.25f : untouched) << "offset " << offset << ", count " << count << ", sample " << i;
+            }
+        }
+    }
+}
+
 TEST_F(SmartAudioPinTest, WithoutABufferNothingIsWritten) {
     plugin->out.setBuffer(nullptr);
     plugin->out.setValue(1.0f);

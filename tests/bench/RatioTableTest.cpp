@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "bench/RatioTable.h"
+
+namespace {
+
+using zubench::RatioRow;
+using zubench::RatioTable;
+
+// Times (ns) for a fill measured at 16 and 512 samples, and a second row
+// without a target whose baseline did not run at 512.
+const std::map<std::string, double> kTimes{
+    {"Fill/16", 30.0}, {"Base/16", 10.0}, {"Fill/512", 105.0}, {"Base/512", 100.0},
+    {"Info/16/1", 4.0}, {"Other/16", 2.0}, {"Info/512/1", 4.0},
+};
+
+RatioTable table() {
+    return RatioTable({
+        {"fill", "fill / base", "Fill/{n}", "Base/{n}", 1.1, {512, 4096}},
+        {"info", "info / other", "Info/{n}/1", "Other/{n}", std::nullopt, {}},
+    });
+}
+
+std::string printed(const RatioTable& table, const std::vector<zubench::RatioCell>& cells) {
+    std::FILE* file = std::tmpfile();
+    table.print(cells, file);
+    std::rewind(file);
+    std::string text;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) text.push_back(static_cast<char>(c));
+    std::fclose(file);
+    return text;
+}
+
+TEST(RatioTableTest, TargetsApplyOnlyAtTheirBlockSizesAndRatiosWithoutBothTimesAreLeftOut) {
+    const RatioTable ratios = table();
+    const auto cells = ratios.cells(kTimes);
+    std::ostringstream json;
+    RatioTable::writeJson(cells, json);
+    EXPECT_EQ(json.str(),
+              "[\n"
+              "  {\"name\": \"fill\", \"blockSize\": 16, \"value\": 3.0000, \"target\": null, \"met\": null},\n"
+              "  {\"name\": \"fill\", \"blockSize\": 512, \"value\": 1.0500, \"target\": 1.1, \"met\": true},\n"
+              "  {\"name\": \"info\", \"blockSize\": 16, \"value\": 2.0000, \"target\": null, \"met\": null}\n"
+              "]\n");
+}
+
+TEST(RatioTableTest, VerdictNamesTheBlockSizesThatMissTheirTarget) {
+    std::map<std::string, double> times = kTimes;
+    times["Fill/4096"] = 1300.0;
+    times["Base/4096"] = 1000.0;
+    const RatioTable ratios = table();
+    const std::string text = printed(ratios, ratios.cells(times));
+    EXPECT_NE(text.find("fill / base"), std::string::npos);
+    EXPECT_NE(text.find("3.00x"), std::string::npos);
+    EXPECT_NE(text.find("<= 1.10 at 512, 4096"), std::string::npos);
+    EXPECT_NE(text.find("MISSED at 4096"), std::string::npos);
+
+    times.erase("Base/512");
+    times.erase("Base/4096");
+    EXPECT_NE(printed(ratios, ratios.cells(times)).find("not run"), std::string::npos);
+}
+
+}  // namespace
