@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstddef>
 
+#include "host/validate/OffendingSites.h"
+
 namespace zuhost {
 
 namespace {
@@ -16,13 +18,19 @@ std::atomic<int64_t> allocations{0};
 std::atomic<int64_t> deallocations{0};
 std::atomic<int64_t> locks{0};
 
-void count(std::atomic<int64_t>& counter) {
-    if (counting.load(std::memory_order_relaxed)) counter.fetch_add(1, std::memory_order_relaxed);
+bool count(std::atomic<int64_t>& counter) {
+    if (!counting.load(std::memory_order_relaxed)) return false;
+    counter.fetch_add(1, std::memory_order_relaxed);
+    return true;
 }
 
-void noteAllocation() { count(allocations); }
+void noteAllocation() {
+    if (count(allocations)) noteOffendingSite(SiteKind::Allocation);
+}
 void noteDeallocation() { count(deallocations); }
-void noteLock() { count(locks); }
+void noteLock() {
+    if (count(locks)) noteOffendingSite(SiteKind::Lock);
+}
 
 using MutexLock = int (*)(pthread_mutex_t*);
 using RwLock = int (*)(pthread_rwlock_t*);

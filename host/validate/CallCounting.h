@@ -18,6 +18,7 @@
 //    pthread_rwlock lock functions, which count and forward to the next
 //    definition (dlsym RTLD_NEXT). Try-locks are not counted: they never block.
 // Counting is switched on only inside a CountingScope; scopes do not nest.
+// Each counted allocation or lock also notes its call stack (OffendingSites.h).
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/validate/Checks.h"
 #include "host/validate/CountingProcessor.h"
+#include "host/validate/OffendingSites.h"
 #include "host/validate/ProcessorDrive.h"
 #include "host/validate/RandomSource.h"
 #include "host/validate/Strictness.h"
@@ -79,6 +80,7 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     const auto drain = [&](int64_t, int32_t) { runner.log().clear(); };
     runner.run(warmUp, drain);
     for (CountingProcessor* probe : probes) probe->startCounting();
+    clearOffendingSites();
     runner.run(measured, drain);
 
     Tally tally;
@@ -87,7 +89,7 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     fail("process allocated " + std::to_string(tally.counts.allocations) + " times and took " +
          std::to_string(tally.counts.locks) + " locks in " + std::to_string(tally.calls) + " calls after a warm-up of " +
          std::to_string(warmUp / config.blockSize) + " blocks, first in call " +
-         std::to_string(tally.firstOffendingCall + 1) + " after the warm-up");
+         std::to_string(tally.firstOffendingCall + 1) + " after the warm-up\n" + describeOffendingSites());
 }
 
 }  // namespace
