@@ -1,6 +1,8 @@
 #include "host/validate/Strictness.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace zuhost {
 
@@ -10,13 +12,18 @@ namespace {
 // the extremes.
 constexpr float RATES[] = {44100.0f, 96000.0f, 22050.0f, 48000.0f, 192000.0f};
 constexpr int32_t BLOCK_SIZES[] = {64, 1, 4096, 7, 512, 32};
+constexpr float ODD_RATES[] = {44100.0f, 8000.0f, 192000.0f, 11025.0f, 384000.0f, 1234.5678f};
+constexpr int32_t ODD_BLOCK_SIZES[] = {RANDOM_BLOCKS, 1, 17, 2027, 10, MAX_BLOCK_SIZE};
 
 int clampStrictness(int strictness) { return std::clamp(strictness, MIN_STRICTNESS, MAX_STRICTNESS); }
 
 }  // namespace
 
 std::string AudioConfig::describe() const {
-    return std::to_string(static_cast<int64_t>(sampleRate)) + " Hz, blocks of " + std::to_string(blockSize);
+    char rate[32];
+    std::snprintf(rate, sizeof rate, sampleRate == std::floor(sampleRate) ? "%.0f" : "%.4f", sampleRate);
+    const std::string blocks = blockSize == RANDOM_BLOCKS ? "random size" : std::to_string(blockSize);
+    return std::string(rate) + " Hz, blocks of " + blocks;
 }
 
 std::vector<AudioConfig> sweepConfigs(int strictness) {
@@ -26,6 +33,16 @@ std::vector<AudioConfig> sweepConfigs(int strictness) {
     std::vector<AudioConfig> configs;
     for (int r = 0; r < rates; ++r)
         for (int b = 0; b < blocks; ++b) configs.push_back({RATES[r], BLOCK_SIZES[b]});
+    return configs;
+}
+
+std::vector<AudioConfig> bufferConfigs(int strictness) {
+    const int level = clampStrictness(strictness);
+    const int rates = 1 + (level - 1) * 5 / 9;              // 1 at level 1, all 6 at 10
+    const int blocks = 2 + (level - 1) * 4 / 9;
+    std::vector<AudioConfig> configs;
+    for (int r = 0; r < rates; ++r)
+        for (int b = 0; b < blocks; ++b) configs.push_back({ODD_RATES[r], ODD_BLOCK_SIZES[b]});
     return configs;
 }
 
