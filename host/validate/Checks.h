@@ -24,9 +24,18 @@ Verdict checkOutputValues(const CheckContext& context);
 
 // One plug-in's processing (one file each).
 Verdict checkProcessingSweep(const CheckContext& context);
+Verdict checkBuffers(const CheckContext& context);
 Verdict checkSleep(const CheckContext& context);
 Verdict checkRealTimeSafety(const CheckContext& context);
 Verdict checkDeterminism(const CheckContext& context);
 Verdict checkReferenceCounting(const CheckContext& context);
+
+// One plug-in's panel (PanelChecks.cpp).
+Verdict checkPanelHosts(const CheckContext& context);
+Verdict checkPanelPins(const CheckContext& context);
+Verdict checkPanelRendering(const CheckContext& context);
+Verdict checkPanelGestures(const CheckContext& context);
+Verdict checkPanelRandomPins(const CheckContext& context);
+Verdict checkPanelReferences(const CheckContext& context);
 
 }  // namespace zuhost

@@ -16,18 +16,22 @@ namespace zuhost {
 
 namespace {
 
-bool writeJsonFile(const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& err) {
-    std::ofstream file(*options.json);
-    if (file) writeJson(options, results, file);
+using ReportWriter = void (*)(const ValidationOptions&, const std::vector<CheckResult>&, std::ostream&);
+
+bool writeReportFile(const std::optional<std::filesystem::path>& path, ReportWriter writer,
+                     const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& err) {
+    if (!path) return true;
+    std::ofstream file(*path);
+    if (file) writer(options, results, file);
     if (file) return true;
-    err << "zuhost validate: cannot write " << options.json->string() << '\n';
+    err << "zuhost validate: cannot write " << path->string() << '\n';
     return false;
 }
 
 }  // namespace
 
 std::string_view ValidateCommand::summary() const {
-    return "checks a library and its processors as a host would, each check in a child process of its own";
+    return "checks a library, its processors and its panels as a host would, each check in a child process of its own";
 }
 
 void ValidateCommand::declare(CLI::App& app) {
@@ -44,15 +48,33 @@ void ValidateCommand::declare(CLI::App& app) {
     app.add_option("--json", options_.json, "also write the results to FILE as JSON")
         ->type_name("FILE")
         ->check(inExistingDirectory());
+    app.add_option("--junit", options_.junit, "also write the results to FILE as JUnit XML")
+        ->type_name("FILE")
+        ->check(inExistingDirectory());
     app.add_flag("--audio-only", options_.audioOnly, "skip the checks of the plug-ins' panels");
+    app.add_option("--only", options_.only, "run only the checks whose title (\"PLUGIN: check\") matches; "
+                                            "a pattern with * ? [ matches whole titles, others any part")
+        ->type_name("PATTERN");
+    app.add_option("--skip", options_.skip, "leave out the checks whose title matches, as for --only")
+        ->type_name("PATTERN");
+    app.add_option("--timeout", options_.timeoutSeconds, "seconds a check may take before its child is killed")
+        ->type_name("SECONDS")
+        ->check(finiteNumber(0.001, 86400.0))
+        ->default_str("grows with strictness");
+    app.add_flag("--list", options_.list, "name the checks that would run, and run none");
 }
 
 int ValidateCommand::run(std::ostream& out, std::ostream& err) {
     const Validator validator(options_);
+    if (options_.list) {
+        for (const std::string& title : validator.checkTitles()) out << title << '\n';
+        return EXIT_OK;
+    }
     printHeader(options_, validator.checkCount(), out);
     const std::vector<CheckResult> results = validator.run([&](const CheckResult& result) { printRow(result, out); });
     printSummary(results, out);
-    const bool written = !options_.json || writeJsonFile(options_, results, err);
+    const bool jsonWritten = writeReportFile(options_.json, writeJson, options_, results, err);
+    const bool written = writeReportFile(options_.junit, writeJunit, options_, results, err) && jsonWritten;
     return failedCount(results) == 0 && written ? EXIT_OK : EXIT_FAILED;
 }
 

@@ -1,7 +1,9 @@
 // `zuhost validate [LIBRARY] [--plugin ID] [--seed N] [--strictness 1..10]
-// [--json FILE] [--audio-only]`: runs the validator's checks on a plug-in
-// library, prints a table of results and "N passed, M failed", and exits
-// with 0 only when no check failed.
+// [--json FILE] [--junit FILE] [--audio-only] [--only PATTERN]...
+// [--skip PATTERN]... [--timeout SECONDS] [--list]`: runs the validator's
+// checks on a plug-in library, prints a table of results and "N passed, M
+// failed", and exits with 0 only when no check failed. --list names the
+// chosen checks instead.
 #pragma once
 
 #include "host/command/Command.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <sstream>
 #include <string>
 
 #include "host/command/JsonOutput.h"
@@ -23,6 +24,28 @@ std::string indented(const std::string& message, size_t indent) {
         if (c == '\n') text.append(indent, ' ');
     }
     return text;
+}
+
+std::string escapedXml(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&': escaped += "&amp;"; break;
+            case '<': escaped += "&lt;"; break;
+            case '>': escaped += "&gt;"; break;
+            case '"': escaped += "&quot;"; break;
+            default:
+                // Control characters other than tab and line ends are not allowed in XML 1.0.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string secondsText(double seconds) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(3) << seconds;
+    return text.str();
 }
 
 }  // namespace
@@ -68,6 +91,29 @@ void writeJson(const ValidationOptions& options, const std::vector<CheckResult>&
                {"passed", results.size() - failed},
                {"failed", failed}},
               out);
+}
+
+}  // namespace zuhost
+
+namespace zuhost {
+
+void writeJunit(const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& out) {
+    double total = 0;
+    for (const CheckResult& result : results) total += result.seconds;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<testsuite name=\"zuhost validate " << escapedXml(options.library.filename().string()) << "\" tests=\""
+        << results.size() << "\" failures=\"" << failedCount(results) << "\" errors=\"0\" time=\""
+        << secondsText(total) << "\">\n";
+    for (const CheckResult& result : results) {
+        out << "  <testcase classname=\"" << escapedXml(result.plugin.empty() ? "library" : result.plugin)
+            << "\" name=\"" << escapedXml(result.name) << "\" time=\"" << secondsText(result.seconds) << "\"";
+        if (result.passed) {
+            out << "/>\n";
+            continue;
+        }
+        out << ">\n    <failure message=\"" << escapedXml(result.message) << "\"/>\n  </testcase>\n";
+    }
+    out << "</testsuite>\n";
 }
 
 }  // namespace zuhost

@@ -15,6 +15,8 @@ void printHeader(const ValidationOptions& options, size_t checkCount, std::ostre
 void printRow(const CheckResult& result, std::ostream& out);
 void printSummary(const std::vector<CheckResult>& results, std::ostream& out);
 void writeJson(const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& out);
+// One test suite per run, one test case per check, classed by plug-in, as CI systems read it.
+void writeJunit(const ValidationOptions& options, const std::vector<CheckResult>& results, std::ostream& out);
 
 size_t failedCount(const std::vector<CheckResult>& results);
 

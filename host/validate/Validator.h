@@ -5,7 +5,7 @@
 // without loading the library; only children load it. The library checks
 // come first, then each described plug-in's checks in description order
 // (only the chosen plug-in's with ValidationOptions::plugin; no panel check
-// with audioOnly). A check that crashes, hangs or throws fails alone; the run
+// with audioOnly), less those that --only and --skip leave out. A check that crashes, hangs or throws fails alone; the run
 // goes on with the next.
 #pragma once
 
@@ -39,6 +39,8 @@ public:
 
     const LibraryDescription& description() const { return description_; }
     size_t checkCount() const { return checks_.size(); }
+    // The titles of the checks a run would make, in order.
+    std::vector<std::string> checkTitles() const;
 
 private:
     struct NamedCheck {
@@ -49,6 +51,7 @@ private:
 
     void addLibraryChecks();
     void addPluginChecks(const PluginDescription& plugin);
+    void addIfChosen(const char* name, const PluginDescription* plugin, CheckBody body);
 
     ValidationOptions options_;
     LibraryDescription description_;
