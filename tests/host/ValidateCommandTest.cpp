@@ -67,7 +67,7 @@ TEST(ValidateCommand, PassesASoundLibraryAndExitsZero) {
     const ValidationRun run = validateFixture("sound");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(run.failures().empty()) << run.out;
-    EXPECT_EQ(run.lastLine(), "15 passed, 0 failed");
+    EXPECT_EQ(run.lastLine(), "16 passed, 0 failed");
 }
 
 TEST(ValidateCommand, EachBrokenFixtureFailsExactlyTheCheckThatCatchesItsFault) {
@@ -78,15 +78,31 @@ TEST(ValidateCommand, EachBrokenFixtureFailsExactlyTheCheckThatCatchesItsFault) 
     };
     for (const Fault fault : {Fault{"allocates", "real-time safety", "process allocated"},
                               Fault{"nan", "processing sweep", "wrote NaN to pin 2 \"Signal Out\""},
-                              Fault{"unregistered_pin", "registers the described pins", "names pin 3 \"Level\""}}) {
+                              Fault{"unregistered_pin", "registers the described pins", "names pin 3 \"Level\""},
+                              Fault{"unwritten", "keeps to its buffers", "of pin 2 \"Signal Out\" unwritten"}}) {
         SCOPED_TRACE(fault.fixture);
         const ValidationRun run = validateFixture(fault.fixture);
         EXPECT_EQ(run.status, 1);
         ASSERT_EQ(run.failures().size(), 1u) << run.out;
         EXPECT_NE(run.failures()[0].find(std::string("ZU Fixture Gain: ") + fault.check), std::string::npos) << run.out;
         EXPECT_NE(run.failures()[0].find(fault.reason), std::string::npos) << run.out;
-        EXPECT_EQ(run.lastLine(), "14 passed, 1 failed");
+        EXPECT_EQ(run.lastLine(), "15 passed, 1 failed");
     }
+}
+
+TEST(ValidateCommand, APluginThatNeverReturnsIsKilledAtTheTimeout) {
+    const ValidationRun run = validateFixture("hangs", {"--only", "sweep", "--timeout", "0.5"});
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.failures().size(), 1u) << run.out;
+    EXPECT_NE(run.failures()[0].find("timed out after 0.5 s"), std::string::npos) << run.out;
+}
+
+TEST(ValidateCommand, TellsWhereInThePluginProcessAllocated) {
+    const ValidationRun run = validateFixture("allocates", {"--only", "real-time"});
+    const auto site = run.out.find("allocation at:");
+    ASSERT_NE(site, std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("libzu_fixture_allocates.so", site), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("allocation at:", site + 1), std::string::npos) << "one report per call site\n" << run.out;
 }
 
 TEST(ValidateCommand, ACrashFailsTheChecksThatCrashAndTheRunGoesOn) {
@@ -99,14 +115,76 @@ TEST(ValidateCommand, ACrashFailsTheChecksThatCrashAndTheRunGoesOn) {
         return row.find("registers the described pins") != std::string::npos;
     })) << "checks that never call process still pass";
     EXPECT_NE(run.failures().back().find("reference counting"), std::string::npos) << "the last check still ran";
-    EXPECT_EQ(run.lastLine(), "9 passed, 6 failed");
+    EXPECT_EQ(run.lastLine(), "9 passed, 7 failed");
 }
 
 TEST(ValidateCommand, AsksForAPanelUnlessAudioOnly) {
     const ValidationRun run = validate({fixture("sound"), "--strictness", "1"});
-    ASSERT_EQ(run.failures().size(), 1u) << run.out;
-    EXPECT_NE(run.failures()[0].find("creates a panel"), std::string::npos);
-    EXPECT_NE(run.failures()[0].find("of kind 2"), std::string::npos);
+    ASSERT_EQ(run.failures().size(), 7u) << run.out;
+    for (const std::string& row : run.failures()) {
+        EXPECT_NE(row.find("panel"), std::string::npos) << row;
+        EXPECT_NE(row.find("of kind 2"), std::string::npos) << row;
+    }
+}
+
+ValidationRun validatePanelFixture(const std::string& name, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{fixture("panel_" + name), "--only", "panel", "--strictness", "2"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return validate(args);
+}
+
+TEST(ValidateCommand, ASoundPanelPassesEveryPanelCheck) {
+    const ValidationRun run = validatePanelFixture("sound");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.lastLine(), "7 passed, 0 failed");
+    EXPECT_NE(run.out.find("render cold"), std::string::npos) << run.out;
+}
+
+TEST(ValidateCommand, EachBrokenPanelFailsExactlyTheCheckThatCatchesItsFault) {
+    struct Fault {
+        const char* fixture;
+        const char* check;
+        const char* reason;
+    };
+    for (const Fault fault :
+         {Fault{"leaks_brush", "panel rendering", "1 drawing objects not released"},
+          Fault{"calls_after_release", "panel reference counts", "called the host after its last release"},
+          Fault{"undescribed_pin", "panel gestures", "pin 7, which is not described"},
+          Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"}}) {
+        SCOPED_TRACE(fault.fixture);
+        const ValidationRun run = validatePanelFixture(fault.fixture);
+        EXPECT_EQ(run.status, 1);
+        ASSERT_EQ(run.failures().size(), 1u) << run.out;
+        EXPECT_NE(run.failures()[0].find(std::string("ZU Fixture Panel: ") + fault.check), std::string::npos) << run.out;
+        EXPECT_NE(run.failures()[0].find(fault.reason), std::string::npos) << run.out;
+    }
+}
+
+TEST(ValidateCommand, ListNamesTheChosenChecksAndRunsNone) {
+    const ValidationRun all = validate({fixture("sound"), "--list"});
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.rows("library: ").size(), 7u) << all.out;
+    EXPECT_EQ(all.rows("ZU Fixture Gain: ").size(), 16u) << all.out;
+    EXPECT_TRUE(all.rows("PASS").empty());
+
+    const ValidationRun chosen =
+        validate({fixture("sound"), "--list", "--only", "ZU Fixture Gain: *", "--skip", "panel", "--skip", "sweep"});
+    EXPECT_EQ(chosen.rows("library: ").size(), 0u) << chosen.out;
+    const std::vector<std::string> plugin = chosen.rows("ZU Fixture Gain: ");
+    EXPECT_EQ(plugin.size(), 8u) << chosen.out;
+    EXPECT_EQ(plugin.front(), "ZU Fixture Gain: creates a processor");
+}
+
+TEST(ValidateCommand, WritesJunitForContinuousIntegration) {
+    const auto path = testTempPath("validate.xml");
+    validateFixture("unregistered_pin", {"--junit", path.string()});
+    std::ifstream file(path);
+    const std::string xml{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_NE(xml.find("<testsuite name=\"zuhost validate libzu_fixture_unregistered_pin.so\" tests=\"16\" failures=\"1\""),
+              std::string::npos) << xml;
+    EXPECT_NE(xml.find("<testcase classname=\"ZU Fixture Gain\" name=\"registers the described pins\""),
+              std::string::npos) << xml;
+    EXPECT_NE(xml.find("<failure message=\"the description names pin 3 &quot;Level&quot;"), std::string::npos) << xml;
 }
 
 TEST(ValidateCommand, TheSameSeedReproducesARunAndAnotherSeedVariesIt) {
@@ -122,7 +200,7 @@ TEST(ValidateCommand, TheSameSeedReproducesARunAndAnotherSeedVariesIt) {
 
 TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
     const ValidationRun run = validateFixture("sound", {"--plugin", "ZU Fixture Gain"});
-    EXPECT_EQ(run.lastLine(), "15 passed, 0 failed");
+    EXPECT_EQ(run.lastLine(), "16 passed, 0 failed");
     const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("no plug-in \"ZU Nothing\""), std::string::npos) << unknown.err;
@@ -135,7 +213,7 @@ TEST(ValidateCommand, WritesTheSameResultsAsJson) {
     const std::string json{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_NE(json.find("\"name\": \"registers the described pins\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"passed\": false"), std::string::npos);
-    EXPECT_NE(json.find("\"passed\": 14"), std::string::npos);
+    EXPECT_NE(json.find("\"passed\": 15"), std::string::npos);
     EXPECT_NE(json.find("\"failed\": 1"), std::string::npos);
     EXPECT_NE(json.find("setBuffer(3) answered -1"), std::string::npos);
 }
@@ -143,7 +221,7 @@ TEST(ValidateCommand, WritesTheSameResultsAsJson) {
 TEST(ValidateCommand, RejectsBadArgumentsWithUsage) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--strictness", "0"}, {"--strictness", "11"}, {"--strictness", "x"}, {"--seed", "-1"},
-             {"--seed"}, {"--frobnicate"}, {"a.so", "b.so"}}) {
+             {"--seed"}, {"--frobnicate"}, {"a.so", "b.so"}, {"--timeout", "0"}, {"--timeout", "x"}}) {
         const ValidationRun run = validate(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_NE(run.err.find("usage: zuhost validate"), std::string::npos) << run.err;
