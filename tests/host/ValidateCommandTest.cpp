@@ -51,6 +51,14 @@ ValidationRun validate(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+// The run failed, and only in `title`, for `reason`.
+void expectOnlyFailure(const ValidationRun& run, const std::string& title, const char* reason) {
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.failures().size(), 1u) << run.out;
+    EXPECT_NE(run.failures()[0].find(title), std::string::npos) << run.out;
+    EXPECT_NE(run.failures()[0].find(reason), std::string::npos) << run.out;
+}
+
 ValidationRun validateFixture(const std::string& name, std::vector<std::string> extra = {}) {
     std::vector<std::string> args{fixture(name), "--audio-only", "--strictness", "2"};
     args.insert(args.end(), extra.begin(), extra.end());
@@ -82,19 +90,14 @@ TEST(ValidateCommand, EachBrokenFixtureFailsExactlyTheCheckThatCatchesItsFault) 
                               Fault{"unwritten", "keeps to its buffers", "of pin 2 \"Signal Out\" unwritten"}}) {
         SCOPED_TRACE(fault.fixture);
         const ValidationRun run = validateFixture(fault.fixture);
-        EXPECT_EQ(run.status, 1);
-        ASSERT_EQ(run.failures().size(), 1u) << run.out;
-        EXPECT_NE(run.failures()[0].find(std::string("ZU Fixture Gain: ") + fault.check), std::string::npos) << run.out;
-        EXPECT_NE(run.failures()[0].find(fault.reason), std::string::npos) << run.out;
+        expectOnlyFailure(run, std::string("ZU Fixture Gain: ") + fault.check, fault.reason);
         EXPECT_EQ(run.lastLine(), "15 passed, 1 failed");
     }
 }
 
 TEST(ValidateCommand, APluginThatNeverReturnsIsKilledAtTheTimeout) {
     const ValidationRun run = validateFixture("hangs", {"--only", "sweep", "--timeout", "0.5"});
-    EXPECT_EQ(run.status, 1);
-    ASSERT_EQ(run.failures().size(), 1u) << run.out;
-    EXPECT_NE(run.failures()[0].find("timed out after 0.5 s"), std::string::npos) << run.out;
+    expectOnlyFailure(run, "ZU Fixture Gain: processing sweep", "timed out after 0.5 s");
 }
 
 TEST(ValidateCommand, TellsWhereInThePluginProcessAllocated) {
@@ -152,11 +155,7 @@ TEST(ValidateCommand, EachBrokenPanelFailsExactlyTheCheckThatCatchesItsFault) {
           Fault{"undescribed_pin", "panel gestures", "pin 7, which is not described"},
           Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"}}) {
         SCOPED_TRACE(fault.fixture);
-        const ValidationRun run = validatePanelFixture(fault.fixture);
-        EXPECT_EQ(run.status, 1);
-        ASSERT_EQ(run.failures().size(), 1u) << run.out;
-        EXPECT_NE(run.failures()[0].find(std::string("ZU Fixture Panel: ") + fault.check), std::string::npos) << run.out;
-        EXPECT_NE(run.failures()[0].find(fault.reason), std::string::npos) << run.out;
+        expectOnlyFailure(validatePanelFixture(fault.fixture), std::string("ZU Fixture Panel: ") + fault.check, fault.reason);
     }
 }
 
