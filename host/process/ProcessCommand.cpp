@@ -18,16 +18,6 @@ namespace zuhost {
 
 namespace {
 
-RunnerSettings runnerSettings(const ProcessOptions& options) {
-    RunnerSettings settings;
-    settings.host.sampleRate = options.sampleRate;
-    settings.host.sleepCountdown = options.sleepCountdown;
-    settings.host.polyphonic = options.voices > 1;
-    settings.blockSize = options.blockSize;
-    settings.voices = options.voices;
-    return settings;
-}
-
 void configureInputs(Runner& runner, const ProcessOptions& options, std::ostream& err) {
     for (const ScheduledInput& input : options.inputs) {
         const InputSignal& signal = input.signal;
@@ -38,13 +28,6 @@ void configureInputs(Runner& runner, const ProcessOptions& options, std::ostream
         // A file ends: its input then holds still, and the plug-in hears it stop streaming.
         if (signal.length) runner.setInput(input.pin, Signal::silence(), input.from + *signal.length);
     }
-}
-
-// A host feeds the pins it connects itself: every voice sounds from the
-// start. Added before the caller's values, so those of the same time win.
-void feedHostConnectedPins(Runner& runner, const PluginDescription& plugin) {
-    for (const PinDescription& pin : plugin.audioPins)
-        if (pin.attribute("hostConnect") == "Voice/Active") runner.script().setValue(0, pin.index, parsePinValue(pin, "1"));
 }
 
 void configureScript(Runner& runner, const ProcessOptions& options) {
@@ -60,7 +43,8 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     // The library outlives the runner, whose close() runs the plug-ins' destructors.
     const PluginLibrary library = PluginLibrary::open(options.library);
 
-    Runner runner(audioPinInfos(plugin), runnerSettings(options));
+    Runner runner(audioPinInfos(plugin),
+                  runnerSettings(options.sampleRate, options.blockSize, options.voices, options.sleepCountdown));
     configureInputs(runner, options, err);
     configureScript(runner, options);
     if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {

@@ -12,31 +12,13 @@ namespace zuhost {
 
 namespace {
 
-const PluginDescription& findPlugin(const LibraryDescription& library, std::string_view text) {
-    for (const PluginDescription& plugin : library.plugins)
-        if (plugin.id == text || plugin.name == text) return plugin;
-    std::string known;
-    for (const PluginDescription& plugin : library.plugins) known += "\n  " + plugin.id;
-    throw UsageError("the library has no plug-in \"" + std::string(text) + "\"; it has:" + known);
-}
-
-// By name first; a number that is no pin's name is an index.
-const PinDescription& findPin(const PluginDescription& plugin, std::string_view text) {
-    for (const PinDescription& pin : plugin.audioPins)
-        if (pin.name == text) return pin;
-    if (const auto index = parseInteger<int32_t>(text); index && *index >= 0) {
-        if (const PinDescription* pin = plugin.findAudioPin(*index)) return *pin;
-    }
-    throw UsageError("\"" + plugin.id + "\" has no audio-side pin \"" + std::string(text) + "\"");
-}
-
 template <class Value>
 int64_t timeOf(const PinAssignment<Value>& assignment, float sampleRate) {
     return assignment.time ? assignment.time->samplesAt(sampleRate) : 0;
 }
 
 ScheduledInput resolveInput(const PluginDescription& plugin, const PinAssignment<InputSignal>& input, float sampleRate) {
-    const PinDescription& pin = findPin(plugin, input.pin);
+    const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
     if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN)
         throw UsageError("\"" + pin.name + "\" is not an audio input");
     return {pin.index, input.value, timeOf(input, sampleRate)};
@@ -44,7 +26,7 @@ ScheduledInput resolveInput(const PluginDescription& plugin, const PinAssignment
 
 ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment<std::string>& value, float sampleRate,
                             int32_t voices) {
-    const PinDescription& pin = findPin(plugin, value.pin);
+    const PinDescription& pin = findAudioPinByNameOrIndex(plugin, value.pin);
     if (pin.isAudioRate()) throw UsageError("\"" + pin.name + "\" is an audio pin: give it a signal with --input");
     if (pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is an output: a host sends values only to inputs");
     if (value.voice >= voices)
@@ -55,15 +37,33 @@ ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment
 
 ScheduledStreaming resolveStreaming(const PluginDescription& plugin, const PinAssignment<bool>& streaming,
                                     float sampleRate) {
-    return {findPin(plugin, streaming.pin).index, streaming.value, timeOf(streaming, sampleRate)};
+    return {findAudioPinByNameOrIndex(plugin, streaming.pin).index, streaming.value, timeOf(streaming, sampleRate)};
 }
 
 }  // namespace
 
+const PluginDescription& findPluginByIdOrName(const LibraryDescription& library, std::string_view text) {
+    for (const PluginDescription& plugin : library.plugins)
+        if (plugin.id == text || plugin.name == text) return plugin;
+    std::string known;
+    for (const PluginDescription& plugin : library.plugins) known += "\n  " + plugin.id;
+    throw UsageError("the library has no plug-in \"" + std::string(text) + "\"; it has:" + known);
+}
+
+// By name first; a number that is no pin's name is an index.
+const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin, std::string_view text) {
+    for (const PinDescription& pin : plugin.audioPins)
+        if (pin.name == text) return pin;
+    if (const auto index = parseInteger<int32_t>(text); index && *index >= 0) {
+        if (const PinDescription* pin = plugin.findAudioPin(*index)) return *pin;
+    }
+    throw UsageError("\"" + plugin.id + "\" has no audio-side pin \"" + std::string(text) + "\"");
+}
+
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description) {
     ProcessOptions options;
     options.library = arguments.library;
-    options.plugin = withinOption("PLUGIN", [&] { return findPlugin(description, arguments.plugin); });
+    options.plugin = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments.plugin); });
     options.sampleRate = arguments.sampleRate;
     options.blockSize = arguments.blockSize;
     options.voices = arguments.voices;

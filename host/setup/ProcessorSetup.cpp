@@ -3,6 +3,7 @@
 #include "framework/MpInterfaces.h"
 #include "host/description/BorrowedPart.h"
 #include "host/description/TextEncoding.h"
+#include "host/process/PinValueText.h"
 
 namespace zuhost {
 
@@ -34,6 +35,21 @@ PluginCreator processorCreator(const PluginLibrary& library, const std::string& 
         created->release();
         return createWithHost(factory, id, host);
     };
+}
+
+RunnerSettings runnerSettings(float sampleRate, int32_t blockSize, int32_t voices, int32_t sleepCountdown) {
+    RunnerSettings settings;
+    settings.host.sampleRate = sampleRate;
+    settings.host.sleepCountdown = sleepCountdown;
+    settings.host.polyphonic = voices > 1;
+    settings.blockSize = blockSize;
+    settings.voices = voices;
+    return settings;
+}
+
+void feedHostConnectedPins(Runner& runner, const PluginDescription& plugin) {
+    for (const PinDescription& pin : plugin.audioPins)
+        if (pin.attribute("hostConnect") == "Voice/Active") runner.script().setValue(0, pin.index, parsePinValue(pin, "1"));
 }
 
 }  // namespace zuhost

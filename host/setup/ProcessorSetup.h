@@ -22,4 +22,11 @@ std::vector<PinInfo> audioPinInfos(const PluginDescription& plugin);
 // library must outlive the creator and every instance it made.
 PluginCreator processorCreator(const PluginLibrary& library, const std::string& pluginId);
 
+// Settings for a run of `voices` voices, polyphonic when more than one.
+RunnerSettings runnerSettings(float sampleRate, int32_t blockSize, int32_t voices, int32_t sleepCountdown);
+
+// A host feeds the pins it connects itself: every voice sounds from the
+// start. Call before scripting the caller's values, so those of the same time win.
+void feedHostConnectedPins(Runner& runner, const PluginDescription& plugin);
+
 }  // namespace zuhost
