@@ -42,6 +42,8 @@ public:
     uint32_t pixel(int32_t x, int32_t y) const;
     int32_t width() const { return cairo_image_surface_get_width(surface_.get()); }
     int32_t height() const { return cairo_image_surface_get_height(surface_.get()); }
+    // The drawn image, for composing it into another (flushed before use by Cairo).
+    cairo_surface_t* surface() const { return surface_.get(); }
 
 private:
     struct SurfaceDestroy {

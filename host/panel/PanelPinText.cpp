@@ -1,0 +1,63 @@
+#include "host/panel/PanelPinText.h"
+
+#include <cstring>
+
+#include "host/command/NumberText.h"
+#include "host/command/UsageError.h"
+#include "host/description/TextEncoding.h"
+#include "host/process/PinValueText.h"
+
+namespace zuhost {
+
+const PinDescription& findGuiPin(const PluginDescription& plugin, std::string_view nameOrIndex) {
+    for (const PinDescription& pin : plugin.guiPins)
+        if (pin.name == nameOrIndex) return pin;
+    if (const auto index = parseInteger<int32_t>(nameOrIndex); index && *index >= 0) {
+        if (const PinDescription* pin = plugin.findGuiPin(*index)) return *pin;
+    }
+    std::string known;
+    for (const PinDescription& pin : plugin.guiPins) known += "\n  " + std::to_string(pin.index) + " " + pin.name;
+    throw UsageError("\"" + plugin.id + "\" has no panel pin \"" + std::string(nameOrIndex) + "\"; it has:" + known);
+}
+
+std::vector<uint8_t> utf16Bytes(std::string_view text) {
+    const std::u16string units = utf8ToUtf16(text);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(units.data());
+    return {bytes, bytes + units.size() * sizeof(char16_t)};
+}
+
+std::vector<uint8_t> panelPinBytes(const PinDescription& pin, std::string_view text) {
+    return pin.datatype == "string" ? utf16Bytes(text) : parsePinValue(pin, text);
+}
+
+void deliverPinValue(gui::PanelSession& session, const PinDescription& pin, std::string_view text, int32_t voice) {
+    session.setPin(pin.index, panelPinBytes(pin, text), voice);
+}
+
+void deliverDefaults(gui::PanelSession& session, const PluginDescription& plugin) {
+    for (const PinDescription& pin : plugin.guiPins) {
+        const auto value = pin.attribute("default");
+        if (!value) continue;
+        try {
+            deliverPinValue(session, pin, *value);
+        } catch (const UsageError&) {
+            // A default that does not fit its datatype is left for the panel's own.
+        }
+    }
+}
+
+std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> bytes) {
+    if (pin.datatype != "string") return formatPinValue(pin, bytes);
+    std::u16string units(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(units.data(), bytes.data(), units.size() * sizeof(char16_t));
+    return "\"" + utf16ToUtf8(units) + "\"";
+}
+
+std::string describeTransmit(const PluginDescription& plugin, const gui::PinTransmit& transmit) {
+    const PinDescription* pin = plugin.findGuiPin(transmit.pinId);
+    std::string text = pin ? pin->name : "pin " + std::to_string(transmit.pinId);
+    if (transmit.voice != 0) text += " (voice " + std::to_string(transmit.voice) + ")";
+    return text + " = " + (pin ? pinValueText(*pin, transmit.bytes) : std::to_string(transmit.bytes.size()) + " bytes");
+}
+
+}  // namespace zuhost

@@ -1,0 +1,161 @@
+#include "host/panel/RenderCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <set>
+
+#include "host/command/LibraryArgument.h"
+#include "host/command/NumberText.h"
+#include "host/command/ParsedOption.h"
+#include "host/command/UsageError.h"
+#include "host/description/EmbeddedDescription.h"
+#include "host/description/PluginLibrary.h"
+#include "host/panel/PanelArguments.h"
+#include "host/panel/PanelPicture.h"
+#include "host/panel/PanelPinText.h"
+#include "host/panel/ScopeCaptures.h"
+#include "host/process/PinValueText.h"
+#include "host/process/ProcessOptions.h"
+#include "host/process/SignalText.h"
+
+namespace zuhost {
+
+namespace {
+
+constexpr float captureRate = 48000.0f;
+
+constexpr const char* FOOTER =
+    "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
+    "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE or silence; PIN may be the last word\n"
+    "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.";
+
+std::vector<PanelBlob> tracesOf(const RenderArguments& arguments, const PluginDescription& plugin) {
+    std::vector<PanelBlob> blobs;
+    if (arguments.captureCsv) blobs = readCaptureCsv(*arguments.captureCsv, plugin);
+    for (const auto& [target, signalText] : arguments.signals) {
+        const size_t colon = target.find(':');
+        const auto voice = colon == std::string::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
+        if (!voice || *voice < 0 || *voice > 255) throw UsageError("expected [VOICE:]PIN=SIGNAL, not '" + target + "'");
+        const std::string pin = colon == std::string::npos ? target : target.substr(colon + 1);
+        blobs.push_back({findBlobPin(plugin, pin).index, *voice, captureOf(parseSignal(signalText).signal, captureRate)});
+    }
+    return blobs;
+}
+
+// A host sets the gate of every voice that plays.
+void openGates(gui::PanelSession& session, const PluginDescription& plugin, const std::vector<PanelBlob>& blobs) {
+    std::set<int32_t> voices;
+    for (const PanelBlob& blob : blobs) voices.insert(blob.voice);
+    for (const PinDescription& pin : plugin.guiPins) {
+        if (pin.attribute("hostConnect") != "Voice/Gate") continue;
+        for (const int32_t voice : voices) session.setFloat(pin.index, 1.0f, voice);
+    }
+}
+
+uint32_t modifiersOf(const RenderArguments& arguments) {
+    return (arguments.alt ? gui::AltKey : 0) | (arguments.control ? gui::ControlKey : 0) |
+           (arguments.shift ? gui::ShiftKey : 0);
+}
+
+void playGesture(gui::PanelSession& session, const RenderArguments& arguments) {
+    const uint32_t modifiers = modifiersOf(arguments);
+    if (arguments.down) session.pointerDown(*arguments.down, modifiers);
+    for (const gmpi_gui::MpPoint& point : arguments.moves) session.pointerMove(point, modifiers);
+    if (arguments.up) session.pointerUp(*arguments.up, modifiers);
+}
+
+void printShown(const gui::UserScript& script, std::ostream& out) {
+    for (const gui::ShownMenu& menu : script.menus()) {
+        out << "menu shown with " << menu.items.size() << " items, chosen id " << menu.chosenId << "\n";
+    }
+    for (const gui::ShownTextEntry& entry : script.textEntries()) {
+        out << "text entry shown with \"" << entry.startingText << "\"";
+        if (entry.typedText) out << ", typed \"" << *entry.typedText << "\"";
+        out << "\n";
+    }
+}
+
+int render(const RenderArguments& arguments, const PluginDescription& plugin, std::ostream& out, std::ostream& err) {
+    const auto library = std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library));
+    const auto panel = openPanel(library, plugin, arguments.skin);
+    gui::PanelSession& session = *panel;
+    if (session.createResult() != gmpi::MP_OK || session.graphics() == nullptr) {
+        err << "zuhost render: \"" << plugin.id << "\" has no drawable panel (result " << session.createResult() << ")\n";
+        return EXIT_FAILED;
+    }
+    for (const auto& [name, value] : arguments.pins) deliverPinValue(session, findGuiPin(plugin, name), value);
+    const std::vector<PanelBlob> blobs = tracesOf(arguments, plugin);
+    for (const PanelBlob& blob : blobs) session.setBlob(blob.pin, blob.bytes, blob.voice);
+    openGates(session, plugin, blobs);
+    session.initialize();
+    const gmpi_gui::MpSize size = layOutPanel(session, arguments.size);
+
+    for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
+    for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
+    playGesture(session, arguments);
+
+    const auto picture = picturePanel(session, size);
+    std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
+    if (!picture->writePng(arguments.out)) {
+        err << "zuhost render: cannot write " << arguments.out.string() << "\n";
+        return EXIT_FAILED;
+    }
+    out << "panel: " << plugin.id << " at " << size.width << "x" << size.height << "\n";
+    for (const gui::PinTransmit& transmit : session.guiHost().transmits())
+        out << "sent " << describeTransmit(plugin, transmit) << "\n";
+    printShown(session.script(), out);
+    out << "wrote " << arguments.out.string() << "\n";
+    session.releasePanel();
+    if (const std::string leaks = session.leaks(); !leaks.empty()) err << "zuhost render: warning: " << leaks << "\n";
+    return EXIT_OK;
+}
+
+// Names and values are checked against the description before anything runs.
+void checkPins(const RenderArguments& arguments, const PluginDescription& plugin) {
+    for (const auto& [name, value] : arguments.pins) {
+        withinOption("--pin", [&] {
+            const PinDescription& pin = findGuiPin(plugin, name);
+            if (pin.datatype != "string") parsePinValue(pin, value);
+            return 0;
+        });
+    }
+}
+
+}  // namespace
+
+std::string_view RenderCommand::summary() const {
+    return "draws one panel with given pin values and an optional gesture into a PNG and prints what it sent";
+}
+
+void RenderCommand::declare(CLI::App& app) {
+    auto& a = arguments_;
+    app.add_option("PLUGIN", a.plugin, "the plug-in's id or name")->required();
+    addLibraryArgument(app, a.library);
+    addRepeatedOption(app, "--pin", a.pins, parseNameValue, "a value for a panel pin")->type_name("NAME=VALUE");
+    addRepeatedOption(app, "--signal", a.signals, parseNameValue, "a scope trace captured from a generated signal")
+        ->type_name("[VOICE:]PIN=SIGNAL");
+    app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
+        ->type_name("FILE");
+    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
+    addParsedOption(app, "--down", a.down, parsePoint, "pointer down")->type_name("X,Y");
+    addRepeatedOption(app, "--move", a.moves, parsePoint, "pointer moves")->type_name("X,Y");
+    addParsedOption(app, "--up", a.up, parsePoint, "pointer up")->type_name("X,Y");
+    app.add_flag("--alt", a.alt, "hold Alt during the gesture");
+    app.add_flag("--control", a.control, "hold Control during the gesture");
+    app.add_flag("--shift", a.shift, "hold Shift during the gesture");
+    app.add_option("--menu-choice", a.menuChoices, "the item id the user picks in each menu shown")->type_name("N");
+    app.add_option("--type", a.typedTexts, "the text the user types into each text entry shown")->type_name("TEXT");
+    a.skin = gui::SkinFolder::besideExecutable();
+    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    app.add_option("--out", a.out, "the PNG to write")->type_name("FILE")->capture_default_str();
+    app.footer(FOOTER);
+    app.final_callback([this] {
+        const LibraryDescription description = loadDescription(arguments_.library);
+        plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
+        checkPins(arguments_, *plugin_);
+    });
+}
+
+int RenderCommand::run(std::ostream& out, std::ostream& err) { return render(arguments_, *plugin_, out, err); }
+
+}  // namespace zuhost

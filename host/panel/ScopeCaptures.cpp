@@ -1,0 +1,89 @@
+#include "host/panel/ScopeCaptures.h"
+
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "framework/MpInterfaces.h"
+#include "host/command/NumberText.h"
+#include "host/command/UsageError.h"
+#include "host/panel/PanelPinText.h"
+#include "host/process/CaptureCsv.h"
+
+namespace zuhost {
+
+namespace {
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> result;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, ',');) result.push_back(field);
+    return result;
+}
+
+bool endsWithWord(std::string_view name, std::string_view word) {
+    return name.size() > word.size() && name.ends_with(word) && name[name.size() - word.size() - 1] == ' ';
+}
+
+}  // namespace
+
+std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin) {
+    std::ifstream file(path);
+    std::string line;
+    if (!file || !std::getline(file, line)) throw UsageError("cannot read captures from " + path.string());
+    std::vector<const PinDescription*> columnPins;
+    for (const std::string& name : fields(line)) {
+        const PinDescription* found = nullptr;
+        for (const PinDescription& pin : plugin.guiPins)
+            if (pin.name == name && pin.datatypeCode == gmpi::MP_BLOB) found = &pin;
+        columnPins.push_back(found);
+    }
+    // The latest capture of each voice wins: (voice, pin) -> samples.
+    std::map<std::pair<int32_t, int32_t>, std::vector<float>> latest;
+    std::map<int32_t, int64_t> captureOfVoice;
+    while (std::getline(file, line)) {
+        const auto row = fields(line);
+        if (row.size() < 4) continue;
+        const auto capture = parseInteger<int64_t>(row[0]);
+        const auto voice = parseInteger<int32_t>(row[2]);
+        const auto sample = parseInteger<int32_t>(row[3]);
+        if (!capture || !voice || !sample || *voice < 0 || *sample < 0 || *sample >= int32_t(CAPTURE_SAMPLES)) continue;
+        for (size_t column = 4; column < row.size() && column < columnPins.size(); ++column) {
+            const auto value = parseReal(row[column]);
+            if (!columnPins[column] || !value) continue;
+            auto& samples = latest[{*voice, columnPins[column]->index}];
+            if (captureOfVoice[*voice] != *capture) samples.assign(CAPTURE_SAMPLES, 0.0f);
+            samples[static_cast<size_t>(*sample)] = static_cast<float>(*value);
+        }
+        captureOfVoice[*voice] = *capture;
+    }
+    if (latest.empty()) throw UsageError(path.string() + " holds no capture for \"" + plugin.id + "\"");
+    std::vector<PanelBlob> blobs;
+    for (const auto& [key, samples] : latest) {
+        std::vector<uint8_t> bytes(CAPTURE_BYTES);
+        std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
+        blobs.push_back({key.second, key.first, std::move(bytes)});
+    }
+    return blobs;
+}
+
+std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gain) {
+    std::vector<float> samples(CAPTURE_SAMPLES);
+    signal.render(0, sampleRate, samples);
+    for (float& sample : samples) sample *= gain;
+    std::vector<uint8_t> bytes(CAPTURE_BYTES);
+    std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
+    return bytes;
+}
+
+const PinDescription& findBlobPin(const PluginDescription& plugin, std::string_view text) {
+    for (const PinDescription& pin : plugin.guiPins)
+        if (pin.datatypeCode == gmpi::MP_BLOB && endsWithWord(pin.name, text)) return pin;
+    const PinDescription& pin = findGuiPin(plugin, text);
+    if (pin.datatypeCode != gmpi::MP_BLOB) throw UsageError("panel pin \"" + pin.name + "\" takes no trace");
+    return pin;
+}
+
+}  // namespace zuhost

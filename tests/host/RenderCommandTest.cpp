@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "tests/host/PanelCommandSupport.h"
+#include "tests/support/TestTempPath.h"
+
+namespace {
+
+class RenderCommandTest : public ::testing::Test {
+protected:
+    CommandResult render(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, builtLibrary());
+        args.insert(args.begin(), "render");
+        args.insert(args.end(), {"--out", png.string()});
+        return runZuhostWith(args);
+    }
+    const std::filesystem::path png = testTempPath("panel.png");
+};
+
+TEST_F(RenderCommandTest, EveryPanelIsDrawnOverTheBackgroundAtItsMeasuredSize) {
+    for (const char* plugin : {"ZU Slider", "ZU Slider2", "ZU List Entry", "ZU Scope3 XP", "ZU TrigScope3 XP"}) {
+        const CommandResult result = render({plugin});
+        ASSERT_EQ(result.status, 0) << plugin << result.err;
+        const Picture picture(png);
+        ASSERT_TRUE(picture.valid()) << plugin;
+        EXPECT_NE(result.out.find("at " + std::to_string(picture.width()) + "x" + std::to_string(picture.height())),
+                  std::string::npos)
+            << result.out;
+        EXPECT_GT(picture.drawnPixels(), 50) << plugin;
+    }
+}
+
+TEST_F(RenderCommandTest, AGivenSizeIsThePicturesSize) {
+    ASSERT_EQ(render({"ZU Scope3 XP", "--size", "320x215", "--signal", "A=sine:440"}).status, 0);
+    const Picture picture(png);
+    EXPECT_EQ(picture.width(), 320);
+    EXPECT_EQ(picture.height(), 215);
+}
+
+TEST_F(RenderCommandTest, AScopeTraceAppearsWhereTheSignalSwings) {
+    ASSERT_EQ(render({"ZU Scope3 XP", "--size", "400x215"}).status, 0);
+    const std::filesystem::path empty = testTempPath("empty.png");
+    std::filesystem::rename(png, empty);
+    ASSERT_EQ(render({"ZU Scope3 XP", "--size", "400x215", "--signal", "A=sine:440:0.8"}).status, 0);
+    // A sine at 0.8 reaches 80 pixels above the centre at 107.5, and no higher.
+    EXPECT_GT(differingPixels(Picture(empty), Picture(png), 20, 40), 20);
+    EXPECT_EQ(differingPixels(Picture(empty), Picture(png), 0, 20), 0);
+}
+
+TEST_F(RenderCommandTest, PinValuesChangeThePicture) {
+    ASSERT_EQ(render({"ZU Slider2", "--pin", "RangeHi=10", "--pin", "Value In=0", "--pin", "Appearance=3"}).status, 0);
+    const Picture low(png);
+    ASSERT_EQ(render({"ZU Slider2", "--pin", "RangeHi=10", "--pin", "Value In=10", "--pin", "Appearance=3"}).status, 0);
+    const Picture high(png);
+    ASSERT_EQ(low.width(), high.width());
+    EXPECT_GT(differingPixels(low, high, 0, low.height()), 20);
+}
+
+TEST_F(RenderCommandTest, GesturesAndTypedTextPrintWhatThePanelSent) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"--pin", "RangeHi=10", "--pin", "Reset Value=2.5", "--down", "30,20", "--up", "30,20", "--alt"},
+         "sent Value In = 2.5\n"},
+        {{"--pin", "RangeHi=10", "--down", "30,50", "--up", "30,50", "--type", "7"}, "sent Value In = 7\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"ZU Slider2", "--pin", "Appearance=3"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CommandResult result = render(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find(c.expected), std::string::npos) << result.out;
+    }
+}
+
+TEST_F(RenderCommandTest, UnknownPinsAndUnfitValuesAreUsageErrors) {
+    for (const char* pin : {"Nonsense=1", "RangeHi=abc", "Appearance"}) {
+        const CommandResult result = render({"ZU Slider2", "--pin", pin});
+        EXPECT_EQ(result.status, 2) << pin;
+        EXPECT_NE(result.err.find("--pin"), std::string::npos) << result.err;
+    }
+}
+
+}  // namespace
