@@ -1,6 +1,7 @@
 #include "host/zuhost/CommandTable.h"
 
 #include "host/list/ListCommand.h"
+#include "host/panel/GalleryCommand.h"
 #include "host/panel/RenderCommand.h"
 #include "host/process/ProcessCommand.h"
 #include "host/validate/ValidateCommand.h"
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<Command>> zuhostCommands() {
     commands.push_back(std::make_unique<ProcessCommand>());
     commands.push_back(std::make_unique<ValidateCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
+    commands.push_back(std::make_unique<GalleryCommand>());
     return commands;
 }
 

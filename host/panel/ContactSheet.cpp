@@ -1,0 +1,73 @@
+#include "host/panel/ContactSheet.h"
+
+#include <algorithm>
+
+namespace zuhost {
+
+namespace {
+
+constexpr double margin = 10;
+constexpr double captionHeight = 18;
+
+struct SurfaceHandle {
+    cairo_surface_t* surface;
+    ~SurfaceHandle() { cairo_surface_destroy(surface); }
+};
+struct CairoHandle {
+    cairo_t* cairo;
+    ~CairoHandle() { cairo_destroy(cairo); }
+};
+
+double widthOf(cairo_surface_t* surface) { return cairo_image_surface_get_width(surface); }
+double heightOf(cairo_surface_t* surface) { return cairo_image_surface_get_height(surface); }
+
+}  // namespace
+
+ContactSheet::~ContactSheet() {
+    for (const Cell& cell : cells_) cairo_surface_destroy(cell.picture);
+}
+
+void ContactSheet::add(const gui::CairoContext& picture, std::string caption) {
+    cairo_surface_t* source = picture.surface();
+    cairo_surface_flush(source);
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width(), picture.height());
+    const CairoHandle cairo{cairo_create(copy)};
+    cairo_set_source_surface(cairo.cairo, source, 0, 0);
+    cairo_paint(cairo.cairo);
+    cells_.push_back({copy, std::move(caption)});
+}
+
+bool ContactSheet::writePng(const std::filesystem::path& path) const {
+    double cellWidth = 0;
+    for (const Cell& cell : cells_) cellWidth = std::max(cellWidth, widthOf(cell.picture));
+    std::vector<double> rowHeights;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        if (i % static_cast<size_t>(columns_) == 0) rowHeights.push_back(0);
+        rowHeights.back() = std::max(rowHeights.back(), heightOf(cells_[i].picture) + captionHeight);
+    }
+    const auto columns = std::min(cells_.size(), static_cast<size_t>(columns_));
+    double height = margin;
+    for (const double row : rowHeights) height += row + margin;
+    const SurfaceHandle sheet{cairo_image_surface_create(
+        CAIRO_FORMAT_RGB24, static_cast<int>(margin + static_cast<double>(columns) * (cellWidth + margin)),
+        static_cast<int>(height))};
+    const CairoHandle cairo{cairo_create(sheet.surface)};
+    cairo_set_source_rgb(cairo.cairo, 0.06, 0.07, 0.08);
+    cairo_paint(cairo.cairo);
+    cairo_select_font_face(cairo.cairo, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cairo.cairo, 11);
+    double top = margin;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        const size_t row = i / static_cast<size_t>(columns_);
+        const double left = margin + static_cast<double>(i % static_cast<size_t>(columns_)) * (cellWidth + margin);
+        if (i > 0 && i % static_cast<size_t>(columns_) == 0) top += rowHeights[row - 1] + margin;
+        cairo_set_source_surface(cairo.cairo, cells_[i].picture, left, top);
+        cairo_paint(cairo.cairo);
+        cairo_set_source_rgb(cairo.cairo, 0.85, 0.87, 0.9);
+        cairo_move_to(cairo.cairo, left, top + heightOf(cells_[i].picture) + captionHeight - 5);
+        cairo_show_text(cairo.cairo, cells_[i].caption.c_str());
+    }
+    return cairo_surface_write_to_png(sheet.surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace zuhost

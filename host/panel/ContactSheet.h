@@ -1,0 +1,40 @@
+// Pictures laid out in rows with a caption under each, drawn into one PNG:
+// the gallery's contact sheet and a session's strip of frames.
+//
+// Contract: pictures are copied when added; a row breaks after `columns`
+// pictures. Cells are as wide as the widest picture and as high as the
+// highest in their row plus the caption line.
+#pragma once
+
+#include <cairo.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host/gui/cairo/CairoContext.h"
+
+namespace zuhost {
+
+class ContactSheet {
+public:
+    explicit ContactSheet(int32_t columns) : columns_(columns > 0 ? columns : 1) {}
+    ~ContactSheet();
+    ContactSheet(const ContactSheet&) = delete;
+    ContactSheet& operator=(const ContactSheet&) = delete;
+
+    void add(const gui::CairoContext& picture, std::string caption);
+    bool writePng(const std::filesystem::path& path) const;
+    size_t size() const { return cells_.size(); }
+
+private:
+    struct Cell {
+        cairo_surface_t* picture;
+        std::string caption;
+    };
+
+    std::vector<Cell> cells_;
+    int32_t columns_;
+};
+
+}  // namespace zuhost
