@@ -3,6 +3,7 @@
 #include "host/list/ListCommand.h"
 #include "host/panel/GalleryCommand.h"
 #include "host/panel/RenderCommand.h"
+#include "host/panel/SessionCommand.h"
 #include "host/process/ProcessCommand.h"
 #include "host/validate/ValidateCommand.h"
 
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<Command>> zuhostCommands() {
     commands.push_back(std::make_unique<ValidateCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<GalleryCommand>());
+    commands.push_back(std::make_unique<SessionCommand>());
     return commands;
 }
 

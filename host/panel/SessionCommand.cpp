@@ -1,0 +1,222 @@
+#include "host/panel/SessionCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "framework/MpInterfaces.h"
+#include "host/audio/Runner.h"
+#include "host/command/LibraryArgument.h"
+#include "host/command/NumberText.h"
+#include "host/command/OptionValidators.h"
+#include "host/command/ParsedOption.h"
+#include "host/command/UsageError.h"
+#include "host/description/EmbeddedDescription.h"
+#include "host/panel/ContactSheet.h"
+#include "host/panel/PanelArguments.h"
+#include "host/panel/PanelPicture.h"
+#include "host/panel/PanelPinText.h"
+#include "host/panel/SessionConnection.h"
+#include "host/process/ProcessOptions.h"
+#include "host/process/RunOutputs.h"
+#include "host/setup/ProcessorSetup.h"
+
+namespace zuhost {
+
+namespace {
+
+constexpr int32_t stripColumns = 10;
+
+void configureInputs(Runner& runner, const SessionArguments& arguments, const PluginDescription& plugin) {
+    for (const auto& input : arguments.inputs) {
+        const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
+        const int64_t from = input.time ? input.time->samplesAt(arguments.sampleRate) : 0;
+        runner.setInput(pin.index, input.value.signal, from);
+        if (input.value.length) runner.setInput(pin.index, Signal::silence(), from + *input.value.length);
+    }
+}
+
+int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAction>& actions) {
+    if (arguments.length) return arguments.length->samplesAt(arguments.sampleRate);
+    const int64_t last = actions.empty() ? 0 : actions.back().time;
+    return last + static_cast<int64_t>(arguments.sampleRate / 2);
+}
+
+void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection,
+           const PluginDescription& plugin) {
+    switch (action.kind) {
+    case SessionAction::Kind::Pin: {
+        const PinDescription& pin = findGuiPin(plugin, action.name);
+        connection.hostSets(pin, panelPinBytes(pin, action.text));
+        break;
+    }
+    case SessionAction::Kind::Down: panel.pointerDown(action.point, action.modifiers); break;
+    case SessionAction::Kind::Move: panel.pointerMove(action.point, action.modifiers); break;
+    case SessionAction::Kind::Up: panel.pointerUp(action.point, action.modifiers); break;
+    case SessionAction::Kind::Type: panel.script().typeText(action.text); break;
+    case SessionAction::Kind::Choose: panel.script().chooseMenuItem(action.choice); break;
+    }
+}
+
+std::string frameName(size_t index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "frame_%04zu.png", index);
+    return name;
+}
+
+class Session {
+public:
+    Session(const SessionArguments& arguments, const PluginDescription& plugin)
+        : arguments_(arguments), plugin_(plugin),
+          library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
+          runner_(audioPinInfos(plugin),
+                  runnerSettings(arguments.sampleRate, arguments.blockSize, arguments.voices, arguments.blockSize)),
+          panel_(openPanel(library_, plugin, arguments.skin)) {}
+
+    int run(const std::vector<SessionAction>& actions, std::ostream& out, std::ostream& err) {
+        if (panel_->createResult() != gmpi::MP_OK || panel_->graphics() == nullptr) {
+            err << "zuhost session: \"" << plugin_.id << "\" has no drawable panel\n";
+            return EXIT_FAILED;
+        }
+        std::filesystem::create_directories(arguments_.out / "frames");
+        configureInputs(runner_, arguments_, plugin_);
+        feedHostConnectedPins(runner_, plugin_);
+        SessionConnection connection(plugin_, *panel_, runner_, arguments_.out / "crossings.csv",
+                                     {arguments_.rangeMinimum, arguments_.rangeMaximum});
+        connection.start();
+        panel_->initialize();
+        size_ = layOutPanel(*panel_, arguments_.size);
+        if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
+            err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
+            return EXIT_FAILED;
+        }
+        RunOutputs outputs(arguments_.out, plugin_, runner_);
+        play(actions, connection, outputs);
+        runner_.close();
+
+        const auto stripPath = arguments_.out / "strip.png";
+        strip_.writePng(stripPath);
+        out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
+            << "panel: " << size_.width << "x" << size_.height << ", " << actions.size() << " scripted actions, "
+            << panel_->guiHost().transmits().size() << " values sent by the panel\n"
+            << "host: " << connection.valuesToProcessor() << " values to the processor, " << connection.valuesToPanel()
+            << " to the panel\n";
+        outputs.summary().print(out, runner_);
+        for (const auto& file : outputs.files()) out << "wrote " << file.string() << "\n";
+        out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
+            << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
+            << stripPath.string() << "\n";
+        panel_->releasePanel();
+        if (const std::string leaks = panel_->leaks(); !leaks.empty()) err << "zuhost session: warning: " << leaks << "\n";
+        return EXIT_OK;
+    }
+
+private:
+    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs) {
+        const int64_t length = lengthOf(arguments_, actions);
+        const float rate = arguments_.sampleRate;
+        const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
+        int64_t nextFrame = 0;
+        int64_t milliseconds = 0;
+        size_t next = 0;
+        while (runner_.time() < length) {
+            for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
+                apply(actions[next], *panel_, connection, plugin_);
+            connection.fromPanel();
+            const auto frames = static_cast<int32_t>(std::min<int64_t>(arguments_.blockSize, length - runner_.time()));
+            runner_.run(frames);
+            connection.fromProcessor();
+            outputs.afterBlock(runner_, frames);
+            // The panel's timer runs on the audio's clock.
+            const auto now = static_cast<int64_t>(static_cast<double>(runner_.time()) * 1000.0 / rate);
+            panel_->advance(now - milliseconds);
+            milliseconds = now;
+            if (runner_.time() >= nextFrame) {
+                takeFrame();
+                nextFrame += frameInterval;
+            }
+        }
+    }
+
+    void takeFrame() {
+        const auto picture = picturePanel(*panel_, size_);
+        picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
+        strip_.add(*picture, shortestText(static_cast<double>(runner_.time()) / arguments_.sampleRate, std::chars_format::fixed).substr(0, 5) + " s");
+    }
+
+    const SessionArguments& arguments_;
+    const PluginDescription& plugin_;
+    std::shared_ptr<const PluginLibrary> library_;
+    Runner runner_;
+    std::unique_ptr<gui::PanelSession> panel_;
+    gmpi_gui::MpSize size_{0, 0};
+    ContactSheet strip_{stripColumns};
+};
+
+std::vector<SessionAction> readScript(const std::filesystem::path& path, float sampleRate) {
+    std::ifstream file(path);
+    if (!file) throw UsageError("cannot read " + path.string());
+    return parseSessionScript(file, sampleRate);
+}
+
+}  // namespace
+
+std::string_view SessionCommand::summary() const {
+    return "runs a plug-in's panel and processor joined, played by a script; writes WAV, frames (PNG) and timelines";
+}
+
+void SessionCommand::declare(CLI::App& app) {
+    auto& a = arguments_;
+    app.add_option("PLUGIN", a.plugin, "the plug-in's id or name")->required();
+    addLibraryArgument(app, a.library);
+    app.add_option("--script", a.script, "what the user does: one `TIME VERB ARGUMENTS` a line")
+        ->type_name("FILE")
+        ->required();
+    addParsedOption(app, "--length", a.length, SampleTime::parse, "how long to run")
+        ->type_name("TIME")
+        ->default_str("the script's last action and 0.5s");
+    app.add_option("--rate", a.sampleRate, "sample rate in Hz")->check(finiteNumber(1.0, 1.0e6))->capture_default_str();
+    app.add_option("--block", a.blockSize, "block size in samples")->transform(wholeNumber(1, 65536))->capture_default_str();
+    app.add_option("--voices", a.voices, "voices; more than one runs them as polyphonic")
+        ->transform(wholeNumber(1, 256))
+        ->capture_default_str();
+    addRepeatedOption(app, "--input", a.inputs, parseInputAssignment, "an audio input's signal")->type_name("PIN=SIGNAL[@TIME]");
+    app.add_option("--range-min", a.rangeMinimum, "every parameter's range minimum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
+    app.add_option("--range-max", a.rangeMaximum, "every parameter's range maximum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
+    app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
+        ->check(finiteNumber(1.0, 60000.0))
+        ->capture_default_str();
+    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
+    a.skin = gui::SkinFolder::besideExecutable();
+    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    app.add_option("--out", a.out, "where the files go")->type_name("DIR")->capture_default_str();
+    app.footer(
+        "Script verbs: pin NAME=VALUE | down X,Y [alt] [control] [shift] | move X,Y | up X,Y |\n"
+        "drag X,Y X,Y DURATION [keys] | type TEXT | choose N; # starts a comment.\n"
+        "A panel pin of a parameter's value sets the parameter, as the host does.");
+    app.final_callback([this] {
+        const LibraryDescription description = loadDescription(arguments_.library);
+        plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
+        actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.sampleRate); });
+        for (const SessionAction& action : actions_) {
+            if (action.kind != SessionAction::Kind::Pin) continue;
+            withinOption("--script", [&] { return panelPinBytes(findGuiPin(*plugin_, action.name), action.text); });
+        }
+        for (const auto& input : arguments_.inputs) {
+            withinOption("--input", [&] {
+                const PinDescription& pin = findAudioPinByNameOrIndex(*plugin_, input.pin);
+                if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is not an audio input");
+                return 0;
+            });
+        }
+    });
+}
+
+int SessionCommand::run(std::ostream& out, std::ostream& err) {
+    Session session(arguments_, *plugin_);
+    return session.run(actions_, out, err);
+}
+
+}  // namespace zuhost

@@ -1,0 +1,54 @@
+// `zuhost session PLUGIN [LIBRARY] --script FILE`: runs both halves of one
+// plug-in joined as a host joins them (SessionConnection.h), the panel's
+// timer in the same virtual time as the audio, while a script of gestures
+// and pin values (SessionScript.h) plays. Writes the audio as WAV, the
+// processor's timeline, the panel as a PNG per frame and one strip of them,
+// and crossings.csv with every value that crossed between the halves.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gui/GuiInterfaces.h"
+#include "host/command/Command.h"
+#include "host/command/SampleTime.h"
+#include "host/description/PluginDescription.h"
+#include "host/panel/SessionScript.h"
+#include "host/process/ProcessArguments.h"
+
+namespace zuhost {
+
+struct SessionArguments {
+    std::string plugin;
+    std::filesystem::path library;
+    std::filesystem::path script;
+    std::optional<SampleTime> length;       // none: the script's last action and half a second
+    float sampleRate = 48000.0f;
+    int32_t blockSize = 64;
+    int32_t voices = 1;
+    std::vector<PinAssignment<InputSignal>> inputs;
+    float rangeMinimum = 0.0f;
+    float rangeMaximum = 10.0f;
+    double frameMilliseconds = 50.0;
+    std::optional<gmpi_gui::MpSize> size;
+    std::filesystem::path skin;
+    std::filesystem::path out = "out/session";
+};
+
+class SessionCommand final : public Command {
+public:
+    std::string_view name() const override { return "session"; }
+    std::string_view summary() const override;
+    void declare(CLI::App& app) override;
+    int run(std::ostream& out, std::ostream& err) override;
+
+private:
+    SessionArguments arguments_;
+    std::optional<PluginDescription> plugin_;   // once the command line is read
+    std::vector<SessionAction> actions_;
+};
+
+}  // namespace zuhost

@@ -1,0 +1,38 @@
+// What the user does during a session, read from a script: one action a line,
+// `TIME VERB ARGUMENTS`, with # starting a comment and blank lines skipped.
+//
+//   0.1s pin NAME=VALUE            a value for a panel pin, as a host would send it
+//   0.2s down X,Y [alt] [control] [shift]
+//   0.2s move X,Y ...              likewise; up ends the gesture
+//   0.3s drag X,Y X,Y DURATION [keys]   down, a move every 10 ms, up after DURATION
+//   0.5s type TEXT                 the text typed into the next text entry shown
+//   0.5s choose N                  the item id picked in the next menu shown
+//
+// Contract: TIME and DURATION are SampleTime texts; actions come back ordered
+// by time, actions of equal time in script order. A malformed line throws
+// UsageError naming its line number.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "gui/GuiInterfaces.h"
+
+namespace zuhost {
+
+struct SessionAction {
+    enum class Kind { Pin, Down, Move, Up, Type, Choose };
+    int64_t time = 0;   // samples
+    Kind kind = Kind::Pin;
+    gmpi_gui::MpPoint point{0, 0};
+    uint32_t modifiers = 0;
+    std::string name;   // Pin: the pin
+    std::string text;   // Pin: the value; Type: the text
+    int32_t choice = 0;
+};
+
+std::vector<SessionAction> parseSessionScript(std::istream& script, float sampleRate);
+
+}  // namespace zuhost

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "host/process/WavFile.h"
+#include "tests/host/PanelCommandSupport.h"
+#include "tests/support/TestTempPath.h"
+
+namespace {
+
+class SessionCommandTest : public ::testing::Test {
+protected:
+    CommandResult session(const std::string& plugin, const std::string& script, std::vector<std::string> args) {
+        std::ofstream(directory / "script.txt") << script;
+        args.insert(args.begin(), plugin);
+        args.insert(args.begin() + 1, builtLibrary());
+        args.insert(args.begin(), "session");
+        args.insert(args.end(), {"--script", (directory / "script.txt").string(), "--out", directory.string()});
+        return runZuhostWith(args);
+    }
+    int linesWith(const std::string& file, const std::string& text) {
+        std::ifstream in(directory / file);
+        int count = 0;
+        for (std::string line; std::getline(in, line);) count += line.find(text) != std::string::npos;
+        return count;
+    }
+    std::filesystem::path frame(int index) {
+        char name[32];
+        std::snprintf(name, sizeof name, "frame_%04d.png", index);
+        return directory / "frames" / name;
+    }
+
+    const std::filesystem::path directory = [] {
+        auto path = testTempPath("session");
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+};
+
+TEST_F(SessionCommandTest, DraggingAKnobUpRampsTheOutputToATenthOfTheRangeMaximum) {
+    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s drag 30,40 30,-100 0.5s\n",
+                                         {"--length", "0.8s", "--frame-every", "100"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<float> signal = zuhost::readWavChannel(directory / "Signal_Out.wav", 0).samples;
+    ASSERT_EQ(signal.size(), 38400u);
+    EXPECT_EQ(signal[4000], 0.0f);              // before the drag
+    EXPECT_GT(signal[16000], 0.0f);             // during it
+    EXPECT_LT(signal[16000], 1.0f);
+    EXPECT_FLOAT_EQ(signal.back(), 1.0f);       // the range maximum is 10
+    EXPECT_TRUE(std::is_sorted(signal.begin(), signal.end()));
+    EXPECT_GT(linesWith("crossings.csv", ",to processor,S0,"), 10);
+
+    // The knob turned between the first picture and the last.
+    const Picture first(frame(0)), last(frame(7));
+    ASSERT_TRUE(first.valid() && last.valid());
+    EXPECT_GT(differingPixels(first, last, 0, first.height()), 20);
+    EXPECT_TRUE(Picture(directory / "strip.png").valid());
+}
+
+TEST_F(SessionCommandTest, AScopeFedASineShowsItsTraceOnThePanel) {
+    const CommandResult result =
+        session("ZU Scope3 XP", "# the scope only watches\n", {"--length", "0.3s", "--size", "400x215", "--input", "Signal A=sine:440"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_GT(linesWith("crossings.csv", ",processor,Capture Data A,0,blob 1600 bytes"), 2);
+    // A full-scale sine reaches 100 pixels above the centre: the band above the grid's top labels.
+    const Picture picture(frame(5));
+    ASSERT_TRUE(picture.valid());
+    EXPECT_GT(picture.drawnPixels(40, 6, 400, 12), 20);
+}
+
+TEST_F(SessionCommandTest, ScriptMistakesAreUsageErrorsNamingTheLine) {
+    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s wiggle 1,2\n", {});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("script line 2"), std::string::npos) << result.err;
+}
+
+}  // namespace
