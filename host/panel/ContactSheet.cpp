@@ -7,7 +7,8 @@ namespace zuhost {
 namespace {
 
 constexpr double margin = 10;
-constexpr double captionHeight = 18;
+constexpr double lineHeight = 14;
+constexpr double captionHeight = 2 * lineHeight + 4;
 
 struct SurfaceHandle {
     cairo_surface_t* surface;
@@ -20,6 +21,21 @@ struct CairoHandle {
 
 double widthOf(cairo_surface_t* surface) { return cairo_image_surface_get_width(surface); }
 double heightOf(cairo_surface_t* surface) { return cairo_image_surface_get_height(surface); }
+
+// Two lines, split after the first ": ", each cut off at the cell's edge.
+void drawCaption(cairo_t* cairo, const std::string& caption, double left, double top, double width) {
+    const size_t split = caption.find(": ");
+    const std::string lines[] = {caption.substr(0, split), split == std::string::npos ? "" : caption.substr(split + 2)};
+    cairo_save(cairo);
+    cairo_rectangle(cairo, left, top, width, captionHeight);
+    cairo_clip(cairo);
+    cairo_set_source_rgb(cairo, 0.85, 0.87, 0.9);
+    for (int line = 0; line < 2; ++line) {
+        cairo_move_to(cairo, left, top + lineHeight * (line + 1));
+        cairo_show_text(cairo, lines[line].c_str());
+    }
+    cairo_restore(cairo);
+}
 
 }  // namespace
 
@@ -63,9 +79,7 @@ bool ContactSheet::writePng(const std::filesystem::path& path) const {
         if (i > 0 && i % static_cast<size_t>(columns_) == 0) top += rowHeights[row - 1] + margin;
         cairo_set_source_surface(cairo.cairo, cells_[i].picture, left, top);
         cairo_paint(cairo.cairo);
-        cairo_set_source_rgb(cairo.cairo, 0.85, 0.87, 0.9);
-        cairo_move_to(cairo.cairo, left, top + heightOf(cells_[i].picture) + captionHeight - 5);
-        cairo_show_text(cairo.cairo, cells_[i].caption.c_str());
+        drawCaption(cairo.cairo, cells_[i].caption, left, top + heightOf(cells_[i].picture), cellWidth);
     }
     return cairo_surface_write_to_png(sheet.surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

@@ -3,7 +3,8 @@
 //
 // Contract: pictures are copied when added; a row breaks after `columns`
 // pictures. Cells are as wide as the widest picture and as high as the
-// highest in their row plus the caption line.
+// highest in their row plus two caption lines; a caption breaks after its
+// first ": " and is cut off at its cell's edge.
 #pragma once
 
 #include <cairo.h>
