@@ -9,7 +9,6 @@
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
 #include "host/command/LibraryArgument.h"
-#include "host/command/NumberText.h"
 #include "host/command/OptionValidators.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
@@ -143,7 +142,9 @@ private:
     void takeFrame() {
         const auto picture = picturePanel(*panel_, size_);
         picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
-        strip_.add(*picture, shortestText(static_cast<double>(runner_.time()) / arguments_.sampleRate, std::chars_format::fixed).substr(0, 5) + " s");
+        char caption[32];
+        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.sampleRate);
+        strip_.add(*picture, caption);
     }
 
     const SessionArguments& arguments_;
