@@ -40,9 +40,8 @@ std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const P
             if (pin.name == name && pin.datatypeCode == gmpi::MP_BLOB) found = &pin;
         columnPins.push_back(found);
     }
-    // The latest capture of each voice wins: (voice, pin) -> samples.
-    std::map<std::pair<int32_t, int32_t>, std::vector<float>> latest;
-    std::map<int32_t, int64_t> captureOfVoice;
+    // The latest capture of each voice wins: (voice, pin) -> its number and samples.
+    std::map<std::pair<int32_t, int32_t>, std::pair<int64_t, std::vector<float>>> latest;
     while (std::getline(file, line)) {
         const auto row = fields(line);
         if (row.size() < 4) continue;
@@ -53,15 +52,16 @@ std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const P
         for (size_t column = 4; column < row.size() && column < columnPins.size(); ++column) {
             const auto value = parseReal(row[column]);
             if (!columnPins[column] || !value) continue;
-            auto& samples = latest[{*voice, columnPins[column]->index}];
-            if (captureOfVoice[*voice] != *capture) samples.assign(CAPTURE_SAMPLES, 0.0f);
+            auto& [number, samples] = latest[{*voice, columnPins[column]->index}];
+            if (samples.empty() || number != *capture) samples.assign(CAPTURE_SAMPLES, 0.0f);
+            number = *capture;
             samples[static_cast<size_t>(*sample)] = static_cast<float>(*value);
         }
-        captureOfVoice[*voice] = *capture;
     }
     if (latest.empty()) throw UsageError(path.string() + " holds no capture for \"" + plugin.id + "\"");
     std::vector<PanelBlob> blobs;
-    for (const auto& [key, samples] : latest) {
+    for (const auto& [key, capture] : latest) {
+        const std::vector<float>& samples = capture.second;
         std::vector<uint8_t> bytes(CAPTURE_BYTES);
         std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
         blobs.push_back({key.second, key.first, std::move(bytes)});

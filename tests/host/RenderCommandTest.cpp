@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/host/PanelCommandSupport.h"
 #include "tests/support/TestTempPath.h"
 
@@ -44,6 +46,25 @@ TEST_F(RenderCommandTest, AScopeTraceAppearsWhereTheSignalSwings) {
     // A sine at 0.8 reaches 80 pixels above the centre at 107.5, and no higher.
     EXPECT_GT(differingPixels(Picture(empty), Picture(png), 20, 40), 20);
     EXPECT_EQ(differingPixels(Picture(empty), Picture(png), 0, 20), 0);
+}
+
+TEST_F(RenderCommandTest, ACaptureCsvShowsEachVoicesLastCapture) {
+    const std::filesystem::path csv = testTempPath("captures.csv");
+    {
+        std::ofstream file(csv);
+        file << "capture,time,voice,sample,Capture Data A,Capture Data B\n";
+        for (int capture = 0; capture < 2; ++capture)
+            for (int sample = 0; sample < 400; ++sample)
+                file << capture << ",0,0," << sample << "," << (capture == 0 ? "-1" : "1") << ",\n";
+    }
+    ASSERT_EQ(render({"ZU Scope3 XP", "--size", "400x215"}).status, 0);
+    const std::filesystem::path empty = testTempPath("empty.png");
+    std::filesystem::rename(png, empty);
+    const CommandResult result = render({"ZU Scope3 XP", "--size", "400x215", "--capture-csv", csv.string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // A sample of 1 lies 100 pixels above the centre at 107.5; the earlier capture of -1 is not drawn.
+    EXPECT_GT(differingPixels(Picture(empty), Picture(png), 6, 10), 300);
+    EXPECT_EQ(differingPixels(Picture(empty), Picture(png), 205, 210), 0);
 }
 
 TEST_F(RenderCommandTest, PinValuesChangeThePicture) {
