@@ -53,8 +53,11 @@ void openGates(gui::PanelSession& session, const PluginDescription& plugin, cons
 }
 
 uint32_t modifiersOf(const RenderArguments& arguments) {
-    return (arguments.alt ? gui::AltKey : 0) | (arguments.control ? gui::ControlKey : 0) |
-           (arguments.shift ? gui::ShiftKey : 0);
+    uint32_t modifiers = gui::NoModifier;
+    if (arguments.alt) modifiers |= gui::AltKey;
+    if (arguments.control) modifiers |= gui::ControlKey;
+    if (arguments.shift) modifiers |= gui::ShiftKey;
+    return modifiers;
 }
 
 void playGesture(gui::PanelSession& session, const RenderArguments& arguments) {

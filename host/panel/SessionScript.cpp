@@ -46,13 +46,13 @@ void addDrag(std::vector<SessionAction>& actions, std::istringstream& words, int
     const uint32_t modifiers = modifiersFrom(words);
     const int64_t step = std::max<int64_t>(1, SampleTime(dragStepMilliseconds, SampleTime::Unit::Milliseconds).samplesAt(sampleRate));
     const int64_t moves = std::max<int64_t>(1, duration / step);
-    actions.push_back({time, SessionAction::Kind::Down, from, modifiers});
+    actions.push_back({time, SessionAction::Kind::Down, from, modifiers, {}, {}, 0});
     for (int64_t i = 1; i <= moves; ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(moves);
         const gmpi_gui::MpPoint point{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
-        actions.push_back({time + duration * i / moves, SessionAction::Kind::Move, point, modifiers});
+        actions.push_back({time + duration * i / moves, SessionAction::Kind::Move, point, modifiers, {}, {}, 0});
     }
-    actions.push_back({time + duration, SessionAction::Kind::Up, to, modifiers});
+    actions.push_back({time + duration, SessionAction::Kind::Up, to, modifiers, {}, {}, 0});
 }
 
 void addLine(std::vector<SessionAction>& actions, const std::string& line, float sampleRate) {
