@@ -201,7 +201,7 @@ void checkBuffers(const Processor& processor, const std::vector<Buffer>& buffers
 
 class Session {
 public:
-    Session(FuzzInput& input) : input_(input), processor_(processors()[input.read<uint8_t>() % processors().size()]) {
+    explicit Session(FuzzInput& input) : input_(input), processor_(processors()[input.read<uint8_t>() % processors().size()]) {
         const auto voiceByte = input.read<uint8_t>();
         zuhost::HostSettings settings;
         settings.polyphonic = (voiceByte & 0x80) != 0;
