@@ -58,8 +58,7 @@ EnumListIterator::EnumListIterator(std::u16string_view listText) : listText_(lis
 void EnumListIterator::first() {
     index_ = -1;
     if (isRange_) {
-        // lo - 1 cannot be held when lo is the smallest int32; such a range starts past its first item.
-        value_ = position_ == std::numeric_limits<int32_t>::min() ? position_ : position_ - 1;
+        value_ = firstInRange() - 1;
     } else {
         position_ = 0;
         value_ = -1;
@@ -77,7 +76,7 @@ void EnumListIterator::next() {
 
 void EnumListIterator::nextInRange() {
     // A walk that would step past the largest int32 ends there instead of wrapping.
-    if (value_ == std::numeric_limits<int32_t>::max()) return end();
+    if (value_ == std::numeric_limits<int32_t>::max() || index_ == std::numeric_limits<int32_t>::max()) return end();
     ++index_;
     ++value_;
     text_ = decimalText(value_);
@@ -110,15 +109,36 @@ int32_t EnumListIterator::count() const {
 }
 
 bool EnumListIterator::findValue(int32_t value) {
+    if (isRange_) return findInRange(int64_t{value} - firstInRange());
     for (first(); !isDone(); next())
         if (value_ == value) return true;
     return false;
 }
 
 bool EnumListIterator::findIndex(int32_t index) {
+    if (isRange_) return findInRange(index);
     for (first(); !isDone(); next())
         if (index_ == index) return true;
     return false;
+}
+
+int32_t EnumListIterator::firstInRange() const {
+    // lo - 1 cannot be held when lo is the smallest int32; such a range starts past its first item.
+    return position_ == std::numeric_limits<int32_t>::min() ? position_ + 1 : position_;
+}
+
+// A range can hold billions of items, too many to walk through to the one
+// asked for; its items follow from lo, so the walk's position is computed.
+bool EnumListIterator::findInRange(int64_t ordinal) {
+    const int64_t value = firstInRange() + ordinal;
+    if (ordinal < 0 || ordinal > std::numeric_limits<int32_t>::max() || value > hi_) {
+        end();
+        return false;
+    }
+    index_ = static_cast<int32_t>(ordinal);
+    value_ = static_cast<int32_t>(value);
+    text_ = decimalText(value_);
+    return true;
 }
 
 }  // namespace gmpi

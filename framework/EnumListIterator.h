@@ -30,6 +30,8 @@ public:
 
 private:
     void nextInRange();
+    int32_t firstInRange() const;
+    bool findInRange(int64_t ordinal);
     void nextItem();
     void end() { index_ = -1; }
 

@@ -83,4 +83,20 @@ TEST(EnumListIterator, FindValueAndFindIndexPositionOnTheItem) {
     EXPECT_TRUE(EnumListIterator(u"None=-1,Slider").findValue(-1));
 }
 
+// Ranges of billions of items are searched without walking through them.
+TEST(EnumListIterator, FindInAHugeRangePositionsAsTheWalkWould) {
+    EnumListIterator it(u"range 0,2147483647");
+    ASSERT_TRUE(it.findValue(2147483647));
+    EXPECT_EQ(it.index(), 2147483647);
+    EXPECT_EQ(it.text(), u"2147483647");
+    EnumListIterator full(u"range -2147483648,2147483647");
+    EXPECT_FALSE(full.findValue(-2147483647 - 1));  // the walk starts past the smallest int32
+    EXPECT_TRUE(full.isDone());
+    ASSERT_TRUE(full.findIndex(2147483647));
+    EXPECT_EQ(full.value(), 0);
+    EXPECT_FALSE(EnumListIterator(u"range 5,2").findIndex(0));
+    EXPECT_FALSE(EnumListIterator(u"range 1,4").findIndex(-1));
+    EXPECT_FALSE(EnumListIterator(u"range 1,4").findValue(5));
+}
+
 }  // namespace
