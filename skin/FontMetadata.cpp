@@ -59,7 +59,9 @@ int32_t FontMetadata::weight() const {
     }
 }
 
-const std::string& FontMetadata::family() const { return fontFamilies.empty() ? fallbackFamily : fontFamilies.front(); }
+const std::string& FontMetadata::family() const {
+    return fontFamilies.empty() || fontFamilies.front().empty() ? fallbackFamily : fontFamilies.front();
+}
 
 gmpi_gui::MpColor toColor(uint32_t argb) {
     const auto channel = [argb](int shift) { return static_cast<float>((argb >> shift) & 0xFF) / 255.0f; };

@@ -29,7 +29,8 @@ struct FontMetadata {
 
     // The text format's weight: 700 bold, 300 light, 400 for neither or both.
     int32_t weight() const;
-    // The family a text format takes: the first one named, else the fallback's.
+    // The family a text format takes: the first one named, else (none, or an
+    // empty name) the fallback's.
     const std::string& family() const;
 };
 

@@ -69,7 +69,8 @@ TEST(FontStyleSheetTest, UnknownNamesAndStylelessLinesFallBack) {
         "font-size 30\n"
         "FONT_CATEGORY twice\nfont-size 9\n"
         "FONT_CATEGORY TWICE\nfont-size 99\n"
-        "FONT_CATEGORY nofamily\n");
+        "FONT_CATEGORY nofamily\n"
+        "FONT_CATEGORY emptyfamily\nfont-family '' Verdana\n");
     EXPECT_EQ(skin::findStyle(sheet, "twice").fontSize, 9);
     const FontMetadata& missing = skin::findStyle(sheet, "missing");
     EXPECT_EQ(missing.category, "default");
@@ -78,6 +79,7 @@ TEST(FontStyleSheetTest, UnknownNamesAndStylelessLinesFallBack) {
     EXPECT_EQ(missing.color, 0xFF000000);
     EXPECT_EQ(missing.backgroundColor, 0u);
     EXPECT_EQ(skin::findStyle(sheet, "nofamily").family(), "Arial");
+    EXPECT_EQ(skin::findStyle(sheet, "emptyfamily").family(), "Arial");
 }
 
 TEST(FontStyleSheetTest, ColoursBecomeFloatsPerChannel) {
