@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+#include <cctype>
 
 #include "framework/MpFactory.h"
 #include "gui/ModifierKeys.h"
@@ -46,7 +46,7 @@ Appearance appearanceOf(int32_t code, const SliderPanelStyle& style) {
 bool parseTypedNumber(const std::string& text, double& number) {
     const char* begin = text.c_str();
     const char* end = begin + text.size();
-    while (begin < end && std::strchr(" \t\n\v\f\r", *begin) != nullptr && *begin != '\0') ++begin;
+    while (begin < end && std::isspace(static_cast<unsigned char>(*begin))) ++begin;
     if (begin < end && *begin == '+') ++begin;
     const auto [stop, error] = std::from_chars(begin, end, number, std::chars_format::general);
     return error == std::errc() && stop != begin && !std::isnan(number);
