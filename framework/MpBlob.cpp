@@ -34,6 +34,15 @@ void MpBlob::setValueRaw(int32_t size, const void* data) {
     size_ = size;
 }
 
+void MpBlob::resizeForOverwrite(int32_t size) {
+    size = std::max(size, 0);
+    if (size > capacity_ || !data_) {
+        data_ = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
+        capacity_ = size;
+    }
+    size_ = size;
+}
+
 bool MpBlob::operator==(const MpBlob& other) const {
     return size_ == other.size_ && (size_ == 0 || std::memcmp(data_.get(), other.data_.get(), size_) == 0);
 }

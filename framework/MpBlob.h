@@ -5,11 +5,14 @@
 // holds reuses it (no allocation), which keeps repeated sends, and a trace
 // cleared and captured again, off the heap; a larger value allocates a new
 // block (a zero-length one for size 0 when the blob has none yet). A negative
-// size counts as 0. Allocation failure throws.
+// size counts as 0. Allocation failure throws. Two blobs can trade their
+// blocks (swap), so that a producer fills one block while the other is
+// published, without copying either.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace gmpi {
 
@@ -21,8 +24,16 @@ public:
     MpBlob& operator=(const MpBlob& other);
 
     void setValueRaw(int32_t size, const void* data);   // copies size bytes from data; data may lie in this blob
+    void resizeForOverwrite(int32_t size);               // size bytes, kept where they fit the block, else undefined
     int32_t getSize() const { return size_; }
     const void* getData() const { return data_.get(); }
+    void* getData() { return data_.get(); }               // for filling in place, up to getSize() bytes
+
+    friend void swap(MpBlob& a, MpBlob& b) noexcept {
+        std::swap(a.size_, b.size_);
+        std::swap(a.capacity_, b.capacity_);
+        std::swap(a.data_, b.data_);
+    }
 
     bool operator==(const MpBlob& other) const;          // same size and bytes; empty blobs are equal
 

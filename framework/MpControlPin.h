@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 #include "framework/MpBlob.h"
 #include "framework/MpPin.h"
@@ -55,6 +56,15 @@ public:
         if (v == this->value_) return;
         this->value_ = v;
         this->sendPinUpdate(blockPosition);
+    }
+
+    // Outputs only: trades the value with other, sending nothing; for values
+    // produced in place and then published by sendPinUpdate.
+    void swapValue(T& other)
+        requires(Direction == MP_OUT)
+    {
+        using std::swap;
+        swap(this->value_, other);
     }
 };
 

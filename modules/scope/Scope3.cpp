@@ -1,6 +1,7 @@
 #include "modules/scope/Scope3.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -49,6 +50,12 @@ bool atOrBelowZero(float sample) { return sample <= 0.0f; }
 bool aboveZero(float sample) { return sample > 0.0f; }
 
 }  // namespace
+
+Scope3::Scope3() {
+    const std::array<float, captureSamples> silence{};
+    fillingA_.setValueRaw(captureBytes, silence.data());
+    fillingB_.setValueRaw(captureBytes, silence.data());
+}
 
 Scope3::~Scope3() {
     // A destroyed voice must not stay current for the clones that outlive it.
@@ -142,8 +149,8 @@ void Scope3::clearTraces() {
 
 void Scope3::subProcessCapture(int32_t offset, int32_t count) {
     const int32_t n = std::min(count, captureLength_ - writeIndex_);
-    if (captureA_) copySamples(signalA_.getBuffer(), offset, n, bufferA_.data() + writeIndex_);
-    if (captureB_) copySamples(signalB_.getBuffer(), offset, n, bufferB_.data() + writeIndex_);
+    if (captureA_) copySamples(signalA_.getBuffer(), offset, n, static_cast<float*>(fillingA_.getData()) + writeIndex_);
+    if (captureB_) copySamples(signalB_.getBuffer(), offset, n, static_cast<float*>(fillingB_.getData()) + writeIndex_);
     writeIndex_ += n;
     if (writeIndex_ < captureLength_) return;
     // Stamped with the start of this call, not the sample at which the capture filled.
@@ -153,15 +160,21 @@ void Scope3::subProcessCapture(int32_t offset, int32_t count) {
 
 void Scope3::sendCapture(int32_t time) {
     if (isCurrentVoice()) {
-        captureDataA_.setValueRaw(captureBytes, bufferA_.data());
-        captureDataB_.setValueRaw(captureBytes, bufferB_.data());
-        captureDataA_.sendPinUpdate(time);
-        captureDataB_.sendPinUpdate(time);
+        publish(captureDataA_, fillingA_, time);
+        publish(captureDataB_, fillingB_, time);
     }
     countdown_ = wholeSampleRate() / holdOffsPerSecond;
     setSubProcess(&Scope3::subProcessHoldOff);
     const bool lastBeforeSleep = capturesBeforeSleep_ > 0 && --capturesBeforeSleep_ == 0;
     if (lastBeforeSleep || waitCannotEnd()) goIdle();
+}
+
+// The pin's previous block becomes the next one to fill: after the first
+// capture no block is allocated again.
+void Scope3::publish(gmpi::BlobOutPin& pin, gmpi::MpBlob& filling, int32_t time) {
+    pin.swapValue(filling);
+    filling.resizeForOverwrite(captureBytes);
+    pin.sendPinUpdate(time);
 }
 
 void Scope3::goIdle() {

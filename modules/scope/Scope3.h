@@ -14,7 +14,6 @@
 // cannot come.
 #pragma once
 
-#include <array>
 #include <limits>
 
 #include "framework/AudioPins.h"
@@ -28,6 +27,7 @@ public:
     static constexpr int32_t captureSamples = 400;
     static constexpr int32_t noTimeOut = std::numeric_limits<int32_t>::max();
 
+    Scope3();
     ~Scope3() override;
     int32_t open() override;
     void onSetPins() override;
@@ -58,6 +58,7 @@ private:
     void subProcessWaitLow(int32_t offset, int32_t count);
     void subProcessWaitHigh(int32_t offset, int32_t count);
     void sendCapture(int32_t time);
+    void publish(gmpi::BlobOutPin& pin, gmpi::MpBlob& filling, int32_t time);
 
     gmpi::BlobOutPin captureDataA_;
     gmpi::BlobOutPin captureDataB_;
@@ -69,8 +70,11 @@ private:
     int32_t writeIndex_ = 0;
     int32_t countdown_ = 0;
     int32_t capturesBeforeSleep_ = -1;
-    std::array<float, captureSamples> bufferA_{};
-    std::array<float, captureSamples> bufferB_{};
+    // The captures being filled. Sending trades each with its pin's value, so
+    // the samples are copied once, from the host's buffers, and the pins keep
+    // the last whole capture for a resend.
+    gmpi::MpBlob fillingA_;
+    gmpi::MpBlob fillingB_;
     bool captureA_ = false;
     bool captureB_ = false;
     bool pinsRegistered_ = false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "host/audio/AudioHost.h"
@@ -88,6 +89,30 @@ TEST(Scope3Test, SineCapturesStartAtRisingZeroCrossingsOnBothChannels) {
         EXPECT_LE(sourceA[start - 1], 0.0f);
         EXPECT_GE(start - capturesA[i - 1].time, holdOff - 64);
     }
+}
+
+// A graph start in the middle of a capture re-sends the last whole capture,
+// not the samples taken so far.
+TEST(Scope3Test, GraphStartDuringACaptureResendsTheLastWholeOne) {
+    auto runSine = [](int64_t graphStartAt) {
+        auto runner = std::make_unique<Runner>(scopePins(0), scopeSettings());
+        runner->setInput(SIGNAL_A, Signal::sine(440.0f, 0.8f));
+        runner->setInput(SIGNAL_B, Signal::sine(97.0f, 0.3f));
+        runner->script().setValue(0, VOICE_ACTIVE, 1.0f);
+        if (graphStartAt > 0) runner->script().add({.time = graphStartAt, .type = gmpi::EVENT_GRAPH_START});
+        EXPECT_EQ(openProcessor(*runner, u"ZU Scope3 XP"), gmpi::MP_OK);
+        runner->run(12000);
+        return runner;
+    };
+    const auto plain = nonEmpty(sentValues(runSine(0)->log(), CAPTURE_A));
+    ASSERT_GE(plain.size(), 3u);
+    // A capture is sent when it fills, so 100 samples before the third is sent it is three quarters taken.
+    const auto resent = runSine(plain[2].time - 100);
+    const auto captures = nonEmpty(sentValues(resent->log(), CAPTURE_A));
+    ASSERT_GE(captures.size(), 4u);
+    EXPECT_EQ(captures[2].time, plain[2].time - 100);
+    EXPECT_EQ(captures[2].bytes, plain[1].bytes);
+    EXPECT_EQ(captures[3].bytes, plain[2].bytes);
 }
 
 TEST(Scope3Test, ConstantZeroTriggerStillCapturesAfterTheTimeOut) {
