@@ -128,23 +128,18 @@ void replayedFrames(benchmark::State& state, PanelSession& panel, gmpi_gui::MpSi
 void ScopeFramePanel(benchmark::State& state) { panelFrames(state, *busyScope(), kScopeFrame); }
 void ScopeFrameCairo(benchmark::State& state) { replayedFrames(state, *busyScope(), kScopeFrame); }
 
-void SliderRenderPanel(benchmark::State& state) {
-    const auto panel = slider();
-    panelFrames(state, *panel, frameSize(*panel));
-}
-void SliderRenderCairo(benchmark::State& state) {
-    const auto panel = slider();
-    replayedFrames(state, *panel, frameSize(*panel));
+// A control panel at the size it asks for, rendered or replayed.
+using PanelMaker = std::unique_ptr<PanelSession> (*)();
+using FrameLoop = void (*)(benchmark::State&, PanelSession&, gmpi_gui::MpSize);
+void controlFrames(benchmark::State& state, PanelMaker make, FrameLoop frames) {
+    const auto panel = make();
+    frames(state, *panel, frameSize(*panel));
 }
 
-void ListEntryRenderPanel(benchmark::State& state) {
-    const auto panel = listEntry();
-    panelFrames(state, *panel, frameSize(*panel));
-}
-void ListEntryRenderCairo(benchmark::State& state) {
-    const auto panel = listEntry();
-    replayedFrames(state, *panel, frameSize(*panel));
-}
+void SliderRenderPanel(benchmark::State& state) { controlFrames(state, slider, panelFrames); }
+void SliderRenderCairo(benchmark::State& state) { controlFrames(state, slider, replayedFrames); }
+void ListEntryRenderPanel(benchmark::State& state) { controlFrames(state, listEntry, panelFrames); }
+void ListEntryRenderCairo(benchmark::State& state) { controlFrames(state, listEntry, replayedFrames); }
 
 }  // namespace
 
