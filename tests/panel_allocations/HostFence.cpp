@@ -36,11 +36,14 @@ private:
     int32_t references_ = 1;
 };
 
-// Wraps what a host call made (inside the caller's UncountedScope) in a Wrapper.
-template <class Wrapper>
-int32_t handOut(int32_t result, void* made, void** out) {
+// Makes an object through make (a host call, inside the caller's
+// UncountedScope) and hands it out wrapped in a Wrapper.
+template <class Wrapper, class Make>
+int32_t handOut(Make make, void** out) {
     using Interface = typename Wrapper::Wrapped;
     *out = nullptr;
+    void* made = nullptr;
+    const int32_t result = make(&made);
     if (result != gmpi::MP_OK || made == nullptr) return result;
     *out = static_cast<Interface*>(new Wrapper(static_cast<Interface*>(made)));
     return result;
@@ -77,8 +80,7 @@ public:
     int32_t open(void** sink) override {
         if (sink == nullptr) return gmpi::MP_FAIL;
         const UncountedScope host;
-        void* made = nullptr;
-        return handOut<FencedSink>(inner_->open(&made), made, sink);
+        return handOut<FencedSink>([this](void** made) { return inner_->open(made); }, sink);
     }
 };
 
@@ -90,8 +92,7 @@ public:
     int32_t createPathGeometry(void** geometry) override {
         if (geometry == nullptr) return gmpi::MP_FAIL;
         const UncountedScope host;
-        void* made = nullptr;
-        return handOut<FencedGeometry>(inner_->createPathGeometry(&made), made, geometry);
+        return handOut<FencedGeometry>([this](void** made) { return inner_->createPathGeometry(made); }, geometry);
     }
 };
 
@@ -110,8 +111,7 @@ int32_t FencedContext::queryInterface(const gmpi::MpGuid& iid, void** out) {
 int32_t FencedContext::getFactory(void** factory) {
     if (factory == nullptr) return gmpi::MP_FAIL;
     const UncountedScope host;
-    void* made = nullptr;
-    return handOut<FencedFactory>(inner_.getFactory(&made), made, factory);
+    return handOut<FencedFactory>([this](void** made) { return inner_.getFactory(made); }, factory);
 }
 
 int32_t FencedContext::createSolidColorBrush(const gmpi_gui::MpColor* color, void** brush) {
