@@ -1,5 +1,6 @@
-// Runs every benchmark, then prints the ratio table with each target's
-// verdict and, given --ratios_out=FILE, writes the ratios there as JSON.
+// Runs every benchmark, then prints the ratio tables (the engine's by block
+// size, the panels' once per row) with each target's verdict and, given
+// --ratios_out=FILE, writes the ratios of both there as JSON.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -22,6 +23,13 @@ const std::vector<zubench::RatioRow> kRows{
     {"scope-capture-copying", "  its copying alone / memcpy", "ScopeCopying/{n}", "CopyingMemcpy/{n}", std::nullopt, {}},
     {"idle-slider", "idle slider / empty process", "IdleSlider/{n}", "EmptyProcess/{n}", std::nullopt, {}},
     {"poly-scope-16", "16-voice scope / memcpy of inputs", "PolyScope/{n}", "PolyScopeMemcpy/{n}", std::nullopt, {}},
+};
+
+// Panels render at one size each; a tracker finds these with a null blockSize.
+const std::vector<zubench::RatioRow> kPanelRows{
+    {"scope-frame", "scope frame 400x300 / Cairo alone", "ScopeFramePanel", "ScopeFrameCairo", 1.2, {}},
+    {"slider-render", "slider render / its bitmaps", "SliderRenderPanel", "SliderRenderCairo", 2.0, {}},
+    {"list-entry-render", "list entry render / its bitmaps", "ListEntryRenderPanel", "ListEntryRenderCairo", 2.0, {}},
 };
 
 // Takes --ratios_out=FILE out of the arguments, leaving the rest to the benchmark library.
@@ -49,8 +57,12 @@ int main(int argc, char** argv) {
     zubench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const zubench::RatioTable table(kRows);
-    const auto cells = table.cells(reporter.times());
+    const zubench::RatioTable panelTable(kPanelRows, /*blockSizes=*/{});
+    auto cells = table.cells(reporter.times());
+    const auto panelCells = panelTable.cells(reporter.times());
     table.print(cells, stdout);
+    panelTable.print(panelCells, stdout);
+    cells.insert(cells.end(), panelCells.begin(), panelCells.end());
     benchmark::Shutdown();
     if (!ratiosOut.empty()) {
         std::ofstream file(ratiosOut);

@@ -13,7 +13,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
             continue;
         }
         if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-        times_[name] = run.GetAdjustedCPUTime();
+        // Whatever unit a benchmark reports in, ratios and rates compare nanoseconds.
+        times_[name] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
     }
 }
 

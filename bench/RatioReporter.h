@@ -17,7 +17,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // CPU time by benchmark name, for those that ran without failing.
+    // CPU time in nanoseconds by benchmark name, for those that ran without failing.
     const std::map<std::string, double>& times() const { return times_; }
 
 private:

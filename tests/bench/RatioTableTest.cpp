@@ -64,4 +64,33 @@ TEST(RatioTableTest, VerdictNamesTheBlockSizesThatMissTheirTarget) {
     EXPECT_NE(printed(ratios, ratios.cells(times)).find("not run"), std::string::npos);
 }
 
+TEST(RatioTableTest, ATableWithoutBlockSizesRatesEachRowOnceWithRunsPerSecondAndANullBlockSize) {
+    const RatioTable panels(
+        {
+            {"frame", "frame / replay", "FramePanel", "FrameCairo", 1.2, {}},
+            {"render", "render / bitmaps", "RenderPanel", "RenderCairo", 2.0, {}},
+        },
+        /*blockSizes=*/{});
+    const std::map<std::string, double> times{
+        {"FramePanel", 25e6}, {"FrameCairo", 20e6}, {"RenderPanel", 3000.0}, {"RenderCairo", 2000.0}, {"FramePanel/16", 1.0},
+    };
+    const auto cells = panels.cells(times);
+    std::ostringstream json;
+    RatioTable::writeJson(cells, json);
+    EXPECT_EQ(json.str(),
+              "[\n"
+              "  {\"name\": \"frame\", \"blockSize\": null, \"value\": 1.2500, \"target\": 1.2, \"met\": false},\n"
+              "  {\"name\": \"render\", \"blockSize\": null, \"value\": 1.5000, \"target\": 2, \"met\": true}\n"
+              "]\n");
+
+    const std::string text = printed(panels, cells);
+    const size_t frameRow = text.find("frame / replay");
+    ASSERT_NE(frameRow, std::string::npos);
+    const std::string frameLine = text.substr(frameRow, text.find('\n', frameRow) - frameRow);
+    EXPECT_NE(frameLine.find("1.25x        40.0        50.0"), std::string::npos) << frameLine;
+    EXPECT_NE(frameLine.find("MISSED"), std::string::npos) << frameLine;
+    EXPECT_EQ(frameLine.find("MISSED at"), std::string::npos) << frameLine;
+    EXPECT_NE(text.find("met", text.find("render / bitmaps")), std::string::npos);
+}
+
 }  // namespace

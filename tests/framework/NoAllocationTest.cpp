@@ -1,10 +1,7 @@
 // Counts the allocations made through the global operator new of this test
-// binary, to show that processing allocates nothing once warmed up.
+// binary (AllocationCounter), to show that processing allocates nothing once
+// warmed up.
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "framework/AudioPins.h"
 #include "framework/MpBase.h"
@@ -13,27 +10,7 @@
 #include "host/audio/AudioHost.h"
 #include "host/audio/EventList.h"
 #include "tests/framework/EngineTestSupport.h"
-
-namespace {
-
-std::atomic<long> allocationCount{0};
-
-void* countedAllocation(std::size_t size) {
-    ++allocationCount;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-// The array forms are replaced too: a sanitizer runtime supplies its own,
-// which would not come through the single-object form.
-void* operator new(std::size_t size) { return countedAllocation(size); }
-void* operator new[](std::size_t size) { return countedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+#include "tests/support/AllocationCounter.h"
 
 namespace {
 
@@ -86,14 +63,14 @@ long allocationsWhileProcessing(MpPluginBase& plugin, zuhost::AudioHost& host,
     addEvents(events, 0);
     plugin.process(64, events.first());
 
-    const long before = allocationCount.load();
+    const long before = zutest::allocationCount();
     for (int block = 1; block < 200; ++block) {
         events.clear();
         addEvents(events, block);
         plugin.process(64, events.first());
         host.log().clear();
     }
-    return allocationCount.load() - before;
+    return zutest::allocationCount() - before;
 }
 
 TEST(NoAllocationTest, RampsStreamingAndSleepAllocateNothing) {
@@ -121,7 +98,7 @@ TEST(NoAllocationTest, BlobSendsOfOneSizeReuseTheirBlock) {
 TEST(NoAllocationTest, BlobClearedAndFilledAgainKeepsItsBlock) {
     const uint8_t capture[16] = {1, 2, 3};
     MpBlob blob(16, capture);
-    const long before = allocationCount.load();
+    const long before = zutest::allocationCount();
     for (int i = 0; i < 4; ++i) {
         blob.setValueRaw(0, nullptr);
         EXPECT_EQ(blob.getSize(), 0);
@@ -130,7 +107,7 @@ TEST(NoAllocationTest, BlobClearedAndFilledAgainKeepsItsBlock) {
     }
     blob.setValueRaw(8, capture);
     EXPECT_EQ(blob, MpBlob(8, capture));
-    EXPECT_EQ(allocationCount.load() - before, 5);  // only the blobs compared with
+    EXPECT_EQ(zutest::allocationCount() - before, 5);  // only the blobs compared with
 }
 
 }  // namespace
