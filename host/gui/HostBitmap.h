@@ -4,10 +4,14 @@
 // Contract: the pixels are shared between the bitmap and every pixel object
 // locked from it, so writes through getPixelAddress show in later drawing and
 // a pixel object stays valid after its bitmap is released. lockPixels ignores
-// its flags. Drawing contexts reach the pixels through image().
+// its flags. Drawing contexts reach the pixels through image(), or with
+// premultiplied alpha through premultiplied(), which is converted once and
+// kept until the next lockPixels (converted afresh on every call while a
+// pixel object is alive, since it may write at any time).
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "host/gui/BgraImage.h"
 #include "host/gui/HostObject.h"
@@ -22,10 +26,13 @@ public:
     int32_t lockPixels(void** pixels, int32_t flags) override;
 
     const BgraImage& image() const { return *image_; }
+    const BgraImage& premultiplied() const;
 
 private:
     std::shared_ptr<ObjectTally> tally_;
     std::shared_ptr<BgraImage> image_;
+    mutable std::optional<BgraImage> premultiplied_;
+    mutable BgraImage lentPremultiplied_;
 };
 
 class HostBitmapPixels final : public HostObject<gmpi_gui::IMpBitmapPixels> {

@@ -18,8 +18,6 @@ bool finite(gmpi_gui::MpPoint p) { return std::isfinite(p.x) && std::isfinite(p.
 
 double unit(float value) { return std::isfinite(value) ? std::clamp(static_cast<double>(value), 0.0, 1.0) : 0.0; }
 
-uint8_t premultiply(uint8_t channel, uint8_t alpha) { return static_cast<uint8_t>((channel * alpha + 127) / 255); }
-
 // Pixel bounds [first, last) that cover from..to inside 0..size.
 std::pair<int32_t, int32_t> coveredPixels(float from, float to, int32_t size) {
     const float limit = static_cast<float>(size);
@@ -27,33 +25,12 @@ std::pair<int32_t, int32_t> coveredPixels(float from, float to, int32_t size) {
             static_cast<int32_t>(std::ceil(std::clamp(std::max(from, to), 0.0f, limit)))};
 }
 
-// The straight-alpha pixels of columns x0..x1 and rows y0..y1 as a Cairo
-// surface with premultiplied alpha (the same B, G, R, A byte order).
-cairo_surface_t* premultipliedCopy(const BgraImage& image, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, x1 - x0, y1 - y0);
-    cairo_surface_flush(surface);
-    uint8_t* data = cairo_image_surface_get_data(surface);
-    const int32_t stride = cairo_image_surface_get_stride(surface);
-    for (int32_t y = y0; y < y1; ++y) {
-        const uint8_t* from = image.pixels.data() + size_t(y) * size_t(image.bytesPerRow()) + size_t(x0) * 4;
-        uint8_t* to = data + size_t(y - y0) * size_t(stride);
-        for (int32_t x = x0; x < x1; ++x, from += 4, to += 4) {
-            const uint8_t alpha = from[3];
-            // Opaque and clear pixels, most of a skin's, come out the same without the arithmetic.
-            if (alpha == 255) {
-                std::memcpy(to, from, 4);
-            } else if (alpha == 0) {
-                std::memset(to, 0, 4);
-            } else {
-                to[0] = premultiply(from[0], alpha);
-                to[1] = premultiply(from[1], alpha);
-                to[2] = premultiply(from[2], alpha);
-                to[3] = alpha;
-            }
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-    return surface;
+// Columns x0..x1 and rows y0..y1 of premultiplied pixels as a Cairo surface
+// over the same memory (the same B, G, R, A byte order), without a copy.
+cairo_surface_t* pixelWindow(const BgraImage& premultiplied, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
+    auto* first = const_cast<uint8_t*>(premultiplied.pixels.data()) + size_t(y0) * size_t(premultiplied.bytesPerRow()) +
+                  size_t(x0) * 4;
+    return cairo_image_surface_create_for_data(first, CAIRO_FORMAT_ARGB32, x1 - x0, y1 - y0, premultiplied.bytesPerRow());
 }
 
 }  // namespace
@@ -148,12 +125,12 @@ void CairoContext::drawBitmap(gmpi_gui::IMpBitmap* bitmap, const gmpi_gui::MpRec
     const gmpi_gui::MpRect from = rectOrWhole(source, known);
     const float sourceWidth = from.right - from.left, sourceHeight = from.bottom - from.top;
     if (!finite(to) || !finite(from) || !std::isfinite(opacity) || sourceWidth == 0 || sourceHeight == 0) return;
-    const BgraImage& image = known->image();
+    const BgraImage& image = known->premultiplied();
     const auto [x0, x1] = coveredPixels(from.left, from.right, image.width);
     const auto [y0, y1] = coveredPixels(from.top, from.bottom, image.height);
     if (x1 <= x0 || y1 <= y0) return;
 
-    const std::unique_ptr<cairo_surface_t, SurfaceDestroy> pixels(premultipliedCopy(image, x0, x1, y0, y1));
+    const std::unique_ptr<cairo_surface_t, SurfaceDestroy> pixels(pixelWindow(image, x0, x1, y0, y1));
     cairo_t* cairo = cairo_.get();
     cairo_save(cairo);
     cairo_rectangle(cairo, to.left, to.top, to.right - to.left, to.bottom - to.top);

@@ -104,10 +104,19 @@ TEST_F(Drawing, BitmapsAreScaledFromSourceToDestinationWithStraightAlphaAndPixel
     bitmap->lockPixels(&pixelsObject, 0);
     auto* pixels = static_cast<IMpBitmapPixels*>(pixelsObject);
     pixels->getPixelAddress()[7] = 255;  // the red frame becomes opaque
-    pixels->release();
     const MpRect elsewhere{20, 0, 30, 10};
     context.drawBitmap(bitmap, &elsewhere, 0.5f, 0, &secondFrame);
     EXPECT_EQ(context.pixel(25, 5), 0x80800000u);  // opaque red at half opacity
+    // Edits through a pixel object still held show in every later draw, and after its release.
+    pixels->getPixelAddress()[6] = 0;  // and then black
+    const MpRect third{0, 15, 10, 25};
+    context.drawBitmap(bitmap, &third, 0.5f, 0, &secondFrame);
+    EXPECT_EQ(context.pixel(5, 20), 0x80000000u);
+    pixels->getPixelAddress()[4] = 255;  // and then blue
+    pixels->release();
+    const MpRect fourth{20, 15, 30, 25};
+    context.drawBitmap(bitmap, &fourth, 0.5f, 0, &secondFrame);
+    EXPECT_EQ(context.pixel(25, 20), 0x80000080u);
     bitmap->release();
     EXPECT_EQ(host.objects().live(), 0);
 }
