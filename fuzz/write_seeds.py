@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the seed inputs of the fuzz targets whose inputs are binary records
-(enum_list and audio_block) into seeds/<target>/, in the layouts their
+(enum_list, audio_block and gui_pins) into seeds/<target>/, in the layouts their
 decoders describe. Run it again after changing a layout."""
 import math
 import pathlib
@@ -132,6 +132,131 @@ def audio_blocks():
     ], rate=44100.0, countdown=0)
 
 
+# gui_pins steps
+PIN, INITIALIZE, MEASURE, ARRANGE, RENDER, POINTER, DRAG, ADVANCE, MENU_CHOICE, TYPE_TEXT = range(10)
+DOWN, MOVE, UP = range(3)
+SHIFT, CONTROL, ALT = 1, 2, 4
+
+
+def pin(pin_id, value, voice=0):
+    """A pin value record; ids and voices outside the short forms travel as i32."""
+    data = struct.pack("<b", pin_id) if -128 <= pin_id < 127 else struct.pack("<bi", 127, pin_id)
+    data += struct.pack("<B", voice) if 0 <= voice < 255 else struct.pack("<Bi", 255, voice)
+    return data + struct.pack("<H", len(value)) + value
+
+
+def text(value):
+    return value.encode("utf-16-le")
+
+
+def step(kind, *fields):
+    return struct.pack("<B", kind) + b"".join(fields)
+
+
+def set_pin(pin_id, value, voice=0):
+    return step(PIN, pin(pin_id, value, voice))
+
+
+def rect(left, top, right, bottom):
+    return struct.pack("<4f", left, top, right, bottom)
+
+
+def pointer(call, x, y, keys=0):
+    return step(POINTER, struct.pack("<BBff", call, keys, x, y))
+
+
+def drag(x0, y0, x1, y1, moves=8, keys=0):
+    return step(DRAG, struct.pack("<4fBB", x0, y0, x1, y1, moves, keys))
+
+
+def advance(ms):
+    return step(ADVANCE, struct.pack("<H", ms))
+
+
+def typed(value):
+    encoded = value.encode("utf-8")
+    return step(TYPE_TEXT, struct.pack("<B", len(encoded)) + encoded)
+
+
+def gui_pins(name, panel, early, steps=(), size=(100, 100), bounds=(0, 0, 100, 100), no_graphics_host=False):
+    data = struct.pack("<BBB", panel, 1 if no_graphics_host else 0, len(early)) + b"".join(early)
+    data += struct.pack("<2f", *size) + rect(*bounds)
+    write("gui_pins", name, data + b"".join(steps))
+
+
+def capture(samples):
+    return b"".join(f32(s) for s in samples)
+
+
+def sliders():
+    # "ZU Slider": value 13, hint 14, appearance 15, title 16, normalized 17, menu items 18,
+    # menu selection 19, mouse down 20, range 21..22, readout 23.
+    slider = [pin(21, f32(0.0)), pin(22, f32(10.0)), pin(13, f32(2.5)), pin(15, i32(0)), pin(23, b"\1"),
+              pin(16, text("Gain")), pin(18, text("Off,On"))]
+    gui_pins("slider-vertical", SLIDER, slider, [
+        drag(30, 60, 30, 10), step(RENDER), pointer(DOWN, 30, 130), typed("  +7.5"), pointer(UP, 30, 130),
+        step(RENDER), pointer(DOWN, 30, 40, ALT), pointer(UP, 30, 40, ALT), step(RENDER),
+    ], size=(200, 200), bounds=(0, 0, 60, 150))
+    for appearance in range(-1, 11):
+        gui_pins(f"slider-appearance-{appearance}", SLIDER, slider + [pin(15, i32(appearance))], [
+            drag(30, 20, 30, 40, 4, SHIFT), step(ARRANGE, rect(0, 0, 80, 120)), step(RENDER),
+        ], bounds=(0, 0, 60, 120))
+    # "ZU Slider2": value 0, name 1, menu items 2, menu selection 3, mouse down 4, range 5..6,
+    # reset value 7, appearance 8, readout 9.
+    slider2 = [pin(5, f32(-1.0)), pin(6, f32(1.0)), pin(0, f32(0.25)), pin(7, f32(0.5)), pin(8, i32(3)),
+               pin(9, b"\1"), pin(1, text("Pan"))]
+    gui_pins("slider2-knob", SLIDER2, slider2, [
+        drag(30, 30, 30, -200, 15), step(RENDER), pointer(DOWN, 30, 30, ALT), step(RENDER),
+        set_pin(6, f32(-1.0)), step(RENDER), set_pin(0, f32(float("nan"))), step(RENDER),
+        pointer(DOWN, 30, 80), typed("not a number"), pointer(UP, 30, 80), step(RENDER),
+    ], bounds=(0, 0, 60, 100))
+    gui_pins("slider2-odd-sizes", SLIDER2, [pin(0, b"\1\2"), pin(8, b""), pin(9, i32(1)), pin(1, b"x"),
+                                            pin(5, f32(float("inf"))), pin(6, bytes(9))], [
+        step(MEASURE, struct.pack("<2f", float("nan"), -1)), step(ARRANGE, rect(0, 0, float("inf"), 50)),
+        step(RENDER), pointer(DOWN, float("nan"), float("inf")), pointer(MOVE, 1e30, -1e30), pointer(UP, 0, 0),
+    ])
+
+
+def list_entries():
+    # "ZU List Entry": value 10, hint 11, enumeration list 12, appearance 13.
+    for appearance in range(8):
+        early = [pin(12, text("a=1,b=5,c")), pin(10, i32(5)), pin(13, i32(appearance)), pin(11, text("Mode"))]
+        gui_pins(f"list-entry-appearance-{appearance}", LIST_ENTRY, early, [
+            step(MENU_CHOICE, i32(2)), pointer(DOWN, 10, 10), pointer(UP, 10, 10), step(RENDER),
+            drag(20, 20, 20, 60, 6), step(RENDER), pointer(DOWN, 60, 10), pointer(UP, 60, 10),
+            set_pin(12, text("Off,On")), step(RENDER), set_pin(12, text("range 1,4")), set_pin(10, i32(3)),
+            step(RENDER),
+        ], size=(200, 200), bounds=(0, 0, 120, 100))
+    gui_pins("list-entry-huge-range", LIST_ENTRY, [pin(13, i32(4)), pin(12, text("range -2147483648,2147483647")),
+                                                   pin(10, i32(2147483647))], [
+        step(RENDER), pointer(DOWN, 5, 5), step(RENDER),
+    ], bounds=(0, 0, 100, 400))
+
+
+def scopes():
+    wave = capture(sine(400, 100.0))
+    ramp = capture([i / 200.0 - 1.0 for i in range(400)])
+    bounds = (0, 0, 400, 215)
+    gui_pins("scope-captures", SCOPE, [pin(0, wave), pin(1, ramp)], [
+        step(RENDER), advance(100), step(RENDER), advance(1000), step(RENDER),
+        set_pin(0, wave[:1596]), step(RENDER), step(ARRANGE, rect(0, 0, 100, 0)), step(RENDER),
+    ], bounds=bounds)
+    gui_pins("scope-voices", SCOPE, [pin(4, b"\1"), pin(3, f32(1.0), 3), pin(0, wave, 3), pin(1, ramp, 7),
+                                     pin(0, wave, 127), pin(0, wave, 128)], [
+        step(RENDER), advance(20), set_pin(3, f32(0.0), 3), advance(600), step(RENDER), set_pin(4, b"\0"),
+        step(RENDER), advance(1000),
+    ], bounds=bounds)
+    gui_pins("trigger-scope-captures", TRIGGER_SCOPE, [pin(0, wave), pin(1, wave)], [
+        step(RENDER), advance(50), set_pin(0, capture([float("nan"), float("inf")] * 200)), step(RENDER),
+        step(ARRANGE, rect(0, 0, 30, 30)), step(RENDER), advance(700),
+    ], bounds=bounds)
+    gui_pins("scope-no-graphics-host", SCOPE, [pin(0, wave)], [step(RENDER), advance(20)], bounds=bounds,
+             no_graphics_host=True)
+
+
 if __name__ == "__main__":
     enum_lists()
     audio_blocks()
+    sliders()
+    list_entries()
+    scopes()

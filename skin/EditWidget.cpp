@@ -45,10 +45,12 @@ void EditWidget::render(gmpi_gui::IMpDrawingContext& context) {
     drawFrame(context, *brush);
     if (!format_) return;
 
-    // Text taller than the box moves up so that its bottom stays inside.
+    // Text taller than the box moves up so that its bottom stays inside. An
+    // upside-down box has no room inside; counting its (negative) height would
+    // move the text by as much again, past the float range for the largest.
     const MpColor textColor{0, 0, 50 / 255.0f, 1};
     brush->setColor(&textColor);
-    const float inner = (bounds.bottom - 0.5f) - (bounds.top + 0.5f);
+    const float inner = std::max(0.0f, (bounds.bottom - 0.5f) - (bounds.top + 0.5f));
     const float excess = std::max(textExtent(format_.get(), "M").height - inner, 0.0f);
     const MpRect layout{bounds.left + 2.5f, bounds.top + 0.5f - excess, bounds.right - 2.5f, bounds.bottom - 0.5f - excess};
     drawText(context, text_, format_.get(), layout, brush.get());

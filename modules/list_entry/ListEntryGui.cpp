@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "framework/MpFactory.h"
+#include "gui/FiniteRect.h"
 #include "gui/FloatToInt.h"
 #include "modules/list_entry/RotaryGeometry.h"
 #include "platform/TextConversion.h"
@@ -205,7 +206,8 @@ int32_t ListEntryGui::onPointerDown(uint32_t flags, MpPoint point) {
 }
 
 void ListEntryGui::showDropdownMenu() {
-    if (getGraphicsHost() == nullptr) return;
+    // The menu opens beside the panel, which has no place to open beside.
+    if (getGraphicsHost() == nullptr || !gmpi_gui::isFiniteRect(getBounds())) return;
     HostRef<gmpi::IMpUnknown> created;
     if (getGraphicsHost()->createPlatformMenu(created.put()) != gmpi::MP_OK) return;
     const auto menu = created.as<gmpi_gui::IMpPlatformMenu>(gmpi_gui::MP_IID_PLATFORM_MENU);
@@ -301,13 +303,14 @@ int32_t ListEntryGui::measure(MpSize, MpSize* desired) {
 int32_t ListEntryGui::arrange(const MpRect* finalRect) {
     if (finalRect == nullptr) return gmpi::MP_FAIL;
     MpGuiGfxBase::arrange(finalRect);
-    if (!usesDropdown()) arrangeAppearance(finalRect->right - finalRect->left, finalRect->bottom - finalRect->top);
+    if (!usesDropdown() && gmpi_gui::isFiniteRect(*finalRect)) arrangeAppearance(finalRect->right - finalRect->left, finalRect->bottom - finalRect->top);
     return gmpi::MP_OK;
 }
 
 int32_t ListEntryGui::render(gmpi::IMpUnknown* context) {
     const auto drawing = gmpi::queryHostInterface<gmpi_gui::IMpDrawingContext>(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
     if (!drawing) return gmpi::MP_NOSUPPORT;
+    if (!gmpi_gui::isFiniteRect(getBounds())) return gmpi::MP_OK;
     if (usesDropdown())
         drawDropdown(*drawing);
     else if (appearance_ == ROTARY_SWITCH || appearance_ == ROTARY_SWITCH_PLAIN)

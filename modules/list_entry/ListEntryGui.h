@@ -9,7 +9,9 @@
 // text. Widgets are rebuilt only when the appearance (or, for the stacks and
 // switches, the list) changes. Appearance codes outside 1..7 behave as the
 // drop-down. Stacks and switches show at most maxShownItems items, so that a
-// list of thousands still lays out; the drop-down's menu offers them all.
+// list of thousands still lays out; the drop-down's menu offers them all. A
+// rectangle that is not finite (see FiniteRect.h) is kept but neither lays
+// out, draws nor opens the menu.
 #pragma once
 
 #include <memory>

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/MpFactory.h"
+#include "gui/FiniteRect.h"
 #include "gui/FloatToInt.h"
 #include "platform/SteadyClock.h"
 #include "skin/Drawing.h"
@@ -71,9 +72,9 @@ bool Scope3Gui::onTimer() {
 
 int32_t Scope3Gui::measure(MpSize available, MpSize* desired) {
     if (desired == nullptr) return gmpi::MP_FAIL;
-    // Written so that NaN gives the minimum too.
-    desired->width = available.width > minimumSize ? available.width : minimumSize;
-    desired->height = available.height > minimumSize ? available.height : minimumSize;
+    // Unbounded space (infinity) and NaN give the minimum: a host cannot lay out an infinite panel.
+    desired->width = std::isfinite(available.width) && available.width > minimumSize ? available.width : minimumSize;
+    desired->height = std::isfinite(available.height) && available.height > minimumSize ? available.height : minimumSize;
     return gmpi::MP_OK;
 }
 
@@ -92,7 +93,7 @@ int32_t Scope3Gui::render(gmpi::IMpUnknown* object) {
     const float height = getBounds().bottom - getBounds().top;
     const int64_t threshold = platform::steadyNanoseconds() - activityHoldNs;
     // A panel without a finite, positive size has nothing to show, but its timer still follows the voices.
-    const bool drawable = std::isfinite(width) && std::isfinite(height) && width > 0 && height > 0;
+    const bool drawable = gmpi_gui::isFiniteRect(getBounds()) && width > 0 && height > 0;
 
     if (drawable) {
         if (auto fill = skin::createBrush(*context, background)) {
@@ -183,7 +184,8 @@ void Scope3Gui::drawTrace(gmpi_gui::IMpDrawingContext& context, const gmpi::MpBl
     for (int32_t i = 0; i < samplesPerTrace; ++i) {
         float sample;
         std::memcpy(&sample, bytes + i * 4, 4);
-        const MpPoint point{float(i) * width / samplesPerTrace, centreY - scale * sample};
+        // In double, so that the widest finite panel does not overflow before the division.
+        const MpPoint point{static_cast<float>(double(i) * width / samplesPerTrace), centreY - scale * sample};
         if (std::isfinite(point.y)) path.addPoint(point);
     }
     path.stroke(false, brush, 1.0f);

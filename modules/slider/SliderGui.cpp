@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "framework/MpFactory.h"
+#include "gui/FiniteRect.h"
 #include "gui/ModifierKeys.h"
 
 namespace zu {
@@ -109,6 +110,7 @@ int32_t SliderGuiBase::measure(MpSize, MpSize* desired) {
 
 int32_t SliderGuiBase::arrange(const MpRect* finalRect) {
     if (finalRect == nullptr) return gmpi::MP_FAIL;
+    if (!gmpi_gui::isFiniteRect(*finalRect)) return MpGuiGfxBase::arrange(finalRect);
     const float width = finalRect->right - finalRect->left;
     const float height = finalRect->bottom - finalRect->top;
     float readoutTop = 0;
@@ -127,6 +129,8 @@ int32_t SliderGuiBase::arrange(const MpRect* finalRect) {
 int32_t SliderGuiBase::render(gmpi::IMpUnknown* context) {
     const auto drawing = gmpi::queryHostInterface<gmpi_gui::IMpDrawingContext>(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
     if (!drawing) return gmpi::MP_NOSUPPORT;
+    // Widgets keep the places of the last rectangle that could be laid out.
+    if (!gmpi_gui::isFiniteRect(getBounds())) return gmpi::MP_OK;
     bitmapWidget_.render(*drawing);
     if (showReadout_) readout_.render(*drawing);
     return gmpi::MP_OK;

@@ -3,7 +3,8 @@
 // user can type a value. The control's position is "Value In" mapped through
 // "RangeLo".."RangeHi"; the user's changes go back on "Value In".
 //
-// Contract: values from the host do not move the control while the user
+// Contract: a rectangle that is not finite (see FiniteRect.h) is kept but
+// neither lays out nor draws anything. Values from the host do not move the control while the user
 // drags it. Typed text that is not a number (or is NaN) leaves the value as
 // it was and restores the readout. An Alt-click writes the reset value.
 #pragma once

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -158,6 +159,22 @@ TEST(RotaryGeometryTest, LabelsSpreadOverOneOrTwoColumns) {
     EXPECT_FLOAT_EQ(twelve.pitch, 70.0f / 6);
     EXPECT_FLOAT_EQ(twelve.angleStep, std::numbers::pi_v<float> / 6);
     EXPECT_FLOAT_EQ(twelve.startAngle, -5 * std::numbers::pi_v<float> / 12);
+}
+
+TEST_F(ListEntryPanelTest, ARectangleThatIsNotFiniteDrawsNothingAndOpensNoMenu) {
+    constexpr float most = std::numeric_limits<float>::max();
+    // The drop-down, a stack laid out from the width, and the rotary switch.
+    for (const int32_t appearance : {0, 2, 5}) {
+        for (const gmpi_gui::MpRect rect : {gmpi_gui::MpRect{0, 0, NAN, 20}, {0, -most, 100, most}}) {
+            const auto size = show(u"a,b,c", 0, appearance);
+            session().arrange(rect);
+            EXPECT_TRUE(render().empty()) << appearance;
+            if (appearance == 0) click({5, 5});
+            EXPECT_TRUE(session().script().menus().empty()) << appearance;
+            session().arrange({0, 0, size.width, size.height});
+            EXPECT_FALSE(render().empty()) << appearance;
+        }
+    }
 }
 
 TEST_F(ListEntryPanelTest, HugeAndHostileListsStillLayOutFinitely) {

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "gui/SharedTimer.h"
@@ -71,11 +72,17 @@ TEST_F(ScopePanelTest, NonFiniteSamplesAndSizesNeverReachTheHost) {
     ASSERT_EQ(traces.size(), 1u);
     EXPECT_EQ(traces[0].figures.at(0).points.size(), 398u);
 
-    for (const gmpi_gui::MpRect rect : {gmpi_gui::MpRect{0, 0, 100, 0}, {0, 10, 100, -50}, {0, 0, INFINITY, 20}}) {
+    constexpr float most = std::numeric_limits<float>::max();
+    const gmpi_gui::MpRect rects[] = {{0, 0, 100, 0}, {0, 10, 100, -50}, {0, 0, INFINITY, 20}, {0, 0, most, 215},
+                                      {-most, 0, most, 215}};
+    for (const gmpi_gui::MpRect rect : rects) {
         session().arrange(rect);
-        for (const auto& call : render())
+        for (const auto& call : render()) {
+            EXPECT_TRUE(std::isfinite(call.rect.left) && std::isfinite(call.rect.right)) << describe(call);
+            EXPECT_TRUE(std::isfinite(call.from.x) && std::isfinite(call.to.x)) << describe(call);
             for (const auto& figure : call.figures)
                 for (const auto& point : figure.points) EXPECT_TRUE(std::isfinite(point.x) && std::isfinite(point.y));
+        }
     }
 }
 
@@ -114,11 +121,14 @@ TEST_F(ScopePanelTest, PolyphonicVoicesStayActiveWhileGatedOrRecentlyCaptured) {
     EXPECT_EQ(only(render(), DrawCall::Kind::DrawGeometry).size(), 1u);  // back to voice 0
 }
 
-TEST_F(ScopePanelTest, ItAsksForAtLeastFifteenPixels) {
+TEST_F(ScopePanelTest, ItAsksForWhatItIsOfferedButAtLeastFifteenAndNeverInfinity) {
     show(10, 10);
     EXPECT_EQ(session().measure({10, 10}).width, 15);
     EXPECT_EQ(session().measure({200, 40}).height, 40);
     EXPECT_EQ(session().measure({NAN, NAN}).height, 15);
+    const auto unbounded = session().measure({INFINITY, INFINITY});
+    EXPECT_EQ(unbounded.width, 15);
+    EXPECT_EQ(unbounded.height, 15);
 }
 
 }  // namespace

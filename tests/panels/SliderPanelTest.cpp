@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "modules/slider/SliderGui.h"
@@ -151,6 +152,19 @@ TEST_F(SliderPanelTest, AnEmptyRangeShowsTheLowEnd) {
     EXPECT_EQ(frame(), 0);
     session().drag({50, 50}, {50, 10}, 2);
     for (float value : sent<float>(13)) EXPECT_EQ(value, 3.0f);
+}
+
+TEST_F(SliderPanelTest, ARectangleThatIsNotFiniteDrawsNothingUntilAFiniteOneComes) {
+    constexpr float most = std::numeric_limits<float>::max();
+    for (const gmpi_gui::MpRect rect : {gmpi_gui::MpRect{0, 0, INFINITY, 150}, {0, 0, 100, NAN}, {-most, 0, most, 150}}) {
+        show(u"ZU Slider", sliderPins, 2.5f, 0, 10);
+        session().arrange(rect);
+        EXPECT_TRUE(render().empty()) << rect.left << ' ' << rect.right << ' ' << rect.bottom;
+        session().arrange({0, 0, 100, 150});
+        const auto bitmap = only(render(), DrawCall::Kind::DrawBitmap);
+        ASSERT_EQ(bitmap.size(), 1u);
+        EXPECT_EQ(bitmap[0].rect.left, 30);
+    }
 }
 
 TEST(SliderReadoutTest, ValuesShowWithThreeSignificantDigits) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "skin/EditWidget.h"
 #include "skin/TextWidget.h"
 #include "tests/skin/SkinHostFixture.h"
@@ -61,6 +64,29 @@ TEST_F(TextWidgetTest, AnEditBoxMovesTallTextUpSoItsBottomStaysInside) {
     EXPECT_LT(text.rect.top, 0.5f);
     EXPECT_LT(text.rect.bottom, 19.5f);
     EXPECT_FLOAT_EQ(text.rect.bottom - text.rect.top, 19.0f);
+}
+
+TEST_F(TextWidgetTest, AnUpsideDownEditBoxMovesTextUpAsAnEmptyBoxDoes) {
+    EditWidget edit;
+    edit.setHost(host());
+    edit.setStyle("edit");
+    edit.setText("7");
+    // How far the text's layout moves up from the box's inner top.
+    const auto shift = [&](const gmpi_gui::MpRect& bounds) {
+        edit.setBounds(bounds);
+        RecordingContext context;
+        edit.render(context);
+        EXPECT_EQ(context.calls().size(), 3u);
+        const gmpi_gui::MpRect& layout = context.calls().back().rect;
+        EXPECT_TRUE(std::isfinite(layout.top) && std::isfinite(layout.bottom)) << bounds.top << ' ' << bounds.bottom;
+        return bounds.top + 0.5f - layout.top;
+    };
+    const float empty = shift({0, 100, 60, 101});
+    EXPECT_GT(empty, 0.0f);
+    EXPECT_EQ(shift({0, 100, 60, 80}), empty);
+    constexpr float most = std::numeric_limits<float>::max();
+    shift({0, 100, 60, -most});
+    shift({0, most, 60, -most});
 }
 
 TEST_F(TextWidgetTest, AClickOpensTheHostsTextEntryUnlessReadOnly) {
