@@ -125,7 +125,7 @@ TEST(ExportTable, ElfExportsAreDefinedVisibleNamedGlobalSymbols) {
     for (const bool wide : {false, true}) EXPECT_EQ(exports(libraryimage::elfSymbolFile(wide, symbols).bytes), exported) << wide;
 }
 
-TEST(ExportTable, PeExportsAreTheNamesOfTheNameTable) {
+TEST(ExportTable, DllNameTableIsReadAndFilesWithoutATableExportNothing) {
     const std::vector<std::string> names{"MP_GetFactory", "Other"};
     for (const bool wide : {false, true}) {
         EXPECT_EQ(exports(libraryimage::peExportFile(wide, names).bytes), names) << wide;

@@ -40,12 +40,8 @@ struct ElfSection {
 // Sections: null, the name table, then those given.
 inline Elf elfFile(bool wide, const std::vector<ElfSection>& sections) {
     const size_t word = wide ? 8 : 4, headerSize = wide ? 64 : 52, entrySize = wide ? 64 : 40;
-    Elf elf{.bytes = std::string("\x7f" "ELF", 4),
-            .tableOffsetField = wide ? 40u : 32u, .entrySizeField = wide ? 58u : 46u,
-            .entryCountField = wide ? 60u : 48u, .namesIndexField = wide ? 62u : 50u,
-            .namesHeader = 0, .headers = {}, .contents = {},
-            .sectionOffsetField = wide ? 24u : 16u, .sectionSizeField = wide ? 32u : 20u,
-            .linkField = wide ? 40u : 24u, .tableEntrySizeField = wide ? 56u : 36u, .wordSize = word};
+    Elf elf{std::string("\x7f" "ELF", 4), wide ? 40u : 32u, wide ? 58u : 46u, wide ? 60u : 48u, wide ? 62u : 50u, 0, {}, {},
+            wide ? 24u : 16u, wide ? 32u : 20u, wide ? 40u : 24u, wide ? 56u : 36u, word};
     put(elf.bytes, 4, wide ? 2 : 1, 1);
     put(elf.bytes, 5, 1, 1);  // little-endian
     std::string names("\0.shstrtab\0", 11);
