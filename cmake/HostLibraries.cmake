@@ -8,10 +8,7 @@ find_package(CLI11 REQUIRED)
 find_package(nlohmann_json REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
-find_library(ZU_LIEF_LIBRARY NAMES LIEF REQUIRED)
-find_path(ZU_LIEF_INCLUDE_DIR LIEF/LIEF.hpp REQUIRED)
 
 add_library(zu_host_libraries INTERFACE)
 target_link_libraries(zu_host_libraries INTERFACE
-    pugixml::pugixml CLI11::CLI11 nlohmann_json::nlohmann_json PkgConfig::SNDFILE ${ZU_LIEF_LIBRARY})
-target_include_directories(zu_host_libraries SYSTEM INTERFACE ${ZU_LIEF_INCLUDE_DIR})
+    pugixml::pugixml CLI11::CLI11 nlohmann_json::nlohmann_json PkgConfig::SNDFILE)

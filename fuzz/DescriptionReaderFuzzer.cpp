@@ -1,7 +1,8 @@
-// The host's description reader on arbitrary files: finding the description
-// embedded in an ELF or PE library file and parsing it. A file of neither
-// format is taken as the description text itself, so that the parser is
-// fuzzed directly as well. The only failure allowed is a DescriptionError.
+// The host's library file readers on arbitrary files: finding the
+// description embedded in an ELF or PE library file and parsing it, and
+// reading the names the file exports. A file of neither format is taken as
+// the description text itself, so that the parser is fuzzed directly as
+// well. The only failure allowed is a DescriptionError.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -10,6 +11,7 @@
 #include "host/description/BinaryFormat.h"
 #include "host/description/DescriptionParser.h"
 #include "host/description/EmbeddedDescription.h"
+#include "host/validate/ExportTable.h"
 
 namespace {
 
@@ -18,9 +20,18 @@ std::string descriptionText(std::span<const uint8_t> file) {
     return zuhost::readEmbeddedDescription(file, "input");
 }
 
+void readExports(std::span<const uint8_t> file) {
+    if (zuhost::detectBinaryFormat(file) == zuhost::BinaryFormat::Unknown) return;
+    try {
+        zuhost::exportedNames(file, "input");
+    } catch (const zuhost::DescriptionError&) {
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    readExports(std::span(data, size));
     try {
         zuhost::parseDescription(descriptionText(std::span(data, size)));
     } catch (const zuhost::DescriptionError&) {

@@ -1,9 +1,6 @@
 #include "host/description/EmbeddedDescription.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "host/description/BinaryFormat.h"
 #include "host/description/DescriptionParser.h"
@@ -19,12 +16,6 @@ constexpr const char* ELF_SECTION = ".gmpxml";
 constexpr std::u16string_view RESOURCE_TYPE = u"GMPXML";
 constexpr uint32_t RESOURCE_ID = 1;
 constexpr uint32_t US_ENGLISH = 1033;
-
-std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) throw DescriptionError("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
 
 std::string content(const FileView& file, const FileRange& range, const std::string& what) {
     if (!file.contains(range.offset, range.size)) throw DescriptionError(file.name() + ": " + what + " is cut short");
@@ -47,7 +38,7 @@ std::string fromPe(const FileView& file) {
 }  // namespace
 
 std::string readEmbeddedDescription(const std::filesystem::path& library) {
-    return readEmbeddedDescription(fileBytes(library), library.string());
+    return readEmbeddedDescription(readFileBytes(library), library.string());
 }
 
 std::string readEmbeddedDescription(std::span<const uint8_t> bytes, const std::string& name) {

@@ -9,8 +9,11 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zuhost {
 
@@ -33,6 +36,10 @@ public:
     uint32_t u32(uint64_t offset) const { return static_cast<uint32_t>(field(offset, 4)); }
     uint64_t u64(uint64_t offset) const { return field(offset, 8); }
     std::span<const uint8_t> bytes(uint64_t offset, uint64_t length) const;
+    // The same name over a part of the file, so that reads stay inside that part.
+    FileView part(const FileRange& range) const { return {bytes(range.offset, range.size), name_}; }
+    // The NUL-terminated text at `offset`, without its NUL.
+    std::string_view text(uint64_t offset) const;
 
     [[noreturn]] void damaged(const std::string& what) const;
 
@@ -42,5 +49,8 @@ private:
     std::span<const uint8_t> bytes_;
     std::string name_;
 };
+
+// The whole file; throws DescriptionError when it cannot be read.
+std::vector<uint8_t> readFileBytes(const std::filesystem::path& path);
 
 }  // namespace zuhost

@@ -1,16 +1,11 @@
 #include "host/description/PeResource.h"
 
+#include "host/description/PeImage.h"
+
 namespace zuhost {
 
 namespace {
 
-constexpr uint64_t NEW_HEADER_FIELD = 0x3C;
-constexpr uint32_t PE_SIGNATURE = 0x00004550;  // "PE\0\0"
-constexpr uint64_t COFF_HEADER_SIZE = 20;
-constexpr uint16_t PE32_MAGIC = 0x10B;
-constexpr uint16_t PE32_PLUS_MAGIC = 0x20B;
-constexpr uint32_t RESOURCE_DIRECTORY = 2;
-constexpr uint64_t SECTION_HEADER_SIZE = 40;
 constexpr uint32_t HIGH_BIT = 0x80000000;
 
 struct Entry {
@@ -22,21 +17,9 @@ struct Entry {
 
 class ResourceDirectory {
 public:
-    explicit ResourceDirectory(const FileView& file) : file_(file) {
-        const uint64_t header = file.u32(NEW_HEADER_FIELD);
-        if (file.u32(header) != PE_SIGNATURE) file.damaged("no PE header");
-        const uint64_t coff = header + 4;
-        sectionCount_ = file.u16(coff + 2);
-        const uint64_t optional = coff + COFF_HEADER_SIZE;
-        sectionTable_ = optional + file.u16(coff + 16);
-        const uint16_t magic = file.u16(optional);
-        if (magic != PE32_MAGIC && magic != PE32_PLUS_MAGIC) file.damaged("unknown optional header");
-        const uint64_t directories = optional + (magic == PE32_MAGIC ? 96 : 112);
-        const uint32_t directoryCount = file.u32(directories - 4);
-        if (directoryCount <= RESOURCE_DIRECTORY) return;
-        const uint32_t address = file.u32(directories + 8 * RESOURCE_DIRECTORY);
-        if (address == 0 || file.u32(directories + 8 * RESOURCE_DIRECTORY + 4) == 0) return;
-        root_ = fileOffset(address);
+    explicit ResourceDirectory(const FileView& file) : file_(file), image_(file) {
+        if (const auto directory = image_.directory(PeImage::RESOURCE_DIRECTORY))
+            root_ = image_.fileOffset(directory->address);
     }
 
     bool exists() const { return root_.has_value(); }
@@ -66,23 +49,12 @@ public:
 
     FileRange data(const Entry& entry) const {
         const uint64_t at = *root_ + entry.child;
-        return {fileOffset(file_.u32(at)), file_.u32(at + 4)};
+        return {image_.fileOffset(file_.u32(at)), file_.u32(at + 4)};
     }
 
 private:
-    // Where the byte at a relative virtual address lies in the file.
-    uint64_t fileOffset(uint32_t address) const {
-        for (uint32_t i = 0; i < sectionCount_; ++i) {
-            const uint64_t header = sectionTable_ + SECTION_HEADER_SIZE * i;
-            const uint32_t start = file_.u32(header + 12), rawSize = file_.u32(header + 16);
-            if (address >= start && address - start < rawSize) return file_.u32(header + 20) + uint64_t{address - start};
-        }
-        file_.damaged("an address lies in no section");
-    }
-
     const FileView& file_;
-    uint32_t sectionCount_ = 0;
-    uint64_t sectionTable_ = 0;
+    const PeImage image_;
     std::optional<uint64_t> root_;
 };
 

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "host/description/ElfSection.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PeResource.h"
+#include "host/validate/ExportTable.h"
 #include "tests/host/LibraryImage.h"
 
 namespace {
@@ -24,6 +27,7 @@ std::span<const uint8_t> bytesOf(const std::string& file) {
 }
 
 std::string read(const std::string& file) { return readEmbeddedDescription(bytesOf(file), "library"); }
+std::vector<std::string> exports(const std::string& file) { return exportedNames(bytesOf(file), "library"); }
 
 TEST(ElfSection, FoundByNameInBoth32And64BitFiles) {
     for (const bool wide : {false, true}) {
@@ -49,8 +53,8 @@ TEST(ElfSection, DamagedFilesGiveAnError) {
         {"headers too small", [](auto& e) { put(e.bytes, e.entrySizeField, 8, 2); }},
         {"no name table", [](auto& e) { put(e.bytes, e.namesIndexField, 9, 2); }},
         {"name table far away", [](auto& e) { put(e.bytes, e.namesHeader + e.sectionOffsetField, FAR, e.wordSize); }},
-        {"section far away", [](auto& e) { put(e.bytes, e.sectionHeader + e.sectionOffsetField, FAR, e.wordSize); }},
-        {"section of 4 GB", [](auto& e) { put(e.bytes, e.sectionHeader + e.sectionSizeField, 0xFFFFFFFF, e.wordSize); }},
+        {"section far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, FAR, e.wordSize); }},
+        {"section of 4 GB", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionSizeField, 0xFFFFFFFF, e.wordSize); }},
         {"cut in the header", [](auto& e) { e.bytes.resize(20); }},
     };
     for (const bool wide : {false, true}) {
@@ -78,12 +82,12 @@ TEST(PeResource, UsEnglishIsPreferredOtherwiseTheFirstLanguage) {
 }
 
 TEST(PeResource, DamagedFilesGiveAnError) {
-    using Damage = std::function<void(libraryimage::Pe&)>;
+    using Damage = std::function<void(libraryimage::PeResources&)>;
     const std::pair<const char*, Damage> cases[] = {
         {"PE header past the end", [](auto& p) { put(p.bytes, p.newHeaderField, FAR, 4); }},
         {"no PE signature", [](auto& p) { put(p.bytes, p.signature, 0x4551, 4); }},
         {"unknown optional header", [](auto& p) { put(p.bytes, p.magic, 0x30B, 2); }},
-        {"no resources", [](auto& p) { put(p.bytes, p.resourceSizeField, 0, 4); }},
+        {"no resources", [](auto& p) { put(p.bytes, p.directorySizeField, 0, 4); }},
         {"data in no section", [](auto& p) { put(p.bytes, p.firstData, 0x7FFFFFFF, 4); }},
         {"data of 4 GB", [](auto& p) { put(p.bytes, p.firstData + 4, 0xFFFFFFFF, 4); }},
         {"entries past the end", [](auto& p) { put(p.bytes, p.languageDirectory + 14, 0xFFFF, 2); }},
@@ -94,6 +98,104 @@ TEST(PeResource, DamagedFilesGiveAnError) {
         auto pe = libraryimage::peFile(true, u"GMPXML", 1, {{1031, XML}});
         damage(pe);
         EXPECT_THROW(read(pe.bytes), DescriptionError) << name;
+    }
+}
+
+TEST(ExportTable, BuiltLibrariesExportOnlyTheFactory) {
+    const std::vector<std::string> factory{"MP_GetFactory"};
+    EXPECT_EQ(exportedNames("libzu_modules.so"), factory);
+    const auto dll = std::filesystem::path(ZU_SOURCE_DIR) / "build/windows/bin/zu_modules.dll";
+    if (!std::filesystem::exists(dll)) GTEST_SKIP() << "no Windows build at " << dll;
+    EXPECT_EQ(exportedNames(dll), factory);
+}
+
+TEST(ExportTable, ElfExportsAreDefinedVisibleNamedGlobalSymbols) {
+    constexpr uint8_t GLOBAL = 1 << 4, WEAK = 2 << 4, UNIQUE = 10 << 4, LOCAL = 0;
+    constexpr uint8_t OBJECT = 1, FUNCTION = 2, SECTION = 3, FILE = 4;
+    const std::vector<libraryimage::ElfSymbol> symbols = {
+        {"global", GLOBAL | FUNCTION, 0, 1},   {"weak", WEAK | OBJECT, 0, 1},
+        {"unique", UNIQUE | OBJECT, 0, 1},     {"protected", GLOBAL | FUNCTION, 3, 1},
+        {"absolute", GLOBAL | OBJECT, 0, 0xFFF1},
+        {"imported", GLOBAL | FUNCTION, 0, 0}, {"local", LOCAL | FUNCTION, 0, 1},
+        {"hidden", GLOBAL | FUNCTION, 2, 1},   {"internal", GLOBAL | FUNCTION, 1, 1},
+        {"section", GLOBAL | SECTION, 0, 1},   {"file", GLOBAL | FILE, 0, 1},
+        {"", GLOBAL | FUNCTION, 0, 1},
+    };
+    const std::vector<std::string> exported{"global", "weak", "unique", "protected", "absolute"};
+    for (const bool wide : {false, true}) EXPECT_EQ(exports(libraryimage::elfSymbolFile(wide, symbols).bytes), exported) << wide;
+}
+
+TEST(ExportTable, DllNameTableIsReadAndFilesWithoutATableExportNothing) {
+    const std::vector<std::string> names{"MP_GetFactory", "Other"};
+    for (const bool wide : {false, true}) {
+        EXPECT_EQ(exports(libraryimage::peExportFile(wide, names).bytes), names) << wide;
+        EXPECT_EQ(exports(libraryimage::peFile(wide, u"GMPXML", 1, {{1033, XML}}).bytes), std::vector<std::string>{});
+        EXPECT_EQ(exports(libraryimage::elfFile(wide, ".gmpxml", XML).bytes), std::vector<std::string>{});
+    }
+}
+
+TEST(ExportTable, UnreadableOrForeignFilesGiveAnError) {
+    EXPECT_THROW(exportedNames("no such file"), std::runtime_error);
+    EXPECT_THROW(exportedNames("."), std::runtime_error);
+    EXPECT_THROW(exports(XML), std::runtime_error);
+    const std::vector<uint8_t> library = readFileBytes("libzu_modules.so");
+    for (const size_t size : {size_t{4}, size_t{64}, library.size() / 3, library.size() - 1})
+        EXPECT_THROW(exportedNames(std::span(library).first(size), "library"), DescriptionError) << size << " bytes";
+}
+
+// Tables whose entries all point at one long name would copy it without end.
+constexpr size_t LONG_NAME = 1000, SHORT_NAMES = 63;
+
+TEST(ExportTable, DamagedElfFilesGiveAnError) {
+    using Damage = std::function<void(libraryimage::Elf&)>;
+    const auto symbolSize = [](const auto& e) { return e.wordSize == 8 ? 24 : 16; };
+    const std::pair<const char*, Damage> cases[] = {
+        {"symbols of size 0", [](auto& e) { put(e.bytes, e.headers[0] + e.tableEntrySizeField, 0, e.wordSize); }},
+        {"symbols too small", [](auto& e) { put(e.bytes, e.headers[0] + e.tableEntrySizeField, 8, e.wordSize); }},
+        {"no string table", [](auto& e) { put(e.bytes, e.headers[0] + e.linkField, 9, 4); }},
+        {"symbols far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, FAR, e.wordSize); }},
+        {"4 GB of symbols", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionSizeField, 0xFFFFFFFF, e.wordSize); }},
+        {"strings far away", [](auto& e) { put(e.bytes, e.headers[1] + e.sectionOffsetField, FAR, e.wordSize); }},
+        {"name past its table", [&](auto& e) { put(e.bytes, e.contents[0] + symbolSize(e), FAR, 4); }},
+        {"name without its end", [](auto& e) { put(e.bytes, e.headers[1] + e.sectionSizeField, 5, e.wordSize); }},
+        {"symbols share one long name",
+         [&](auto& e) {
+             for (size_t i = 2; i <= SHORT_NAMES + 1; ++i) put(e.bytes, e.contents[0] + i * symbolSize(e), 1, 4);
+         }},
+    };
+    std::vector<libraryimage::ElfSymbol> symbols{{std::string(LONG_NAME, 'x'), 1 << 4, 0, 1}};
+    symbols.insert(symbols.end(), SHORT_NAMES, {"a", 1 << 4, 0, 1});
+    for (const bool wide : {false, true}) {
+        for (const auto& [name, damage] : cases) {
+            auto elf = libraryimage::elfSymbolFile(wide, symbols);
+            damage(elf);
+            EXPECT_THROW(exports(elf.bytes), DescriptionError) << name << (wide ? " (64-bit)" : " (32-bit)");
+        }
+    }
+}
+
+TEST(ExportTable, DamagedDllsGiveAnError) {
+    using Damage = std::function<void(libraryimage::PeExports&)>;
+    const std::pair<const char*, Damage> cases[] = {
+        {"section table past the end", [](auto& p) { put(p.bytes, p.signature + 6, 0xFFFF, 2); }},
+        {"directory in no section", [](auto& p) { put(p.bytes, p.directorySizeField - 4, 0x7FFFFFFF, 4); }},
+        {"huge name count", [](auto& p) { put(p.bytes, p.directory + 24, 0xFFFFFFFF, 4); }},
+        {"name table in no section", [](auto& p) { put(p.bytes, p.directory + 32, 0x7FFFFFFF, 4); }},
+        {"name in no section", [](auto& p) { put(p.bytes, p.nameTable, 0x7FFFFFFF, 4); }},
+        {"cut in the last name", [](auto& p) { p.bytes.pop_back(); }},
+        {"names share one long name",
+         [](auto& p) {
+             for (size_t i = 1; i <= SHORT_NAMES; ++i) put(p.bytes, p.nameTable + 4 * i, 0x1000 + 40 + 4 * (SHORT_NAMES + 1), 4);
+         }},
+    };
+    std::vector<std::string> names{std::string(LONG_NAME, 'x')};
+    names.insert(names.end(), SHORT_NAMES, "a");
+    for (const bool wide : {false, true}) {
+        for (const auto& [name, damage] : cases) {
+            auto pe = libraryimage::peExportFile(wide, names);
+            damage(pe);
+            EXPECT_THROW(exports(pe.bytes), DescriptionError) << name << (wide ? " (PE32+)" : " (PE32)");
+        }
     }
 }
 
