@@ -212,7 +212,7 @@ void ListEntryGui::showDropdownMenu() {
     if (getGraphicsHost()->createPlatformMenu(created.put()) != gmpi::MP_OK) return;
     const auto menu = created.as<gmpi_gui::IMpPlatformMenu>(gmpi_gui::MP_IID_PLATFORM_MENU);
     if (!menu) return;
-    for (gmpi::EnumListIterator item = items(); !item.isDone(); item.next())
+    for (gmpi::EnumListIterator item = items(); !item.isDone() && item.index() < maxMenuItems; item.next())
         menu->addItem(platform::toUtf8(item.text()).c_str(), item.index());
     int32_t chosen = -1;
     menu->setAlignment(gmpi_gui::MP_TEXT_ALIGN_CENTER);

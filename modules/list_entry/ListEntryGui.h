@@ -9,7 +9,9 @@
 // text. Widgets are rebuilt only when the appearance (or, for the stacks and
 // switches, the list) changes. Appearance codes outside 1..7 behave as the
 // drop-down. Stacks and switches show at most maxShownItems items, so that a
-// list of thousands still lays out; the drop-down's menu offers them all. A
+// list of thousands still lays out; the drop-down's menu offers the first
+// maxMenuItems, since a range list may hold billions and a menu of more is
+// of no use to anyone. A
 // rectangle that is not finite (see FiniteRect.h) is kept but neither lays
 // out, draws nor opens the menu.
 #pragma once
@@ -28,6 +30,7 @@ namespace zu {
 class ListEntryGui final : public gmpi_gui::MpGuiGfxBase {
 public:
     static constexpr int32_t maxShownItems = 256;
+    static constexpr int32_t maxMenuItems = 4096;
 
     ListEntryGui();
 

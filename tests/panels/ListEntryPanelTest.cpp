@@ -3,6 +3,7 @@
 #include <numbers>
 #include <string>
 
+#include "modules/list_entry/ListEntryGui.h"
 #include "modules/list_entry/RotaryGeometry.h"
 #include "tests/panels/PanelTestSupport.h"
 
@@ -175,6 +176,16 @@ TEST_F(ListEntryPanelTest, ARectangleThatIsNotFiniteDrawsNothingAndOpensNoMenu) 
             EXPECT_FALSE(render().empty()) << appearance;
         }
     }
+}
+
+TEST_F(ListEntryPanelTest, TheMenuOfAHugeRangeOffersItsFirstItemsOnly) {
+    show(u"range 0,2000000000", 0, 0);
+    session().script().chooseMenuItem(zu::ListEntryGui::maxMenuItems - 1);
+    click({5, 5});
+    const auto& menu = session().script().menus().at(0);
+    ASSERT_EQ(menu.items.size(), size_t(zu::ListEntryGui::maxMenuItems));
+    EXPECT_EQ(menu.items.back().text, "4095");
+    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{4095});
 }
 
 TEST_F(ListEntryPanelTest, HugeAndHostileListsStillLayOutFinitely) {
