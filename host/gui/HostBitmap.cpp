@@ -46,20 +46,17 @@ int32_t HostBitmap::getBitmapSize(gmpi_gui::MpSize* size) {
 
 int32_t HostBitmap::lockPixels(void** pixels, int32_t) {
     if (pixels == nullptr) return gmpi::MP_FAIL;
-    premultiplied_.reset();
+    premultipliedCurrent_ = false;
     *pixels = (new HostBitmapPixels(tally_, image_))->handOut();
     return gmpi::MP_OK;
 }
 
 const BgraImage& HostBitmap::premultiplied() const {
-    if (premultiplied_) return *premultiplied_;
+    if (premultipliedCurrent_) return premultiplied_;
+    premultiplyInto(*image_, premultiplied_);
     // Only this bitmap holds the pixels: nothing can change them before the next lockPixels.
-    if (image_.use_count() == 1) {
-        premultiplyInto(*image_, premultiplied_.emplace());
-        return *premultiplied_;
-    }
-    premultiplyInto(*image_, lentPremultiplied_);
-    return lentPremultiplied_;
+    premultipliedCurrent_ = image_.use_count() == 1;
+    return premultiplied_;
 }
 
 HostBitmapPixels::HostBitmapPixels(std::shared_ptr<ObjectTally> tally, std::shared_ptr<BgraImage> image)

@@ -11,7 +11,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include "host/gui/BgraImage.h"
 #include "host/gui/HostObject.h"
@@ -31,8 +30,8 @@ public:
 private:
     std::shared_ptr<ObjectTally> tally_;
     std::shared_ptr<BgraImage> image_;
-    mutable std::optional<BgraImage> premultiplied_;
-    mutable BgraImage lentPremultiplied_;
+    mutable BgraImage premultiplied_;
+    mutable bool premultipliedCurrent_ = false;  // converted with no pixel object alive, none locked since
 };
 
 class HostBitmapPixels final : public HostObject<gmpi_gui::IMpBitmapPixels> {
