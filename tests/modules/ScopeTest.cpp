@@ -155,6 +155,7 @@ TEST(TriggerScopeTest, IdleInputsSleepInsteadOfWaitingForATriggerThatCannotCome)
     const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
     ASSERT_EQ(captures.size(), 2u);
     EXPECT_EQ(captures[1].time, 24000);
+    EXPECT_EQ(captures[1].bytes, captures[0].bytes);
     EXPECT_TRUE(runner.asleep(0));
     EXPECT_GE(sleepRequests(runner.log()), 2);
 }
