@@ -16,7 +16,11 @@ using gmpi_gui::truncateToInt;
 
 namespace {
 
-float clampUnit(double value) { return std::isnan(value) ? 0.0f : static_cast<float>(std::clamp(value, 0.0, 1.0)); }
+float clampUnit(float value) { return std::isnan(value) ? 0.0f : std::clamp(value, 0.0f, 1.0f); }
+
+// The frame of frames (the last, or for a whole turn the count) nearest the
+// fraction of them: trunc(frames * fraction + 0.5), in float.
+int32_t nearestFrame(float frames, float fraction) { return truncateToInt(frames * fraction + 0.5f); }
 
 }  // namespace
 
@@ -46,7 +50,7 @@ void BitmapWidget::setSteppedRotary(int32_t stepCount, float turnStart, float tu
     updateFrame();
 }
 
-void BitmapWidget::storeValue(double value) {
+void BitmapWidget::storeValue(float value) {
     normalisedValue_ = clampUnit(value);
     updateFrame();
 }
@@ -59,7 +63,7 @@ bool BitmapWidget::hasFrames() const {
 }
 
 int32_t BitmapWidget::lastFrame() const {
-    return truncateToInt(double(truncateToInt(imageHeight_)) / metadata_->frameSize.height - 1);
+    return truncateToInt(std::trunc(imageHeight_) / metadata_->frameSize.height - 1.0f);
 }
 
 void BitmapWidget::updateFrame() {
@@ -74,14 +78,13 @@ int32_t BitmapWidget::frameOffsetFor(float value) const {
     const ImageMetadata& m = *metadata_;
     switch (m.mode) {
         case ImageMetadata::SLIDER: {
-            const int32_t span = truncateToInt(double(m.handleRangeEnd - m.handleRangeStart) * value);
-            return m.orientation == ImageMetadata::VERTICAL ? truncateToInt(double(m.handleRangeEnd) - span)
-                                                            : truncateToInt(double(span) + m.handleRangeStart);
+            const float span = std::trunc((m.handleRangeEnd - m.handleRangeStart) * value);
+            return m.orientation == ImageMetadata::VERTICAL ? truncateToInt(m.handleRangeEnd - span)
+                                                            : truncateToInt(span + m.handleRangeStart);
         }
         case ImageMetadata::BAR_GRAPH:
-            return saturatingInt(double(truncateToInt(m.handleRangeEnd)) *
-                                     truncateToInt((double(m.lineEndLength) + 1) * value) +
-                                 truncateToInt(double(m.handleRangeStart) - 1));
+            return saturatingInt(std::trunc(m.handleRangeEnd) * std::trunc((m.lineEndLength + 1.0f) * value) +
+                                 std::trunc(m.handleRangeStart - 1.0f));
         default:
             return hasFrames() ? stripOffset(value) : 0;
     }
@@ -89,20 +92,23 @@ int32_t BitmapWidget::frameOffsetFor(float value) const {
 
 // The top row of the frame a strip shows for value, directly or through the
 // stepped rotary mapping (a number of steps spread over part of a turn).
+// Float arithmetic throughout, as the fields are floats: on a long strip a
+// boundary value lands on a different frame in double.
 int32_t BitmapWidget::stripOffset(float value) const {
     const int32_t last = lastFrame();
     int32_t frame;
     if (turnSpan_ == 0) {
-        frame = truncateToInt(double(last) * clampUnit(value) + 0.5);
+        frame = nearestFrame(static_cast<float>(last), clampUnit(value));
     } else {
-        const double q = stepCount_ >= 2 ? std::floor((stepCount_ - 0.00001) * value) / (stepCount_ - 1) : 0.0;
-        double turn = double(turnSpan_) * q + turnStart_;
-        if (turn < 0) turn += 1;
-        if (turn > 1) turn -= 1;
-        frame = truncateToInt((double(last) + 1) * clampUnit(turn) + 0.5);
+        const float steps = static_cast<float>(stepCount_);
+        const float q = stepCount_ >= 2 ? std::floor((steps - 0.00001f) * value) / (steps - 1.0f) : 0.0f;
+        float turn = turnSpan_ * q + turnStart_;
+        if (turn < 0) turn += 1.0f;
+        if (turn > 1) turn -= 1.0f;
+        frame = nearestFrame(static_cast<float>(last) + 1.0f, clampUnit(turn));
         if (frame > last) frame = 0;
     }
-    return saturatingInt(double(frame) * truncateToInt(metadata_->frameSize.height));
+    return saturatingInt(static_cast<float>(frame) * std::trunc(metadata_->frameSize.height));
 }
 
 void BitmapWidget::render(gmpi_gui::IMpDrawingContext& context) {
@@ -164,14 +170,14 @@ bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
     if (!hasImage()) return false;
     switch (metadata_->orientation) {
         case ImageMetadata::CLICK:
-            storeValue(normalisedValue_ == 0 ? 1.0 : 0.0);
+            storeValue(normalisedValue_ == 0 ? 1.0f : 0.0f);
             break;
         case ImageMetadata::STEPPED: {
             // Each click advances one frame and wraps to the first.
             const int32_t last = hasFrames() ? lastFrame() : 0;
-            int32_t next = truncateToInt(double(last) * normalisedValue_ + 0.5) + 1;
-            if (next > last) next = 0;
-            storeValue(last > 0 ? double(next) / last : 0.0);
+            int32_t next = nearestFrame(static_cast<float>(last), normalisedValue_);
+            next = next >= last ? 0 : next + 1;
+            storeValue(last > 0 ? static_cast<float>(next) / static_cast<float>(last) : 0.0f);
             break;
         }
         default:
@@ -184,14 +190,13 @@ bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
 void BitmapWidget::onPointerMove(uint32_t, MpPoint point) {
     const MpPoint p{point.x - getBounds().left, point.y - getBounds().top};
     if (hasImage()) {
-        const double fine = gmpi_gui::isControlKeyDown();
-        const double perPixel = fine ? 0.001 : 0.005;
+        const float perPixel = gmpi_gui::isControlKeyDown() ? 0.001f : 0.005f;
         switch (metadata_->orientation) {
             case ImageMetadata::CLICK:
             case ImageMetadata::STEPPED: break;
             case ImageMetadata::ROTARY: followRotary(p); break;
-            case ImageMetadata::VERTICAL: storeValue(normalisedValue_ - double(p.y - lastPoint_.y) * perPixel); break;
-            default: storeValue(normalisedValue_ + double(p.x - lastPoint_.x) * perPixel); break;
+            case ImageMetadata::VERTICAL: storeValue(normalisedValue_ - (p.y - lastPoint_.y) * perPixel); break;
+            default: storeValue(normalisedValue_ + (p.x - lastPoint_.x) * perPixel); break;
         }
     }
     lastPoint_ = p;
@@ -200,29 +205,31 @@ void BitmapWidget::onPointerMove(uint32_t, MpPoint point) {
 // A knob follows circular motion around its centre or plain vertical motion,
 // whichever the recent movement resembles more.
 void BitmapWidget::followRotary(MpPoint p) {
-    const double halfW = width() * 0.5;
-    const double halfH = height() * 0.5;
-    const double cx = p.x - halfW, cy = p.y - halfH;
-    const double lastX = lastPoint_.x - halfW, lastY = lastPoint_.y - halfH;
-    const double dy = double(p.y) - lastPoint_.y;
+    constexpr float pi = std::numbers::pi_v<float>;
+    const float halfW = width() / 2;
+    const float halfH = height() / 2;
+    const float cx = p.x - halfW, cy = p.y - halfH;
+    const float lastX = lastPoint_.x - halfW, lastY = lastPoint_.y - halfH;
+    const float dy = p.y - lastPoint_.y;
 
-    const double reach = std::min((std::abs(cx) + std::abs(cy)) * 2 / (width() + height()), 1.0);
-    double turn = std::atan2(cy, cx) - std::atan2(lastY, lastX);
-    if (turn > std::numbers::pi) turn -= 2 * std::numbers::pi;
-    else if (turn < -std::numbers::pi) turn += 2 * std::numbers::pi;
-    const double circular = turn * reach * 20;
-    const double weight = std::max(1 - std::min(std::abs(cx), 10.0) / 10, 0.0);
-    const double linear = dy;
+    const float reach = std::min((std::abs(cx) + std::abs(cy)) * 2.0f / (width() + height()), 1.0f);
+    float turn = std::atan2(cy, cx) - std::atan2(lastY, lastX);
+    if (turn > pi) turn -= 2.0f * pi;
+    else if (turn < -pi) turn += 2.0f * pi;
+    const float circular = turn * reach * 20.0f;
+    const float weight = std::max(1.0f - std::min(std::abs(cx), 10.0f) / 10.0f, 0.0f);
+    const float linear = dy;
 
-    rotaryBias_ = static_cast<float>(rotaryBias_ * 0.9 + (std::abs(circular) > std::abs(linear * weight) ? 0.1 : -0.1));
-    double delta = rotaryBias_ > 0 ? circular : -dy;
-    if (gmpi_gui::isControlKeyDown()) delta *= 0.1;
-    storeValue(normalisedValue_ + delta * 0.01);
+    rotaryBias_ *= 0.9f;
+    rotaryBias_ += std::abs(circular) > std::abs(linear * weight) ? 0.1f : -0.1f;
+    float delta = rotaryBias_ > 0 ? circular : -dy;
+    if (gmpi_gui::isControlKeyDown()) delta *= 0.1f;
+    storeValue(normalisedValue_ + delta * 0.01f);
 }
 
 void BitmapWidget::onPointerUp(uint32_t, MpPoint) {
     if (hasImage() && metadata_->orientation == ImageMetadata::CLICK && !isToggle_ && normalisedValue_ != 0)
-        storeValue(0.0);
+        storeValue(0.0f);
 }
 
 }  // namespace skin

@@ -43,7 +43,7 @@ private:
     int32_t stripOffset(float value) const;
     int32_t lastFrame() const;
     bool hasFrames() const;
-    void storeValue(double value);
+    void storeValue(float value);
     void drawSlider(gmpi_gui::IMpDrawingContext& context) const;
     void drawBarGraph(gmpi_gui::IMpDrawingContext& context) const;
     void drawFrame(gmpi_gui::IMpDrawingContext& context) const;

@@ -33,7 +33,7 @@ PathBuilder::PathBuilder(gmpi_gui::IMpDrawingContext& context) : context_(contex
 }
 
 void PathBuilder::addPoint(gmpi_gui::MpPoint point) {
-    if (!sink_) return;
+    if (!sink_ || finished_) return;
     if (begun_) {
         sink_->addLine(point);
     } else {
@@ -42,18 +42,23 @@ void PathBuilder::addPoint(gmpi_gui::MpPoint point) {
     }
 }
 
-void PathBuilder::stroke(bool closed, gmpi_gui::IMpSolidColorBrush* brush, float width) {
-    if (!sink_ || !begun_) return;
+void PathBuilder::finish(bool closed) {
+    if (!sink_ || !begun_ || finished_) return;
     sink_->endFigure(closed ? gmpi_gui::MP_FIGURE_END_CLOSED : gmpi_gui::MP_FIGURE_END_OPEN);
     sink_->close();
-    context_.drawGeometry(geometry_.get(), brush, width, nullptr);
+    finished_ = true;
+}
+
+void PathBuilder::stroke(gmpi_gui::IMpSolidColorBrush* brush, float width) {
+    if (finished_) context_.drawGeometry(geometry_.get(), brush, width, nullptr);
 }
 
 void drawPath(gmpi_gui::IMpDrawingContext& context, const std::vector<gmpi_gui::MpPoint>& points, bool closed,
               gmpi_gui::IMpSolidColorBrush* brush, float width) {
     PathBuilder path(context);
     for (const gmpi_gui::MpPoint& point : points) path.addPoint(point);
-    path.stroke(closed, brush, width);
+    path.finish(closed);
+    path.stroke(brush, width);
 }
 
 void drawText(gmpi_gui::IMpDrawingContext& context, const std::string& text, gmpi_gui::IMpTextFormat* format,

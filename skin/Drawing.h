@@ -19,12 +19,15 @@ gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& 
 
 // One hollow figure built point by point and stroked, without storing the
 // points: the first point added begins the figure, each later one adds a line.
+// Finishing ends the figure and closes the path, so the brush can be set
+// between building and stroking.
 class PathBuilder {
 public:
     explicit PathBuilder(gmpi_gui::IMpDrawingContext& context);
-    void addPoint(gmpi_gui::MpPoint point);
-    // Ends the figure and strokes it; nothing is drawn without a point.
-    void stroke(bool closed, gmpi_gui::IMpSolidColorBrush* brush, float width);
+    void addPoint(gmpi_gui::MpPoint point);     // ignored once finished
+    void finish(bool closed);                   // nothing to finish without a point
+    // Strokes the finished path; nothing is drawn without a point or before finishing.
+    void stroke(gmpi_gui::IMpSolidColorBrush* brush, float width);
 
 private:
     gmpi_gui::IMpDrawingContext& context_;
@@ -32,6 +35,7 @@ private:
     gmpi::HostRef<gmpi_gui::IMpPathGeometry> geometry_;
     gmpi::HostRef<gmpi_gui::IMpGeometrySink> sink_;
     bool begun_ = false;
+    bool finished_ = false;
 };
 
 // Strokes one hollow figure through points, open or closed.

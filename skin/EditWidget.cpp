@@ -10,6 +10,7 @@ namespace skin {
 
 using gmpi::HostRef;
 using gmpi_gui::MpColor;
+using gmpi_gui::MpPoint;
 using gmpi_gui::MpRect;
 using gmpi_gui::MpSize;
 
@@ -56,14 +57,17 @@ void EditWidget::render(gmpi_gui::IMpDrawingContext& context) {
     drawText(context, text_, format_.get(), layout, brush.get());
 }
 
+// The path is built before the brush turns grey: hosts that record calls see them in that order.
 void EditWidget::drawFrame(gmpi_gui::IMpDrawingContext& context, gmpi_gui::IMpSolidColorBrush& brush) const {
     const MpRect& b = getBounds();
+    PathBuilder frame(context);
+    for (const MpPoint corner : {MpPoint{b.left + 0.5f, b.top + 0.5f}, MpPoint{b.right - 0.5f, b.top + 0.5f},
+                                 MpPoint{b.right - 0.5f, b.bottom - 0.5f}, MpPoint{b.left + 0.5f, b.bottom - 0.5f}})
+        frame.addPoint(corner);
+    frame.finish(true);
     const MpColor grey{100 / 255.0f, 100 / 255.0f, 100 / 255.0f, 1};
     brush.setColor(&grey);
-    drawPath(context,
-             {{b.left + 0.5f, b.top + 0.5f}, {b.right - 0.5f, b.top + 0.5f}, {b.right - 0.5f, b.bottom - 0.5f},
-              {b.left + 0.5f, b.bottom - 0.5f}},
-             true, &brush, 1.0f);
+    frame.stroke(&brush, 1.0f);
 }
 
 bool EditWidget::onPointerDown(uint32_t, gmpi_gui::MpPoint) { return true; }
@@ -76,9 +80,10 @@ void EditWidget::onPointerUp(uint32_t, gmpi_gui::MpPoint) {
     if (!entry) return;
     entry->setAlignment(gmpi_gui::MP_TEXT_ALIGN_CENTER);
     entry->setText(text_.c_str());
-    // Starts as the current text, so an entry that hands nothing back changes nothing.
+    // Starts empty: an entry that hands nothing back (the user cancelled)
+    // leaves no text for the owner to take, rather than the shown text,
+    // which may be a rounded form of the value.
     gmpi_sdk::MpString typed;
-    typed.setData(text_.data(), static_cast<int32_t>(text_.size()));
     const MpRect& b = getBounds();
     entry->showEditor(b.left, b.top, b.right - b.left, b.bottom - b.top, &typed);
     setText(typed.str());

@@ -1,6 +1,7 @@
 // A box for typing a value: white with a grey frame, its text in a style of
 // the skin. A click (released) opens the host's text entry; the widget takes
-// the text the entry hands back.
+// the text the entry hands back; an entry that hands nothing back (the user
+// cancelled) leaves it empty, for the owner to restore.
 //
 // Contract: reads the skin's style sheet once, on the first setStyle that
 // needs it, and keeps the first text format it obtains. The box takes the

@@ -46,6 +46,7 @@ int32_t GuiHost::openResource(const char* fullName, void** object) {
     if (object == nullptr) return gmpi::MP_FAIL;
     *object = nullptr;
     if (fullName == nullptr) return gmpi::MP_FAIL;
+    openedNames_.emplace_back(fullName);
     auto bytes = HostFile::readWhole(pathFromUtf8(fullName));
     if (!bytes) return gmpi::MP_FAIL;
     *object = (new HostFile(tally_, std::move(*bytes)))->handOut();

@@ -56,6 +56,7 @@ public:
 
     const std::vector<PinTransmit>& transmits() const { return transmits_; }
     const std::vector<ResourceLookup>& lookups() const { return lookups_; }
+    const std::vector<std::string>& openedNames() const { return openedNames_; }  // every full name asked for
     int32_t prepareResourcesCalls() const { return prepareResourcesCalls_; }
     int32_t unexpectedCalls() const { return unexpected_.count(); }
     const SkinFolder& skin() const { return skin_; }
@@ -69,6 +70,7 @@ private:
     std::shared_ptr<ObjectTally> tally_ = std::make_shared<ObjectTally>();
     std::vector<PinTransmit> transmits_;
     std::vector<ResourceLookup> lookups_;
+    std::vector<std::string> openedNames_;
     int32_t prepareResourcesCalls_ = 0;
     UnexpectedCalls unexpected_;
 };

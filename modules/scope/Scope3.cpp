@@ -141,18 +141,30 @@ void Scope3::onSetPins() {
 }
 
 void Scope3::clearTraces() {
+    // A restart before the next capture begins sends the last one again, so
+    // it is set aside rather than emptied.
+    if (writeIndex_ >= captureLength_ && !fillingHoldsCapture_) {
+        captureDataA_.swapValue(fillingA_);
+        captureDataB_.swapValue(fillingB_);
+        fillingHoldsCapture_ = true;
+    }
     captureDataA_.setValueRaw(0, nullptr);
     captureDataA_.sendPinUpdate(getBlockPosition());
     captureDataB_.setValueRaw(0, nullptr);
     captureDataB_.sendPinUpdate(getBlockPosition());
 }
 
+// Restarted after a capture filled and before the next began, the routine
+// finds nothing left to take and sends the last whole capture again.
 void Scope3::subProcessCapture(int32_t offset, int32_t count) {
     const int32_t n = std::min(count, captureLength_ - writeIndex_);
-    if (captureA_) copySamples(signalA_.getBuffer(), offset, n, static_cast<float*>(fillingA_.getData()) + writeIndex_);
-    if (captureB_) copySamples(signalB_.getBuffer(), offset, n, static_cast<float*>(fillingB_.getData()) + writeIndex_);
-    writeIndex_ += n;
-    if (writeIndex_ < captureLength_) return;
+    if (writeIndex_ < captureLength_) {
+        if (captureA_) copySamples(signalA_.getBuffer(), offset, n, static_cast<float*>(fillingA_.getData()) + writeIndex_);
+        if (captureB_) copySamples(signalB_.getBuffer(), offset, n, static_cast<float*>(fillingB_.getData()) + writeIndex_);
+        writeIndex_ += n;
+        if (writeIndex_ < captureLength_) return;
+        fillingHoldsCapture_ = true;
+    }
     // Stamped with the start of this call, not the sample at which the capture filled.
     sendCapture(offset);
     runSubProcess(offset + n, count - n);
@@ -160,8 +172,9 @@ void Scope3::subProcessCapture(int32_t offset, int32_t count) {
 
 void Scope3::sendCapture(int32_t time) {
     if (isCurrentVoice()) {
-        publish(captureDataA_, fillingA_, time);
-        publish(captureDataB_, fillingB_, time);
+        if (fillingHoldsCapture_) publishFilling();
+        captureDataA_.sendPinUpdate(time);
+        captureDataB_.sendPinUpdate(time);
     }
     countdown_ = wholeSampleRate() / holdOffsPerSecond;
     setSubProcess(&Scope3::subProcessHoldOff);
@@ -169,12 +182,14 @@ void Scope3::sendCapture(int32_t time) {
     if (lastBeforeSleep || waitCannotEnd()) goIdle();
 }
 
-// The pin's previous block becomes the next one to fill: after the first
+// The pins' previous blocks become the next ones to fill: after the first
 // capture no block is allocated again.
-void Scope3::publish(gmpi::BlobOutPin& pin, gmpi::MpBlob& filling, int32_t time) {
-    pin.swapValue(filling);
-    filling.resizeForOverwrite(captureBytes);
-    pin.sendPinUpdate(time);
+void Scope3::publishFilling() {
+    captureDataA_.swapValue(fillingA_);
+    captureDataB_.swapValue(fillingB_);
+    fillingA_.resizeForOverwrite(captureBytes);
+    fillingB_.resizeForOverwrite(captureBytes);
+    fillingHoldsCapture_ = false;
 }
 
 void Scope3::goIdle() {

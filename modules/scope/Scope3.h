@@ -58,7 +58,7 @@ private:
     void subProcessWaitLow(int32_t offset, int32_t count);
     void subProcessWaitHigh(int32_t offset, int32_t count);
     void sendCapture(int32_t time);
-    void publish(gmpi::BlobOutPin& pin, gmpi::MpBlob& filling, int32_t time);
+    void publishFilling();
 
     gmpi::BlobOutPin captureDataA_;
     gmpi::BlobOutPin captureDataB_;
@@ -71,10 +71,14 @@ private:
     int32_t countdown_ = 0;
     int32_t capturesBeforeSleep_ = -1;
     // The captures being filled. Sending trades each with its pin's value, so
-    // the samples are copied once, from the host's buffers, and the pins keep
-    // the last whole capture for a resend.
+    // the samples are copied once, from the host's buffers. Once a capture
+    // has filled, and until the next begins, the last whole capture is in the
+    // filling blobs while fillingHoldsCapture_, otherwise in the pins: a voice
+    // that is not current keeps it unsent, and ending a voice sets the pins'
+    // aside before emptying them.
     gmpi::MpBlob fillingA_;
     gmpi::MpBlob fillingB_;
+    bool fillingHoldsCapture_ = false;
     bool captureA_ = false;
     bool captureB_ = false;
     bool pinsRegistered_ = false;

@@ -188,7 +188,8 @@ void Scope3Gui::drawTrace(gmpi_gui::IMpDrawingContext& context, const gmpi::MpBl
         const MpPoint point{static_cast<float>(double(i) * width / samplesPerTrace), centreY - scale * sample};
         if (std::isfinite(point.y)) path.addPoint(point);
     }
-    path.stroke(false, brush, 1.0f);
+    path.finish(false);
+    path.stroke(brush, 1.0f);
 }
 
 }  // namespace zu

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cctype>
+#include <optional>
 
 #include "framework/MpFactory.h"
 #include "gui/FiniteRect.h"
 #include "gui/ModifierKeys.h"
+#include "modules/slider/TypedNumber.h"
 
 namespace zu {
 
@@ -40,17 +41,6 @@ Appearance appearanceOf(int32_t code, const SliderPanelStyle& style) {
         case 9: return {"button_sm", true};
         default: return {nullptr, false};
     }
-}
-
-// The number that starts text (after blanks), as the standard conversion to
-// double reads it; false when none does, it is out of range, or it is NaN.
-bool parseTypedNumber(const std::string& text, double& number) {
-    const char* begin = text.c_str();
-    const char* end = begin + text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(*begin))) ++begin;
-    if (begin < end && *begin == '+') ++begin;
-    const auto [stop, error] = std::from_chars(begin, end, number, std::chars_format::general);
-    return error == std::errc() && stop != begin && !std::isnan(number);
 }
 
 }  // namespace
@@ -195,8 +185,7 @@ void SliderGuiBase::valueFromWidget() {
 }
 
 void SliderGuiBase::commitReadoutText() {
-    double typed = 0;
-    if (parseTypedNumber(readout_.getText(), typed)) valueIn_ = static_cast<float>(typed);
+    if (const std::optional<float> typed = typedValue(readout_.getText())) valueIn_ = *typed;
     refreshFromValue();
 }
 

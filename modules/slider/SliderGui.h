@@ -5,8 +5,9 @@
 //
 // Contract: a rectangle that is not finite (see FiniteRect.h) is kept but
 // neither lays out nor draws anything. Values from the host do not move the control while the user
-// drags it. Typed text that is not a number (or is NaN) leaves the value as
-// it was and restores the readout. An Alt-click writes the reset value.
+// drags it. Typed text that sets no value (see TypedNumber.h) leaves the value
+// as it was and restores the readout, as does a cancelled entry. An Alt-click
+// writes the reset value.
 #pragma once
 
 #include <string>

@@ -155,8 +155,75 @@ TEST(TriggerScopeTest, IdleInputsSleepInsteadOfWaitingForATriggerThatCannotCome)
     const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
     ASSERT_EQ(captures.size(), 2u);
     EXPECT_EQ(captures[1].time, 24000);
+    EXPECT_EQ(captures[1].bytes, captures[0].bytes);
     EXPECT_TRUE(runner.asleep(0));
     EXPECT_GE(sleepRequests(runner.log()), 2);
+}
+
+// Woken with its capture taken, a scope sends the last whole capture again at
+// once: not an older one, nor samples taken since, nor a block never filled.
+// Signal A steps from 0.5 to 0.75 at 10000: the free-running scope's last
+// capture before sleeping (its time-out capture) holds 0.75, the triggered
+// scope's only capture 0.5.
+TEST(ScopeWakeTest, ResendsTheLastWholeCaptureByteForByte) {
+    struct Scope {
+        const char16_t* id;
+        int32_t firstPin;
+        float lastCaptureA;
+    };
+    struct Wake {
+        const char* name;
+        int32_t voices;
+        // Voice 0 sleeps with its capture taken; an event at wakeAt wakes it.
+        void (*script)(zuhost::EventScript& script, int32_t voiceActive);
+    };
+    constexpr int64_t wakeAt = 30000;
+    const Scope scopes[] = {{u"ZU Scope3 XP", 0, 0.75f}, {u"ZU TrigScope3 XP", 1, 0.5f}};
+    const Wake wakes[] = {
+        {"mono, woken by a value", 1,
+         [](zuhost::EventScript& script, int32_t voiceActive) {
+             script.setValue(0, voiceActive, 1.0f);
+             script.setValue(wakeAt, voiceActive, 1.0f);
+         }},
+        {"polyphonic, sent, ended and started again", 2,
+         [](zuhost::EventScript& script, int32_t voiceActive) {
+             script.setValue(0, voiceActive, 1.0f, 0);
+             script.setValue(24000, voiceActive, 0.0f, 0);
+             script.setValue(wakeAt, voiceActive, 1.0f, 0);
+         }},
+        {"polyphonic, taken while another voice was current", 2,
+         [](zuhost::EventScript& script, int32_t voiceActive) {
+             script.setValue(0, voiceActive, 1.0f);  // voice 1 starts last and is current
+             script.setValue(wakeAt, voiceActive, 1.0f, 0);
+         }},
+    };
+    for (const Scope& scope : scopes) {
+        for (const Wake& wake : wakes) {
+            SCOPED_TRACE(wake.name);
+            const bool triggered = scope.firstPin == 1;
+            SCOPED_TRACE(triggered ? "triggered scope" : "free-running scope");
+            Runner runner(triggered ? triggerScopePins() : scopePins(0), scopeSettings(wake.voices, wake.voices > 1));
+            if (triggered) runner.setInput(0, Signal::constant(0.5f));
+            runner.setInput(scope.firstPin + SIGNAL_A, Signal::constant(0.5f));
+            runner.setInput(scope.firstPin + SIGNAL_A, Signal::constant(0.75f), 10000);
+            runner.setInput(scope.firstPin + SIGNAL_B, Signal::constant(0.25f));
+            wake.script(runner.script(), scope.firstPin + VOICE_ACTIVE);
+            ASSERT_EQ(openProcessor(runner, scope.id), gmpi::MP_OK);
+            runner.run(36000);
+
+            const auto resent = [&](int32_t pin) {
+                for (const SentValue& value : nonEmpty(sentValues(runner.log(), scope.firstPin + pin)))
+                    if (value.voice == 0 && value.time >= wakeAt) return value;
+                return SentValue{0, -1, {}};
+            };
+            const SentValue a = resent(CAPTURE_A);
+            const SentValue b = resent(CAPTURE_B);
+            EXPECT_EQ(a.time, wakeAt);
+            EXPECT_EQ(b.time, wakeAt);
+            EXPECT_EQ(asFloats(a), std::vector<float>(captureSamples, scope.lastCaptureA));
+            EXPECT_EQ(asFloats(b), std::vector<float>(captureSamples, 0.25f));
+        }
+    }
 }
 
 TEST(TriggerScopeTest, CapturesSignalsFromTheTriggerInputsCrossings) {

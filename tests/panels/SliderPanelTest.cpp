@@ -1,8 +1,12 @@
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "modules/slider/SliderGui.h"
+#include "modules/slider/TypedNumber.h"
 #include "tests/panels/PanelTestSupport.h"
 
 namespace {
@@ -114,19 +118,69 @@ TEST_F(SliderPanelTest, AltClickWritesTheResetValue) {
     EXPECT_EQ(readout(), "250");
 }
 
+// Each text is typed over a value of 3.14159, which the readout shows as 3.14.
 TEST_F(SliderPanelTest, TypedValuesAreTakenAndOthersRestoreTheReadout) {
+    struct Case {
+        std::optional<std::string> typed;  // none: the user cancels the entry
+        std::vector<float> sent;
+        const char* readout;
+    };
+    const Case cases[] = {
+        {"7", {7.0f}, "7"},
+        {"  7x", {7.0f}, "7"},
+        {"  2.71828xyz", {2.71828f}, "2.72"},
+        {"0x10", {16.0f}, "16"},
+        {"0x1p3", {8.0f}, "8"},
+        {"-0x.8", {-0.5f}, "-0.5"},
+        {"1e-40", {1e-40f}, "1e-40"},  // a float below the normal range is still a float
+        {std::nullopt, {}, "3.14"},
+        // No number, out of the double range, or not finite as a float.
+        {"abc", {}, "3.14"},
+        {"", {}, "3.14"},
+        {"+-5", {}, "3.14"},
+        {"--1", {}, "3.14"},
+        {"1e999", {}, "3.14"},
+        {"1e-310", {}, "3.14"},
+        {"1e39", {}, "3.14"},
+        {"-1e39", {}, "3.14"},
+        {"inf", {}, "3.14"},
+        {"-infinity", {}, "3.14"},
+        {"nan", {}, "3.14"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.value_or("(cancelled)"));
+        show(u"ZU Slider2", slider2Pins, 3.14159f, 0, 10);
+        if (c.typed) session().script().typeText(*c.typed);
+        session().pointerDown({50, 110});
+        session().pointerUp({50, 110});
+        EXPECT_EQ(sent<float>(0), c.sent);
+        EXPECT_EQ(readout(), c.readout);
+    }
     show(u"ZU Slider2", slider2Pins, 1, 0, 10);
     type("7");
-    EXPECT_EQ(sent<float>(0), std::vector<float>{7.0f});
     EXPECT_EQ(frame(), 3);  // position 0.7 of five frames
-    for (const char* rejected : {"abc", "", "nan", "1e999"}) {
-        type(rejected);
-        EXPECT_EQ(readout(), "7") << rejected;
+}
+
+// The readout is not the control: a pointer that jitters while it presses the
+// readout must not write the control's position back as the value, which
+// would clamp a value outside the range.
+TEST_F(SliderPanelTest, AMoveDuringAClickOnTheReadoutLeavesTheValue) {
+    show(u"ZU Slider2", slider2Pins, 20, 0, 10);
+    session().pointerDown({50, 110});
+    session().pointerMove({51, 112});
+    session().pointerUp({51, 112});
+    EXPECT_TRUE(sent<float>(0).empty());
+    EXPECT_EQ(readout(), "20");
+}
+
+// A 61-frame knob: position 175 / 1000 is frame 11 (60 x 0.175f is 10.5 in
+// float), 225 / 1000 frame 14.
+TEST_F(SliderPanelTest, KnobFramesFollowFloatArithmetic) {
+    writeImage("knob_med", 20, 100, 61, "");
+    for (const auto& [value, expected] : {std::pair{175.0f, 11}, {225.0f, 14}}) {
+        show(u"ZU Slider2", slider2Pins, value, 0, 1000, 3);
+        EXPECT_EQ(frame(), expected) << value;
     }
-    type("  3.14159xyz");
-    EXPECT_EQ(sent<float>(0).back(), 3.14159f);
-    EXPECT_EQ(readout(), "3.14");
-    EXPECT_EQ(sent<float>(0).size(), 2u);
 }
 
 TEST_F(SliderPanelTest, ToggleAppearancesStayPressedAndOthersSpringBack) {
@@ -172,6 +226,33 @@ TEST(SliderReadoutTest, ValuesShowWithThreeSignificantDigits) {
         {0.5f, "0.5"},       {12.345f, "12.3"}, {999.0f, "999"}, {1000.0f, "1e+03"}, {0.0001f, "0.0001"},
         {0.00001f, "1e-05"}, {-0.25f, "-0.25"}, {-0.0f, "0"},    {-0.0004f, "-0.0004"}, {-1.0f, "-1"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(zu::SliderGuiBase::formatReadout(value), text) << value;
+}
+
+// As the C library reads numbers in the "C" locale, also when the process has
+// a locale with a decimal comma (where one is installed).
+TEST(SliderReadoutTest, TypedNumbersReadAsInTheCLocaleWhateverTheLocale) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"0x10", 16},        {"0X1P-1", 0.5},      {"-0x.8p1", -1},      {"0x", 0},
+        {"0xg", 0},          {"0xinf", 0},         {"0x-1", 0},          {"1e", 1},
+        {"1e+", 1},          {".5", 0.5},          {"5.", 5},            {"\t\n\v\f\r 2", 2},
+        {"1,5", 1},          {"INFINITY", inf},    {"-Inf", -inf},       {"2.2250738585072014e-308", 0x1p-1022},
+        {"\xa0" "1", {}},    {"", {}},             {"+", {}},            {".", {}},
+        {"-.e1", {}},        {"1e-400", {}},       {"0x1p-1030", {}},    {"1.7976931348623159e308", {}},
+    };
+    const auto check = [&](const char* locale) {
+        SCOPED_TRACE(locale);
+        for (const auto& [text, number] : cases) EXPECT_EQ(zu::leadingNumber(text), number) << text;
+        EXPECT_TRUE(std::isnan(zu::leadingNumber("nan(7)").value_or(0)));
+    };
+    check("C");
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    for (const char* decimalComma : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"}) {
+        if (std::setlocale(LC_ALL, decimalComma) == nullptr) continue;
+        check(decimalComma);
+        break;
+    }
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace

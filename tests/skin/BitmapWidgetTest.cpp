@@ -59,6 +59,13 @@ TEST_F(BitmapWidgetTest, AStripShowsTheFrameNearestTheValue) {
     ASSERT_EQ(calls.size(), 1u);
     expectRect(calls[0].source, {0, 40, 20, 60});
     expectRect(calls[0].rect, {2, 3, 22, 23});
+
+    // In float, as the value is: 60 x 0.175f is 10.5 (10.4999998 in double), 60 x 0.225f 13.5.
+    BitmapWidget& knob = widget(10, 610, "frame_size 10 10");
+    for (const auto& [value, frame] : {std::pair{175 / 1000.0f, 11}, {225 / 1000.0f, 14}}) {
+        knob.setNormalised(value);
+        EXPECT_EQ(knob.getFrameOffset(), frame * 10) << value;
+    }
 }
 
 TEST_F(BitmapWidgetTest, TheSteppedRotaryMappingSpreadsStepsOverPartOfATurn) {
@@ -81,6 +88,8 @@ TEST_F(BitmapWidgetTest, AVerticalSliderMovesItsHandleUpAndClipsItAtTheEdge) {
                                            "handle_range 10 110\norientation vertical", 5, 7);
     slider.setNormalised(0);
     EXPECT_EQ(slider.getFrameOffset(), 110);
+    slider.setNormalised(0.29f);  // a span of 100 x 0.29f: 29 in float, 28.9999992 in double
+    EXPECT_EQ(slider.getFrameOffset(), 81);
     slider.setNormalised(1);
     EXPECT_EQ(slider.getFrameOffset(), 10);
     auto calls = drawn();
@@ -103,6 +112,8 @@ TEST_F(BitmapWidgetTest, ABarGraphLightsWholeSegmentsFromTheBottom) {
     BitmapWidget& bar = widget(10, 80, "type bargraph\nframe_size 10 40\nsegment 4 40\nsegment_count 9");
     bar.setNormalised(0.5f);
     EXPECT_EQ(bar.getFrameOffset(), 40 * 5 + 3);
+    bar.setNormalised(0.7f);  // 10 x 0.7f: 7 segments in float, 6.99999988 in double
+    EXPECT_EQ(bar.getFrameOffset(), 40 * 7 + 3);
     bar.setNormalised(0.25f);
     EXPECT_EQ(bar.getFrameOffset(), 40 * 2 + 3);
     const auto calls = drawn();

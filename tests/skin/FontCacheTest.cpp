@@ -59,6 +59,9 @@ TEST_F(FontCacheTest, ASkinWithoutASheetDrawsInArialTwelveBlack) {
     EXPECT_EQ(style->fontSize, 12);
     EXPECT_EQ(style->color, 0xFF000000u);
     EXPECT_EQ(graphicsHost.textFormatRequests().back().weight, 400);
+    // A sheet name the host cannot resolve is not opened anyway.
+    EXPECT_EQ(lookupsOf("ImageMeta", "global"), 1);
+    EXPECT_TRUE(guiHost.openedNames().empty());
 }
 
 }  // namespace

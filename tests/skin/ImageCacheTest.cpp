@@ -52,6 +52,9 @@ TEST_F(ImageCacheTest, AnImageWithoutMetadataGetsTheDefaults) {
     ASSERT_NE(metadata, nullptr);
     EXPECT_EQ(metadata->mode, ImageMetadata::ANIMATED);
     EXPECT_EQ(metadata->frameSize.height, 10);
+    // A metadata name the host cannot resolve is not opened anyway.
+    EXPECT_EQ(lookupsOf("ImageMeta", "plain"), 1);
+    EXPECT_TRUE(guiHost.openedNames().empty());
 }
 
 TEST_F(ImageCacheTest, AnImageThatFailsToLoadLeavesNoEntry) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "skin/EditWidget.h"
 #include "skin/TextWidget.h"
@@ -13,6 +15,63 @@ using skin::EditWidget;
 using skin::TextWidget;
 using zuhost::gui::DrawCall;
 using zuhost::gui::RecordingContext;
+
+// Names every call made on it and on the objects it hands out (it plays them
+// all), in order.
+class CallJournal final : public gmpi_gui::IMpDrawingContext,
+                          public gmpi_gui::IMpDrawingFactory,
+                          public gmpi_gui::IMpPathGeometry,
+                          public gmpi_gui::IMpGeometrySink,
+                          public gmpi_gui::IMpSolidColorBrush {
+public:
+    int32_t queryInterface(const gmpi::MpGuid&, void** out) override {
+        *out = nullptr;
+        return gmpi::MP_NOSUPPORT;
+    }
+    int32_t addRef() override { return 1; }
+    int32_t release() override { return 1; }
+    int32_t getFactory(void** out) override { return handOut("getFactory", static_cast<IMpDrawingFactory*>(this), out); }
+    int32_t createSolidColorBrush(const gmpi_gui::MpColor*, void** out) override {
+        return handOut("createSolidColorBrush", static_cast<IMpSolidColorBrush*>(this), out);
+    }
+    int32_t reserved5() override { return gmpi::MP_FAIL; }
+    void fillRectangle(const gmpi_gui::MpRect*, gmpi_gui::IMpSolidColorBrush*) override { note("fillRectangle"); }
+    void drawLine(gmpi_gui::MpPoint, gmpi_gui::MpPoint, gmpi_gui::IMpSolidColorBrush*, float, gmpi::IMpUnknown*) override {
+        note("drawLine");
+    }
+    void drawGeometry(gmpi_gui::IMpPathGeometry*, gmpi_gui::IMpSolidColorBrush*, float, gmpi::IMpUnknown*) override {
+        note("drawGeometry");
+    }
+    void drawText(const char*, int32_t, gmpi_gui::IMpTextFormat*, const gmpi_gui::MpRect*, gmpi_gui::IMpSolidColorBrush*,
+                  int32_t) override {
+        note("drawText");
+    }
+    void drawBitmap(gmpi_gui::IMpBitmap*, const gmpi_gui::MpRect*, float, int32_t, const gmpi_gui::MpRect*) override {
+        note("drawBitmap");
+    }
+    int32_t createPathGeometry(void** out) override {
+        return handOut("createPathGeometry", static_cast<IMpPathGeometry*>(this), out);
+    }
+    int32_t open(void** out) override { return handOut("open", static_cast<IMpGeometrySink*>(this), out); }
+    void beginFigure(gmpi_gui::MpPoint, int32_t) override { note("beginFigure"); }
+    void addLine(gmpi_gui::MpPoint) override { note("addLine"); }
+    void endFigure(int32_t) override { note("endFigure"); }
+    int32_t close() override {
+        note("close");
+        return gmpi::MP_OK;
+    }
+    void setColor(const gmpi_gui::MpColor*) override { note("setColor"); }
+
+    std::vector<std::string> calls;
+
+private:
+    void note(const char* call) { calls.emplace_back(call); }
+    int32_t handOut(const char* call, void* object, void** out) {
+        note(call);
+        *out = object;
+        return gmpi::MP_OK;
+    }
+};
 
 class TextWidgetTest : public SkinHostFixture {
 protected:
@@ -66,6 +125,16 @@ TEST_F(TextWidgetTest, AnEditBoxMovesTallTextUpSoItsBottomStaysInside) {
     EXPECT_FLOAT_EQ(text.rect.bottom - text.rect.top, 19.0f);
 }
 
+TEST_F(TextWidgetTest, AnEditBoxBuildsItsFramesPathBeforeTurningTheBrushGrey) {
+    EditWidget edit;
+    edit.setBounds({0, 0, 60, 20});
+    CallJournal journal;
+    edit.render(journal);
+    EXPECT_EQ(journal.calls, (std::vector<std::string>{"createSolidColorBrush", "fillRectangle", "getFactory",
+                                                       "createPathGeometry", "open", "beginFigure", "addLine", "addLine",
+                                                       "addLine", "endFigure", "close", "setColor", "drawGeometry"}));
+}
+
 TEST_F(TextWidgetTest, AnUpsideDownEditBoxMovesTextUpAsAnEmptyBoxDoes) {
     EditWidget edit;
     edit.setHost(host());
@@ -104,8 +173,11 @@ TEST_F(TextWidgetTest, AClickOpensTheHostsTextEntryUnlessReadOnly) {
     EXPECT_EQ(shown.left, 5);
     EXPECT_EQ(shown.height, 20);
 
+    // A cancelled entry hands nothing back: the text is not handed back as it was shown.
+    edit.takeDirty();
     edit.onPointerUp(0, {10, 10});
-    EXPECT_EQ(edit.getText(), "3.5");
+    EXPECT_EQ(edit.getText(), "");
+    EXPECT_TRUE(edit.isDirty());
     edit.setReadOnly(true);
     edit.onPointerUp(0, {10, 10});
     EXPECT_EQ(graphicsHost.script().textEntries().size(), 2u);
