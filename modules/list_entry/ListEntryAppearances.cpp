@@ -71,24 +71,27 @@ void ListEntryGui::arrangeLedStack() {
     for (int32_t i = 0; i < leds; ++i) place(bitmapAt(i + 1), button.width, i * (led.height + rowSpacing_), led.width, led.height);
 }
 
-// Button, a column of LEDs and a column of labels beside them.
+// Button, a column of LEDs and a column of labels beside them. There is a row
+// for every item the list counts; a list whose count outruns its items has
+// rows without a label.
 MpSize ListEntryGui::measureLabelledLedStack() {
-    const int32_t n = static_cast<int32_t>(widgets_.size() - 1) / 2;
+    const int32_t n = shownCount();
     const MpSize button = sizeOf(bitmapAt(0));
     if (n <= 0) return button;
     const MpSize led = sizeOf(bitmapAt(1));
-    const float row = std::max(sizeOf(widgets_[1 + n].get()).height, led.height);
+    const float row = std::max(sizeOf(widgetAt(1 + n)).height, led.height);
     float width = button.width + led.width;
     for (int32_t i = 0; i < n; ++i)
-        width = std::max(width, std::ceil(widgets_[1 + n + i]->measure().width) + button.width + led.width + 2);
+        if (skin::Widget* label = widgetAt(1 + n + i))
+            width = std::max(width, std::ceil(label->measure().width) + button.width + led.width + 2);
     return {width, float(n - 1) * rowSpacing_ + float(n) * row};
 }
 
 void ListEntryGui::arrangeLabelledLedStack(float width) {
-    const int32_t n = static_cast<int32_t>(widgets_.size() - 1) / 2;
+    const int32_t n = shownCount();
     const MpSize button = sizeOf(bitmapAt(0));
     const MpSize led = n > 0 ? sizeOf(bitmapAt(1)) : MpSize{0, 0};
-    const float labelHeight = n > 0 ? sizeOf(widgets_[1 + n].get()).height : 0;
+    const float labelHeight = n > 0 ? sizeOf(widgetAt(1 + n)).height : 0;
     const float row = std::max(labelHeight, led.height);
     const int32_t rows = std::max(n, 1);
     const float column = float(rows - 1) * rowSpacing_ + float(rows) * row;
@@ -97,7 +100,7 @@ void ListEntryGui::arrangeLabelledLedStack(float width) {
         const float y = float(i) * (row + rowSpacing_);
         place(bitmapAt(1 + i), button.width, y + (row - led.height) * 0.5f, led.width, led.height);
         const float left = button.width + led.width;
-        place(widgets_[1 + n + i].get(), left, y + (row - labelHeight) * 0.5f - 2, width - left, labelHeight);
+        place(widgetAt(1 + n + i), left, y + (row - labelHeight) * 0.5f - 2, width - left, labelHeight);
     }
 }
 
@@ -132,30 +135,37 @@ void ListEntryGui::arrangeSelector(float width, float height) {
 
 // One toggle button per item, each with its label, rows without gaps. A
 // row is as high as its button or, when taller, its label, so that the last
-// label is not cut off.
+// label is not cut off. As in the LED stack, an item the list counts but
+// does not yield has a button and no label.
 MpSize ListEntryGui::measureButtonStack() {
-    const int32_t n = static_cast<int32_t>(widgets_.size() / 2);
+    const int32_t n = shownCount();
     if (n == 0) return {0, 0};
     const MpSize button = sizeOf(bitmapAt(0));
     float width = button.width;
-    for (int32_t i = 0; i < n; ++i) width = std::max(width, std::ceil(widgets_[n + i]->measure().width) + button.width);
-    const float row = std::max(std::ceil(button.height), std::ceil(sizeOf(widgets_.back().get()).height));
+    for (int32_t i = 0; i < n; ++i)
+        if (skin::Widget* label = widgetAt(n + i)) width = std::max(width, std::ceil(label->measure().width) + button.width);
+    const float row = std::max(std::ceil(button.height), std::ceil(sizeOf(lastStackLabel(n)).height));
     return {width, float(n) * row};
 }
 
 void ListEntryGui::arrangeButtonStack(float width) {
-    const int32_t n = static_cast<int32_t>(widgets_.size() / 2);
+    const int32_t n = shownCount();
     if (n == 0) return;
     const MpSize button = sizeOf(bitmapAt(0));
     const float buttonHeight = std::ceil(button.height);
-    const float labelHeight = std::ceil(sizeOf(widgets_.back().get()).height);
+    const float labelHeight = std::ceil(sizeOf(lastStackLabel(n)).height);
     const float row = std::max(buttonHeight, labelHeight);
     const float buttonOffset = std::floor((row - buttonHeight) * 0.5f + 0.5f);
     const float labelOffset = std::floor((row - labelHeight) * 0.5f + 0.5f);
     for (int32_t i = 0; i < n; ++i) {
         place(bitmapAt(i), 0, float(i) * row + buttonOffset, button.width, buttonHeight);
-        place(widgets_[n + i].get(), button.width, float(i) * row + labelOffset, width - button.width, labelHeight);
+        place(widgetAt(n + i), button.width, float(i) * row + labelOffset, width - button.width, labelHeight);
     }
+}
+
+// The labels follow the n buttons; none when the list yields no item.
+skin::Widget* ListEntryGui::lastStackLabel(int32_t buttons) const {
+    return widgets_.size() > size_t(buttons) ? widgets_.back().get() : nullptr;
 }
 
 // Left arrow, right arrow and a label wide and tall enough for any item.

@@ -153,6 +153,10 @@ skin::BitmapWidget* ListEntryGui::bitmapAt(size_t position) const {
     return position < widgets_.size() ? dynamic_cast<skin::BitmapWidget*>(widgets_[position].get()) : nullptr;
 }
 
+skin::Widget* ListEntryGui::widgetAt(size_t position) const {
+    return position < widgets_.size() ? widgets_[position].get() : nullptr;
+}
+
 skin::TextWidget* ListEntryGui::label() const {
     return widgets_.empty() ? nullptr : dynamic_cast<skin::TextWidget*>(widgets_.back().get());
 }

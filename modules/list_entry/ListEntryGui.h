@@ -73,6 +73,8 @@ private:
     // Widgets.
     skin::BitmapWidget* bitmapAt(size_t position) const;
     skin::TextWidget* label() const;
+    skin::Widget* widgetAt(size_t position) const;  // null past the last widget
+    skin::Widget* lastStackLabel(int32_t buttons) const;
     std::shared_ptr<skin::BitmapWidget> addBitmap(const char* image);
     void addLabel(const std::string& text);
     bool takeAllDirty();
