@@ -4,7 +4,7 @@
 #include <numbers>
 #include <string>
 
-#include "modules/list_entry/ListEntryGui.h"
+#include "modules/list_entry/DropDown.h"
 #include "modules/list_entry/RotaryGeometry.h"
 #include "tests/panels/PanelTestSupport.h"
 
@@ -152,8 +152,8 @@ TEST_F(ListEntryPanelTest, StacksKeepARowForEveryCountedItemAndLabelOnlyThoseThe
         int32_t rows;
         std::vector<std::string> labels;
     };
-    for (const Case& c : {Case{u"a,b,", 2, 3, {"a", "b"}}, Case{u"range 5,2", 2, 4, {}}, Case{u"a,b,", 4, 3, {"a", "b"}},
-                          Case{u"range 5,2", 4, 4, {}}}) {
+    for (const Case& c : {Case{u"a,b,", 2, 3, {"a", "b"}}, Case{u"range 5,2", 2, 4, {}},
+                          Case{u"a,b,", 4, 3, {"a", "b"}}, Case{u"range 5,2", 4, 4, {}}}) {
         SCOPED_TRACE(testing::Message() << "appearance " << c.appearance << ", " << c.rows << " rows");
         const auto size = show(c.list, 0, c.appearance);
         const auto calls = render();
@@ -228,6 +228,28 @@ TEST_F(ListEntryPanelTest, TheRotarySwitchShowsAndChoosesItems) {
     EXPECT_EQ(show(u"a,b,c", 2, 6).width, 40);
 }
 
+// Dragging straight up or down turns the knob by a hundredth per pixel; the
+// release chooses the item the knob then points at, and sets the knob to
+// that item's own value (0, 0.5 or 1 for three items), where the next drag
+// starts.
+TEST_F(ListEntryPanelTest, ReleasingTheRotarySwitchChoosesTheItemItPointsAt) {
+    const auto knob = [&] { return only(render(), DrawCall::Kind::DrawBitmap).back(); };
+    for (const int32_t appearance : {5, 6}) {
+        show(u"a=10,b=20,c=30", 20, appearance);
+        const float middleFrame = knob().source.top;
+        show(u"a=10,b=20,c=30", 10, appearance);
+        const gmpi_gui::MpRect bounds = knob().rect;
+        const float x = (bounds.left + bounds.right) * 0.5f;
+        const gmpi_gui::MpPoint upper{x, bounds.top + 5}, lower{x, bounds.bottom - 5};
+        session().drag(upper, {x, upper.y - 40}, 8);  // to 0.4: the middle item
+        EXPECT_EQ(knob().source.top, middleFrame) << appearance;
+        session().drag(upper, {x, upper.y - 20}, 4);    // from 0.5 to 0.7: the last item
+        session().drag(lower, {x, lower.y + 100}, 10);  // back to the first
+        session().drag(lower, {x, lower.y + 10}, 2);    // past the start, where it already is
+        EXPECT_EQ(sent<int32_t>(ValueIn), (std::vector<int32_t>{20, 30, 10})) << appearance;
+    }
+}
+
 TEST(RotaryGeometryTest, LabelsSpreadOverOneOrTwoColumns) {
     const auto one = zu::RotaryGeometry::of(1);
     EXPECT_EQ(one.startAngle, 0);
@@ -266,10 +288,10 @@ TEST_F(ListEntryPanelTest, ARectangleThatIsNotFiniteDrawsNothingAndOpensNoMenu) 
 
 TEST_F(ListEntryPanelTest, TheMenuOfAHugeRangeOffersItsFirstItemsOnly) {
     show(u"range 0,2000000000", 0, 0);
-    session().script().chooseMenuItem(zu::ListEntryGui::maxMenuItems - 1);
+    session().script().chooseMenuItem(zu::DropDown::maxMenuItems - 1);
     click({5, 5});
     const auto& menu = session().script().menus().at(0);
-    ASSERT_EQ(menu.items.size(), size_t(zu::ListEntryGui::maxMenuItems));
+    ASSERT_EQ(menu.items.size(), size_t(zu::DropDown::maxMenuItems));
     EXPECT_EQ(menu.items.back().text, "4095");
     EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{4095});
 }
