@@ -1,9 +1,10 @@
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
 #include <string>
 
-#include "modules/list_entry/ListEntryGui.h"
+#include "modules/list_entry/DropDown.h"
 #include "modules/list_entry/RotaryGeometry.h"
 #include "tests/panels/PanelTestSupport.h"
 
@@ -38,6 +39,8 @@ protected:
         session().pointerDown(point);
         session().pointerUp(point);
     }
+    using Corners = std::array<float, 4>;  // left, top, right, bottom
+    static Corners corners(const gmpi_gui::MpRect& r) { return {r.left, r.top, r.right, r.bottom}; }
     std::string label() {
         const auto texts = only(render(), DrawCall::Kind::DrawText);
         return texts.empty() ? "" : texts.back().text;
@@ -91,6 +94,24 @@ TEST_F(ListEntryPanelTest, TheMenuSendsOnlyAChangedChoice) {
     EXPECT_EQ(label(), "high");
 }
 
+// The chevron is centred in the box wherever the host arranges it, not at
+// half the box's height below the panel's origin.
+TEST_F(ListEntryPanelTest, TheDropDownChevronSitsAtTheMiddleOfItsBox) {
+    show(u"a,b", 0, 0);
+    session().arrange({10, 50, 110, 70});
+    const auto paths = only(render(), DrawCall::Kind::DrawGeometry);
+    ASSERT_EQ(paths.size(), 2u);  // the outline, then the chevron
+    ASSERT_EQ(paths[1].figures.size(), 1u);
+    const auto& chevron = paths[1].figures[0].points;
+    ASSERT_EQ(chevron.size(), 3u);
+    EXPECT_EQ(chevron[0].x, 94);
+    EXPECT_EQ(chevron[0].y, 58);
+    EXPECT_EQ(chevron[1].x, 98);
+    EXPECT_EQ(chevron[1].y, 62);
+    EXPECT_EQ(chevron[2].x, 102);
+    EXPECT_EQ(chevron[2].y, 58);
+}
+
 TEST_F(ListEntryPanelTest, AnUnknownAppearanceBehavesAsTheDropDown) {
     const auto size = show(u"a,b", 0, 9);
     EXPECT_EQ(size.width, 100);
@@ -112,7 +133,72 @@ TEST_F(ListEntryPanelTest, AnLedStackStacksItsLedsBesideTheButton) {
     click({5, 15});
     EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{2});
 
-    EXPECT_EQ(show(u"", 0, 1).height, 20);
+    // An empty list still shows its one LED, beside the button as in any stack.
+    const auto empty = show(u"", 0, 1);
+    EXPECT_EQ(empty.width, 30);
+    EXPECT_EQ(empty.height, 20);
+    const auto lone = only(render(), DrawCall::Kind::DrawBitmap);
+    ASSERT_EQ(lone.size(), 2u);
+    EXPECT_EQ(corners(lone[1].rect), (Corners{20, 0, 30, 10}));
+}
+
+// A list can count more items than it yields ("a,b," counts three items and
+// yields two; a descending range counts four and yields none): the stacks keep
+// a row for every counted item, and the rows without an item have no label.
+TEST_F(ListEntryPanelTest, StacksKeepARowForEveryCountedItemAndLabelOnlyThoseThereAre) {
+    struct Case {
+        const char16_t* list;
+        int32_t appearance;
+        int32_t rows;
+        std::vector<std::string> labels;
+    };
+    for (const Case& c : {Case{u"a,b,", 2, 3, {"a", "b"}}, Case{u"range 5,2", 2, 4, {}},
+                          Case{u"a,b,", 4, 3, {"a", "b"}}, Case{u"range 5,2", 4, 4, {}}}) {
+        SCOPED_TRACE(testing::Message() << "appearance " << c.appearance << ", " << c.rows << " rows");
+        const auto size = show(c.list, 0, c.appearance);
+        const auto calls = render();
+        // A label draws its background over its bounds, then its text.
+        const auto labels = only(calls, DrawCall::Kind::FillRectangle);
+        const auto texts = only(calls, DrawCall::Kind::DrawText);
+        const auto bitmaps = only(calls, DrawCall::Kind::DrawBitmap);
+        ASSERT_EQ(labels.size(), c.labels.size());
+        ASSERT_EQ(texts.size(), c.labels.size());
+        for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i].text, c.labels[i]);
+        const float labelHeight = labels.empty() ? 0 : labels[0].rect.bottom - labels[0].rect.top;
+
+        if (c.appearance == 2) {
+            // Button, then an LED per row, 4 apart, each label beside its LED and 2 above its centre.
+            const float row = std::max(labelHeight, 10.0f);
+            const float height = float(c.rows - 1) * 4 + float(c.rows) * row;
+            EXPECT_EQ(size.height, height);
+            ASSERT_EQ(bitmaps.size(), size_t(1 + c.rows));
+            EXPECT_EQ(corners(bitmaps[0].rect), (Corners{0, (height - 20) * 0.5f, 20, (height + 20) * 0.5f}));
+            for (int32_t i = 0; i < c.rows; ++i) {
+                const float top = float(i) * (row + 4) + (row - 10) * 0.5f;
+                EXPECT_EQ(corners(bitmaps[1 + i].rect), (Corners{20, top, 30, top + 10})) << i;
+            }
+            for (size_t i = 0; i < labels.size(); ++i) {
+                const float top = float(i) * (row + 4) + (row - labelHeight) * 0.5f - 2;
+                EXPECT_EQ(corners(labels[i].rect), (Corners{30, top, size.width, top + labelHeight})) << i;
+            }
+        } else {
+            // A button per row, rows without gaps, each label beside its button.
+            const float row = std::max(20.0f, labelHeight);
+            EXPECT_EQ(size.height, float(c.rows) * row);
+            ASSERT_EQ(bitmaps.size(), size_t(c.rows));
+            for (int32_t i = 0; i < c.rows; ++i) {
+                const float top = float(i) * row + std::floor((row - 20) * 0.5f + 0.5f);
+                EXPECT_EQ(corners(bitmaps[i].rect), (Corners{0, top, 20, top + 20})) << i;
+            }
+            for (size_t i = 0; i < labels.size(); ++i) {
+                const float top = float(i) * row + std::floor((row - labelHeight) * 0.5f + 0.5f);
+                EXPECT_EQ(corners(labels[i].rect), (Corners{20, top, size.width, top + labelHeight})) << i;
+            }
+        }
+        if (labels.empty()) {
+            EXPECT_EQ(size.width, c.appearance == 2 ? 30 : 20);
+        }
+    }
 }
 
 TEST_F(ListEntryPanelTest, AButtonStackIsTallEnoughForLabelsTallerThanItsButtons) {
@@ -140,6 +226,28 @@ TEST_F(ListEntryPanelTest, TheRotarySwitchShowsAndChoosesItems) {
     EXPECT_EQ(only(calls, DrawCall::Kind::DrawGeometry).size(), 3u);
     EXPECT_GT(size.width, 40);
     EXPECT_EQ(show(u"a,b,c", 2, 6).width, 40);
+}
+
+// Dragging straight up or down turns the knob by a hundredth per pixel; the
+// release chooses the item the knob then points at, and sets the knob to
+// that item's own value (0, 0.5 or 1 for three items), where the next drag
+// starts.
+TEST_F(ListEntryPanelTest, ReleasingTheRotarySwitchChoosesTheItemItPointsAt) {
+    const auto knob = [&] { return only(render(), DrawCall::Kind::DrawBitmap).back(); };
+    for (const int32_t appearance : {5, 6}) {
+        show(u"a=10,b=20,c=30", 20, appearance);
+        const float middleFrame = knob().source.top;
+        show(u"a=10,b=20,c=30", 10, appearance);
+        const gmpi_gui::MpRect bounds = knob().rect;
+        const float x = (bounds.left + bounds.right) * 0.5f;
+        const gmpi_gui::MpPoint upper{x, bounds.top + 5}, lower{x, bounds.bottom - 5};
+        session().drag(upper, {x, upper.y - 40}, 8);  // to 0.4: the middle item
+        EXPECT_EQ(knob().source.top, middleFrame) << appearance;
+        session().drag(upper, {x, upper.y - 20}, 4);    // from 0.5 to 0.7: the last item
+        session().drag(lower, {x, lower.y + 100}, 10);  // back to the first
+        session().drag(lower, {x, lower.y + 10}, 2);    // past the start, where it already is
+        EXPECT_EQ(sent<int32_t>(ValueIn), (std::vector<int32_t>{20, 30, 10})) << appearance;
+    }
 }
 
 TEST(RotaryGeometryTest, LabelsSpreadOverOneOrTwoColumns) {
@@ -180,10 +288,10 @@ TEST_F(ListEntryPanelTest, ARectangleThatIsNotFiniteDrawsNothingAndOpensNoMenu) 
 
 TEST_F(ListEntryPanelTest, TheMenuOfAHugeRangeOffersItsFirstItemsOnly) {
     show(u"range 0,2000000000", 0, 0);
-    session().script().chooseMenuItem(zu::ListEntryGui::maxMenuItems - 1);
+    session().script().chooseMenuItem(zu::DropDown::maxMenuItems - 1);
     click({5, 5});
     const auto& menu = session().script().menus().at(0);
-    ASSERT_EQ(menu.items.size(), size_t(zu::ListEntryGui::maxMenuItems));
+    ASSERT_EQ(menu.items.size(), size_t(zu::DropDown::maxMenuItems));
     EXPECT_EQ(menu.items.back().text, "4095");
     EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{4095});
 }
