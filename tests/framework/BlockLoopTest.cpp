@@ -134,6 +134,15 @@ TEST_F(BlockLoopTest, UnknownPinsStillCauseOnSetPinsButOtherEventTypesDoNot) {
     EXPECT_EQ(second.trace, " run@0+8 set@8(0,0) run@8+8 pre0 on0 post0 run@16+8 run@24+40");
 }
 
+// A pin that starts or stops streaming changes what the plug-in must do, so
+// each such event alone calls onSetPins, like a value event.
+TEST_F(BlockLoopTest, StreamingStartAndStopEventsAloneCallOnSetPins) {
+    addValue(events, 8, 0, 0, EVENT_PIN_STREAMING_START);
+    addValue(events, 24, 1, 0, EVENT_PIN_STREAMING_STOP);
+    second.process(64, events.first());
+    EXPECT_EQ(second.trace, " run@0+8 pre0 on0 set@8(0,0) post0 run@8+16 pre1 on1 set@24(0,0) post1 run@24+40");
+}
+
 TEST_F(BlockLoopTest, GraphStartSendsEveryOutputsValueDuringTheSecondPass) {
     addValue(events, 0, 0, 1);
     events.addGraphStart(0);
