@@ -22,9 +22,10 @@ namespace {
 gmpi::PluginRegistration listEntryGuiRegistration(gmpi::MP_SUB_TYPE_GUI, u"ZU List Entry",
                                                   gmpi::createPlugin<ListEntryGui, gmpi::IMpUserInterface2>);
 
-// The item values of the "Appearance" pin's list; 0, "Dropdown", and any
-// code it does not hold show the drop-down.
+// The item values of the "Appearance" pin's list; any code it does not hold
+// shows the drop-down too.
 enum Appearance : int32_t {
+    DROPDOWN = 0,
     LED_STACK = 1,
     LED_STACK_LABELLED = 2,
     SELECTOR = 3,
@@ -55,7 +56,8 @@ std::unique_ptr<ListAppearance> ListEntryGui::makeAppearance() {
         case ROTARY_SWITCH: return std::make_unique<RotarySwitch>(panel, shown, Labels::with);
         case ROTARY_SWITCH_PLAIN: return std::make_unique<RotarySwitch>(panel, shown, Labels::without);
         case UP_DOWN: return std::make_unique<UpDownSelect>(panel);
-        default: return std::make_unique<DropDown>(panel, dropdownFormat_);
+        case DROPDOWN: return std::make_unique<DropDown>(panel, dropdownFormat_, DropDown::Chosen::byItsCode);
+        default: return std::make_unique<DropDown>(panel, dropdownFormat_, DropDown::Chosen::asStandIn);
     }
 }
 

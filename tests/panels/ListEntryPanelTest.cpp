@@ -120,6 +120,18 @@ TEST_F(ListEntryPanelTest, AnUnknownAppearanceBehavesAsTheDropDown) {
     EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{1});
 }
 
+// Only the drop-down's own code keeps its layout over a new list; standing in
+// for an unknown code it is rebuilt like every widget appearance.
+TEST_F(ListEntryPanelTest, ANewListAsksForANewLayoutUnlessTheCodeIsTheDropDownsOrTheSelectors) {
+    for (const auto& [appearance, asksForLayout] :
+         std::vector<std::pair<int32_t, bool>>{{0, false}, {3, false}, {-1, true}, {8, true}, {9, true}, {1, true}}) {
+        show(u"a,b", 0, appearance);
+        const int32_t before = session().graphicsHost().measureRequests();
+        session().setString(EnumList, u"a,b,c");
+        EXPECT_EQ(session().graphicsHost().measureRequests() - before, asksForLayout ? 1 : 0) << appearance;
+    }
+}
+
 TEST_F(ListEntryPanelTest, AnLedStackStacksItsLedsBesideTheButton) {
     const auto size = show(u"a,b,c", 1, 1);
     EXPECT_EQ(size.width, 30);
