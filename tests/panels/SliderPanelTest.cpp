@@ -183,6 +183,18 @@ TEST_F(SliderPanelTest, KnobFramesFollowFloatArithmetic) {
     }
 }
 
+// The position is measured from the range's low end, whatever its sign.
+TEST_F(SliderPanelTest, FramesCountFromTheLowEndOfTheRange) {
+    struct Case {
+        float value, lo, hi;
+        int32_t frame;  // of five: trunc(4 x position + 0.5)
+    };
+    for (const Case& c : {Case{10, 5, 15, 2}, {-5, -10, 10, 1}, {6, 5, 10, 1}, {-2, -10, -2, 4}}) {
+        show(u"ZU Slider", sliderPins, c.value, c.lo, c.hi);
+        EXPECT_EQ(frame(), c.frame) << c.value << " in " << c.lo << ".." << c.hi;
+    }
+}
+
 TEST_F(SliderPanelTest, ToggleAppearancesStayPressedAndOthersSpringBack) {
     for (const auto& [appearance, staysOn] : {std::pair{4, false}, {5, true}, {8, false}, {9, true}}) {
         show(u"ZU Slider2", slider2Pins, 0, 0, 1, appearance);
