@@ -8,7 +8,7 @@ int32_t MpGuiGfxBase::queryInterface(const MpGuid& iid, void** out) {
 }
 
 int32_t MpGuiGfxBase::setHost(IMpUnknown* host) {
-    graphicsHost_.reset();
+    graphicsHost_.reset();  // the host held so far is let go before the new one is asked
     graphicsHost_ = gmpi::ComRef<IMpGraphicsHost>::query(host, MP_IID_GRAPHICS_HOST);
     return MpGuiBase2::setHost(host);
 }

@@ -27,8 +27,6 @@ public:
     int32_t onPointerMove(uint32_t, MpPoint) override { return gmpi::MP_FAIL; }  // not handled
     int32_t onPointerUp(uint32_t, MpPoint) override { return gmpi::MP_FAIL; }    // not handled
 
-    ~MpGuiGfxBase() override = default;
-
 protected:
     IMpGraphicsHost* getGraphicsHost() const { return graphicsHost_.get(); }
     const MpRect& getBounds() const { return bounds_; }

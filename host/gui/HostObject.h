@@ -63,8 +63,7 @@ template <class Interface>
 class HostObject : public Interface, public HostObjectBase {
 public:
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override {
-        Interface* const face = this;
-        return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_UNKNOWN, face}, {identifier_, face}});
+        return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_UNKNOWN, this}, {identifier_, this}});
     }
     int32_t addRef() override { return references_.addRef(); }
     int32_t release() override { return references_.release(this); }
