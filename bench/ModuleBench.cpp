@@ -23,6 +23,7 @@
 
 #include "bench/QuietHost.h"
 #include "bench/RatioTable.h"
+#include "framework/ComRef.h"
 #include "framework/MpFactory.h"
 #include "framework/MpInterfaces.h"
 #include "framework/MpPluginBase.h"
@@ -47,35 +48,28 @@ constexpr int32_t kSliderOut = 1;
 class Processor {
 public:
     Processor(const char16_t* id, QuietHost& host) : Processor(create(id, host), host) {}
-    Processor(gmpi::IMpUnknown* created, QuietHost& host) {
-        void* plugin = nullptr;
-        if (created != nullptr) {
-            created->queryInterface(gmpi::MP_IID_PLUGIN2, &plugin);
-            created->release();
-        }
-        plugin_ = static_cast<gmpi::IMpPlugin2*>(plugin);
-        if (plugin_ != nullptr) plugin_->setHost(&host);
-    }
-    ~Processor() {
-        if (plugin_ != nullptr) plugin_->release();
+    Processor(gmpi::ComRef<gmpi::IMpUnknown> created, QuietHost& host)
+        : plugin_(created.as<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2)) {
+        if (plugin_) plugin_->setHost(&host);
     }
     Processor(const Processor&) = delete;
     Processor& operator=(const Processor&) = delete;
 
     // The interface a host calls, hidden from the optimiser so that calls stay virtual.
     gmpi::IMpPlugin2* operator->() {
-        benchmark::DoNotOptimize(plugin_);
-        return plugin_;
+        gmpi::IMpPlugin2* plugin = plugin_.get();
+        benchmark::DoNotOptimize(plugin);
+        return plugin;
     }
 
 private:
-    static gmpi::IMpUnknown* create(const char16_t* id, QuietHost& host) {
-        void* object = nullptr;
-        gmpi::getFactory().createInstance(id, gmpi::MP_SUB_TYPE_AUDIO, &host, &object);
-        return static_cast<gmpi::IMpUnknown*>(object);
+    static gmpi::ComRef<gmpi::IMpUnknown> create(const char16_t* id, QuietHost& host) {
+        gmpi::ComRef<gmpi::IMpUnknown> object;
+        gmpi::getFactory().createInstance(id, gmpi::MP_SUB_TYPE_AUDIO, &host, object.put());
+        return object;
     }
 
-    gmpi::IMpPlugin2* plugin_ = nullptr;
+    gmpi::ComRef<gmpi::IMpPlugin2> plugin_;
 };
 
 template <class T>
@@ -155,7 +149,7 @@ void captureInBlocks(benchmark::State& state, int32_t blocks) {
     ScopeInputs inputs;
     QuietHost host;
     auto* probe = new CaptureProbe();
-    Processor scope(static_cast<gmpi::IMpPlugin*>(probe), host);
+    Processor scope(gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpPlugin*>(probe)), host);
     scope->open();
     scope->setBuffer(kSignalA, inputs.a.data());
     scope->setBuffer(kSignalB, inputs.b.data());
@@ -180,13 +174,12 @@ void EmptyProcess(benchmark::State& state) {
         void onStreamingChange(bool) override {}
     };
     const auto blockSize = static_cast<int32_t>(state.range(0));
-    auto* empty = new Empty();
-    gmpi::IMpPlugin2* plugin = empty;
+    const auto empty = gmpi::ComRef<gmpi::IMpPlugin2>::adopt(new Empty());
+    gmpi::IMpPlugin2* plugin = empty.get();
     for (auto _ : state) {
         benchmark::DoNotOptimize(plugin);
         plugin->process(blockSize, nullptr);
     }
-    empty->release();
 }
 
 void IdleSlider(benchmark::State& state) {

@@ -3,12 +3,7 @@
 namespace zubench {
 
 int32_t QuietHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid != gmpi::MP_IID_AUDIO_HOST && iid != gmpi::MP_IID_UNKNOWN) return gmpi::MP_NOSUPPORT;
-    *out = static_cast<gmpi::IMpAudioHost*>(this);
-    addRef();
-    return gmpi::MP_OK;
+    return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_AUDIO_HOST, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 }  // namespace zubench

@@ -10,6 +10,7 @@
 #include <memory>
 #include <utility>
 
+#include "framework/ComObject.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/AudioHost.h"
 #include "host/audio/SharedMemory.h"
@@ -24,8 +25,8 @@ public:
     QuietHost& operator=(const QuietHost&) = delete;
 
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override;
-    int32_t addRef() override { return ++refCount_; }
-    int32_t release() override { return --refCount_; }
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(); }
     int32_t setPinValue(int32_t, int32_t, int32_t, const void*) override {
         ++valuesSent_;
         return gmpi::MP_OK;
@@ -55,7 +56,7 @@ public:
 
 private:
     zuhost::AudioHost answers_;   // answers questions; never sees what is sent
-    int32_t refCount_ = 1;
+    gmpi::ServiceReferences references_;
     int64_t valuesSent_ = 0;
     int64_t sleepRequests_ = 0;
 };

@@ -2,17 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/ComObject.h"
+#include "framework/ComRef.h"
+
 namespace gmpi {
 
 int32_t MpFactory::queryInterface(const MpGuid& iid, void** out) {
-    if (out == nullptr) return MP_NOSUPPORT;
-    if (iid == MP_IID_FACTORY2 || iid == MP_IID_FACTORY || iid == MP_IID_UNKNOWN) {
-        *out = static_cast<IMpFactory2*>(this);
-        addRef();
-        return MP_OK;
-    }
-    *out = nullptr;
-    return MP_NOSUPPORT;
+    return answerQuery(iid, out, {{MP_IID_FACTORY2, this}, {MP_IID_FACTORY, this}, {MP_IID_UNKNOWN, this}});
 }
 
 CreatePluginFunction MpFactory::find(const char16_t* id, int32_t kind) const {
@@ -26,18 +22,17 @@ int32_t MpFactory::createInstance(const char16_t* id, int32_t kind, IMpUnknown* 
     *out = nullptr;
     const CreatePluginFunction create = find(id, kind);
     if (create == nullptr) return MP_NOSUPPORT;
-    IMpUnknown* object = nullptr;
+    // An object whose initialisation fails is nobody's: it is released here.
+    ComRef<IMpUnknown> object;
     try {
-        object = create();
+        object = ComRef<IMpUnknown>::adopt(create());
         // A null host is not handed on: the object receives one later through setHost.
-        if (auto* initialisation = dynamic_cast<IoldSchoolInitialisation*>(object); initialisation && host)
+        if (auto* initialisation = dynamic_cast<IoldSchoolInitialisation*>(object.get()); initialisation && host)
             initialisation->setHost(host);
     } catch (...) {
-        // An object whose initialisation failed is nobody's: release it here.
-        if (object != nullptr) object->release();
         return MP_FAIL;
     }
-    *out = object;
+    *out = object.detach();
     return MP_OK;
 }
 

@@ -12,6 +12,8 @@
 //  - Out parameters are pointers: void** for interfaces, int32_t*, float*.
 //  - Reference counts start at 1; the release that reaches 0 deletes the
 //    object. An interface handed out by queryInterface carries one reference.
+//    References are held through ComRef (ComRef.h); objects answer the three
+//    base slots through ComObject.h.
 #pragma once
 
 #include <cstddef>

@@ -14,41 +14,25 @@ bool changesPins(int32_t eventType) {
 
 }  // namespace
 
-MpPluginBase::~MpPluginBase() {
-    if (host_ != nullptr) host_->release();
-}
+MpPluginBase::~MpPluginBase() = default;
 
 int32_t MpPluginBase::queryInterface(const MpGuid& iid, void** out) {
-    if (out == nullptr) return MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == MP_IID_PLUGIN2) {
-        *out = static_cast<IMpPlugin2*>(this);
-    } else if (iid == MP_IID_PLUGIN || iid == MP_IID_UNKNOWN) {
-        *out = static_cast<IMpPlugin*>(this);
-    } else {
-        return MP_NOSUPPORT;
-    }
-    addRef();
-    return MP_OK;
+    IMpPlugin* const firstGeneration = this;
+    return answerQuery(iid, out, {{MP_IID_PLUGIN2, static_cast<IMpPlugin2*>(this)},
+                                  {MP_IID_PLUGIN, firstGeneration},
+                                  {MP_IID_UNKNOWN, firstGeneration}});
 }
 
-int32_t MpPluginBase::addRef() { return ++refCount_; }
+int32_t MpPluginBase::addRef() { return references_.addRef(); }
 
-int32_t MpPluginBase::release() {
-    if (--refCount_ == 0) {
-        delete this;
-        return 0;
-    }
-    return refCount_;
-}
+int32_t MpPluginBase::release() { return references_.release(this); }
 
 int32_t MpPluginBase::setHost(IMpUnknown* host) {
     if (host == nullptr) return MP_FAIL;
     void* audioHost = nullptr;
     const int32_t result = host->queryInterface(MP_IID_AUDIO_HOST, &audioHost);
     if (result != MP_OK) return result;
-    if (host_ != nullptr) host_->release();
-    host_ = static_cast<IMpAudioHost*>(audioHost);
+    host_ = ComRef<IMpAudioHost>::adopt(static_cast<IMpAudioHost*>(audioHost));
     return result;
 }
 
@@ -84,7 +68,7 @@ void MpPluginBase::onGraphStart() {
 }
 
 void MpPluginBase::restartSleepCountdown() {
-    if (host_ != nullptr) host_->querySleepCountdown(&sleepCountdown_);
+    if (host_) host_->querySleepCountdown(&sleepCountdown_);
 }
 
 namespace {
@@ -156,7 +140,7 @@ bool MpPluginBase::sleepAllowed() const {
 int32_t MpPluginBase::awakeSamples(int32_t sampleFrames) {
     if (sleepCountdown_ < 1) {
         if (lastSegment_) {
-            if (host_ != nullptr) host_->requestSleep();
+            if (host_) host_->requestSleep();
             return 0;
         }
         sleepCountdown_ = sampleFrames;

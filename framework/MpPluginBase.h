@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/ComObject.h"
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "framework/MpPin.h"
 
@@ -41,7 +43,7 @@ public:
 
     int32_t setHost(IMpUnknown* host) override;                        // any part; asks host for IMpAudioHost, returns that result
 
-    IMpAudioHost* getHost() { return host_; }                          // null until setHost succeeds
+    IMpAudioHost* getHost() { return host_.get(); }                    // null until setHost succeeds
     int32_t getBlockPosition() const { return blockPosition_; }        // default time stamp of what pins send
     void restartSleepCountdown();                                      // asks the host how long to go on after outputs go static
 
@@ -77,8 +79,8 @@ private:
     const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
     void dispatchEvent(const MpEvent& event);
 
-    int32_t refCount_ = 1;
-    IMpAudioHost* host_ = nullptr;
+    ReferenceCount references_;
+    ComRef<IMpAudioHost> host_;
     // Ordered by index. Pins are usually registered as 0, 1, 2..., so
     // findPin first looks for an index at its own position.
     std::vector<std::pair<int32_t, MpPinBase*>> pins_;

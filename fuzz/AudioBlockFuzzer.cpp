@@ -25,6 +25,7 @@
 #include <span>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
@@ -76,9 +77,9 @@ struct Buffer {
 
 struct Voice {
     std::unique_ptr<zuhost::AudioHost> host;
-    gmpi::IMpUnknown* object = nullptr;
-    gmpi::IMpPlugin2* plugin2 = nullptr;
-    gmpi::IMpPlugin* plugin = nullptr;
+    gmpi::ComRef<gmpi::IMpUnknown> object;
+    gmpi::ComRef<gmpi::IMpPlugin2> plugin2;
+    gmpi::ComRef<gmpi::IMpPlugin> plugin;
 
     int32_t setBuffer(int32_t pin, float* buffer) const {
         return plugin2 ? plugin2->setBuffer(pin, buffer) : plugin->setBuffer(pin, buffer);
@@ -88,27 +89,22 @@ struct Voice {
         return plugin2 ? plugin2->process(frames, events) : plugin->process(frames, events);
     }
     void release() {
-        for (gmpi::IMpUnknown* part : {static_cast<gmpi::IMpUnknown*>(plugin2),
-                                       static_cast<gmpi::IMpUnknown*>(plugin), object})
-            if (part != nullptr) part->release();
-        plugin2 = nullptr;
-        plugin = nullptr;
-        object = nullptr;
+        plugin2.reset();
+        plugin.reset();
+        object.reset();
     }
 };
 
 void create(Voice& voice, const Processor& processor) {
-    void* object = nullptr;
-    moduletest::libraryFactory()->createInstance(processor.id, gmpi::MP_SUB_TYPE_AUDIO, voice.host.get(), &object);
-    voice.object = static_cast<gmpi::IMpUnknown*>(object);
-    check(voice.object != nullptr, "the factory creates every processor");
-    void* part = nullptr;
-    if (voice.object->queryInterface(gmpi::MP_IID_PLUGIN2, &part) == gmpi::MP_OK) {
-        voice.plugin2 = static_cast<gmpi::IMpPlugin2*>(part);
+    moduletest::libraryFactory()->createInstance(processor.id, gmpi::MP_SUB_TYPE_AUDIO, voice.host.get(),
+                                                 voice.object.put());
+    check(static_cast<bool>(voice.object), "the factory creates every processor");
+    voice.plugin2 = voice.object.as<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2);
+    if (voice.plugin2) {
         check(voice.plugin2->setHost(voice.host.get()) == gmpi::MP_OK, "the processor takes the host");
     } else {
-        check(voice.object->queryInterface(gmpi::MP_IID_PLUGIN, &part) == gmpi::MP_OK, "a processor offers IMpPlugin");
-        voice.plugin = static_cast<gmpi::IMpPlugin*>(part);
+        voice.plugin = voice.object.as<gmpi::IMpPlugin>(gmpi::MP_IID_PLUGIN);
+        check(static_cast<bool>(voice.plugin), "a processor offers IMpPlugin");
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/ComObject.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
 #include "skin/FontMetadata.h"
@@ -21,12 +22,11 @@ using zufuzz::check;
 class TextFile final : public gmpi::IMpFile {
 public:
     TextFile(std::string text, int64_t reported) : text_(std::move(text)), reported_(reported) {}
-    int32_t queryInterface(const gmpi::MpGuid&, void** out) override {
-        *out = nullptr;
-        return gmpi::MP_NOSUPPORT;
+    int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override {
+        return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_FILE, this}, {gmpi::MP_IID_UNKNOWN, this}});
     }
-    int32_t addRef() override { return ++references_; }
-    int32_t release() override { return --references_; }
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(); }
     int32_t getFileSize(int64_t* size) override {
         *size = reported_;
         return gmpi::MP_OK;
@@ -37,26 +37,24 @@ public:
         if (n > 0) std::memcpy(buffer, text_.data(), n);
         return n == static_cast<size_t>(byteCount) ? gmpi::MP_OK : gmpi::MP_FAIL;
     }
-    int32_t references() const { return references_; }
+    const gmpi::ServiceReferences& references() const { return references_; }
 
 private:
     std::string text_;
     int64_t reported_;
-    int32_t references_ = 1;
+    gmpi::ServiceReferences references_;
 };
 
 void parseMetadata(TextFile& file) {
     skin::ImageMetadata record;
-    file.addRef();
-    skin::parseImageMetadata(record, &file);
+    skin::parseImageMetadata(record, gmpi::ComRef<gmpi::IMpFile>::addRef(&file));
     check(record.mode >= 0 && record.mode <= 3, "the mode is one of the four kinds");
     check(record.orientation >= -1 && record.orientation <= 4, "the orientation is a known code");
 }
 
 void parseStyleSheet(TextFile& file) {
     skin::FontStyleSheet sheet;
-    file.addRef();
-    skin::loadStyleSheet(sheet, &file);
+    skin::loadStyleSheet(sheet, gmpi::ComRef<gmpi::IMpFile>::addRef(&file));
     check(sheet.fallbackStyle.category == "default" && sheet.fallbackStyle.fontSize == 12, "loading never changes the fallback");
     for (const skin::FontMetadata& style : sheet.styles) {
         check(skin::findStyle(sheet, style.category).category == style.category, "every style can be found by its name");
@@ -78,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (size > (1 << 16) && size <= (16 << 20)) continue;
         TextFile file(std::string(text.begin(), text.end()), size);
         styleSheet ? parseStyleSheet(file) : parseMetadata(file);
-        check(file.references() == 1, "the parser releases the file reference it was handed");
+        check(file.references().outstanding() == 0, "the parser releases the file reference it was handed");
     }
     return 0;
 }

@@ -10,10 +10,8 @@ void MpGuiPinBase::sendValue(int32_t size, const void* data) {
     if (owner_ != nullptr) owner_->sendPinUpdate(pinId_, size, data, 0);
 }
 
-GuiPinOwner::~GuiPinOwner() { replaceHost(nullptr); }
-
 int32_t GuiPinOwner::sendPinUpdate(int32_t pinId, int32_t size, const void* data, int32_t voice) {
-    return host_ != nullptr ? host_->pinTransmit(pinId, size, data, voice) : MP_FAIL;
+    return host_ ? host_->pinTransmit(pinId, size, data, voice) : MP_FAIL;
 }
 
 int32_t GuiPinOwner::invokePinHandler(int32_t pinId, int32_t voice) {
@@ -26,11 +24,6 @@ int32_t GuiPinOwner::invokePinHandler(int32_t pinId, int32_t voice) {
 MpGuiPinBase* GuiPinOwner::findPin(int32_t pinId) const {
     const auto found = pins_.find(pinId);
     return found == pins_.end() ? nullptr : found->second;
-}
-
-void GuiPinOwner::replaceHost(IMpUserInterfaceHost* host) {
-    if (host_ != nullptr) host_->release();
-    host_ = host;
 }
 
 void GuiPinOwner::bindPin(int32_t pinId, MpGuiPinBase& pin, std::unique_ptr<IGuiPinCallbackImpl> callback) {

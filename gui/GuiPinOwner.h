@@ -11,7 +11,9 @@
 #include <map>
 #include <memory>
 #include <type_traits>
+#include <utility>
 
+#include "framework/ComRef.h"
 #include "gui/GuiInterfaces.h"
 #include "gui/MpGuiPin.h"
 
@@ -30,7 +32,7 @@ public:
 
 protected:
     GuiPinOwner() = default;
-    virtual ~GuiPinOwner();
+    virtual ~GuiPinOwner() = default;
 
     // Binds pin at pinId, or at the next free id (0 for the first pin, else
     // the largest bound id plus 1), with an optional handler: a member
@@ -62,8 +64,8 @@ protected:
     MpGuiPinBase* findPin(int32_t pinId) const;
     const std::map<int32_t, MpGuiPinBase*>& pins() const { return pins_; }
 
-    IMpUserInterfaceHost* getHostInterface() const { return host_; }
-    void replaceHost(IMpUserInterfaceHost* host);  // takes over the caller's reference
+    IMpUserInterfaceHost* getHostInterface() const { return host_.get(); }
+    void replaceHost(ComRef<IMpUserInterfaceHost> host) { host_ = std::move(host); }
 
 private:
     template <class Panel>
@@ -74,7 +76,7 @@ private:
     void bindPin(int32_t pinId, MpGuiPinBase& pin, std::unique_ptr<IGuiPinCallbackImpl> callback);
 
     std::map<int32_t, MpGuiPinBase*> pins_;
-    IMpUserInterfaceHost* host_ = nullptr;
+    ComRef<IMpUserInterfaceHost> host_;
 };
 
 }  // namespace gmpi

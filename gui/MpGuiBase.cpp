@@ -1,16 +1,11 @@
 #include "gui/MpGuiBase.h"
 
+#include "framework/ComObject.h"
+
 namespace gmpi {
 
 int32_t MpGuiBase_base::queryInterface(const MpGuid& iid, void** out) {
-    if (out == nullptr) return MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == MP_IID_GUI_PLUGIN || iid == MP_IID_UNKNOWN) {
-        *out = static_cast<IMpUserInterface*>(this);
-        addRef();
-        return MP_OK;
-    }
-    return MP_NOSUPPORT;
+    return answerQuery(iid, out, {{MP_IID_GUI_PLUGIN, this}, {MP_IID_UNKNOWN, this}});
 }
 
 int32_t MpGuiBase_base::setPin(int32_t pinId, int32_t voice, int32_t size, const void* data) {
@@ -23,9 +18,7 @@ int32_t MpGuiBase_base::setPin(int32_t pinId, int32_t voice, int32_t size, const
 int32_t MpGuiBase_base::notifyPin(int32_t pinId, int32_t voice) { return invokePinHandler(pinId, voice); }
 
 int32_t MpGuiBase_base::setHost(IMpUnknown* host) {
-    IMpUserInterfaceHost* guiHost = nullptr;
-    requireHostInterface(host, MP_IID_UI_HOST, guiHost);
-    replaceHost(guiHost);
+    replaceHost(requireHostInterface<IMpUserInterfaceHost>(host, MP_IID_UI_HOST));
     return MP_OK;
 }
 

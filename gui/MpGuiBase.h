@@ -10,8 +10,8 @@
 
 #include <stdexcept>
 
+#include "framework/ComRef.h"
 #include "gui/GuiPinOwner.h"
-#include "gui/HostRef.h"
 
 namespace gmpi {
 
@@ -29,16 +29,10 @@ public:
     int32_t setHost(IMpUnknown* host) override;  // keeps the first-generation GUI host; throws without one
 
 protected:
-    // Asks host for iid, keeping the answer in out; throws when it is missing.
+    // The host's interface iid; throws when the host does not offer it.
     template <class Interface>
-    static void requireHostInterface(IMpUnknown* host, const MpGuid& iid, Interface*& out) {
-        out = nullptr;
-        if (host != nullptr) host->queryInterface(iid, reinterpret_cast<void**>(&out));
-        if (out == nullptr) throw HostInterfacesNotSupported();
-    }
-    // The same, for an interface the panel only holds: one reference of its own.
-    static HostRef<IMpUnknown> requireHostInterface(IMpUnknown* host, const MpGuid& iid) {
-        HostRef<IMpUnknown> found = queryHostInterface<IMpUnknown>(host, iid);
+    static ComRef<Interface> requireHostInterface(IMpUnknown* host, const MpGuid& iid) {
+        ComRef<Interface> found = ComRef<Interface>::query(host, iid);
         if (!found) throw HostInterfacesNotSupported();
         return found;
     }

@@ -1,23 +1,18 @@
 #include "gui/MpGuiBase2.h"
 
+#include "framework/ComObject.h"
+
 namespace gmpi {
 
 int32_t MpGuiBase2::queryInterface(const MpGuid& iid, void** out) {
-    if (out == nullptr) return MP_NOSUPPORT;
-    *out = nullptr;
-    if (iid == MP_IID_GUI_PLUGIN2 || iid == MP_IID_UNKNOWN) {
-        *out = static_cast<IMpUserInterface2*>(this);
-        addRef();
-        return MP_OK;
-    }
-    return MP_NOSUPPORT;
+    return answerQuery(iid, out, {{MP_IID_GUI_PLUGIN2, this}, {MP_IID_UNKNOWN, this}});
 }
 
 int32_t MpGuiBase2::setHost(IMpUnknown* host) {
-    IMpUserInterfaceHost2* guiHost = nullptr;
-    if (host != nullptr) host->queryInterface(MP_IID_UI_HOST2, reinterpret_cast<void**>(&guiHost));
-    replaceHost(guiHost);
-    return guiHost != nullptr ? MP_OK : MP_NOSUPPORT;
+    auto guiHost = ComRef<IMpUserInterfaceHost2>::query(host, MP_IID_UI_HOST2);
+    const int32_t result = guiHost ? MP_OK : MP_NOSUPPORT;
+    replaceHost(std::move(guiHost));
+    return result;
 }
 
 int32_t MpGuiBase2::initialize() {

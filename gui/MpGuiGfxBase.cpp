@@ -1,20 +1,15 @@
 #include "gui/MpGuiGfxBase.h"
 
-#include "gui/PanelFaces.h"
-
 namespace gmpi_gui {
 
 int32_t MpGuiGfxBase::queryInterface(const MpGuid& iid, void** out) {
-    if (offerFace<IMpGraphics>(*this, iid, MP_IID_GRAPHICS, out)) return gmpi::MP_OK;
-    return MpGuiBase2::queryInterface(iid, out);
+    return gmpi::answerQuery(iid, out, {{MP_IID_GRAPHICS, static_cast<IMpGraphics*>(this)}},
+                             [&] { return MpGuiBase2::queryInterface(iid, out); });
 }
 
-int32_t MpGuiGfxBase::release() { return releaseReference(this, refCount_); }
-
 int32_t MpGuiGfxBase::setHost(IMpUnknown* host) {
-    if (graphicsHost_ != nullptr) graphicsHost_->release();
-    graphicsHost_ = nullptr;
-    if (host != nullptr) host->queryInterface(MP_IID_GRAPHICS_HOST, reinterpret_cast<void**>(&graphicsHost_));
+    graphicsHost_.reset();  // the host held so far is let go before the new one is asked
+    graphicsHost_ = gmpi::ComRef<IMpGraphicsHost>::query(host, MP_IID_GRAPHICS_HOST);
     return MpGuiBase2::setHost(host);
 }
 
@@ -28,30 +23,26 @@ int32_t MpGuiGfxBase::arrange(const MpRect* finalRect) {
     return gmpi::MP_OK;
 }
 
-MpGuiGfxBase::~MpGuiGfxBase() {
-    if (graphicsHost_ != nullptr) graphicsHost_->release();
-}
-
 void MpGuiGfxBase::invalidateRect() {
-    if (graphicsHost_ != nullptr) graphicsHost_->invalidateRect(nullptr);
+    if (graphicsHost_) graphicsHost_->invalidateRect(nullptr);
 }
 
 void MpGuiGfxBase::invalidateMeasure() {
-    if (graphicsHost_ != nullptr) graphicsHost_->invalidateMeasure();
+    if (graphicsHost_) graphicsHost_->invalidateMeasure();
 }
 
 void MpGuiGfxBase::setCapture() {
-    if (graphicsHost_ != nullptr) graphicsHost_->setCapture();
+    if (graphicsHost_) graphicsHost_->setCapture();
 }
 
 bool MpGuiGfxBase::getCapture() const {
     int32_t captured = 0;
-    if (graphicsHost_ != nullptr) graphicsHost_->getCapture(&captured);
+    if (graphicsHost_) graphicsHost_->getCapture(&captured);
     return captured != 0;
 }
 
 void MpGuiGfxBase::releaseCapture() {
-    if (graphicsHost_ != nullptr) graphicsHost_->releaseCapture();
+    if (graphicsHost_) graphicsHost_->releaseCapture();
 }
 
 }  // namespace gmpi_gui

@@ -9,6 +9,8 @@
 // The destructor releases both hosts.
 #pragma once
 
+#include "framework/ComObject.h"
+#include "framework/ComRef.h"
 #include "gui/MpGuiBase2.h"
 
 namespace gmpi_gui {
@@ -16,8 +18,8 @@ namespace gmpi_gui {
 class MpGuiGfxBase : public gmpi::MpGuiBase2, public IMpGraphics {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpGraphics: the graphics face; else as MpGuiBase2
-    int32_t addRef() override { return ++refCount_; }                 // either face; returns the new count
-    int32_t release() override;                                       // either face; deletes the object at 0
+    int32_t addRef() override { return references_.addRef(); }       // either face; returns the new count
+    int32_t release() override { return references_.release(this); } // either face; deletes the object at 0
     int32_t setHost(IMpUnknown* host) override;                       // graphics host, then GUI host; MpGuiBase2's answer
 
     int32_t arrange(const MpRect* finalRect) override;                // stores the bounds; a change repaints the whole panel
@@ -25,10 +27,8 @@ public:
     int32_t onPointerMove(uint32_t, MpPoint) override { return gmpi::MP_FAIL; }  // not handled
     int32_t onPointerUp(uint32_t, MpPoint) override { return gmpi::MP_FAIL; }    // not handled
 
-    ~MpGuiGfxBase() override;
-
 protected:
-    IMpGraphicsHost* getGraphicsHost() const { return graphicsHost_; }
+    IMpGraphicsHost* getGraphicsHost() const { return graphicsHost_.get(); }
     const MpRect& getBounds() const { return bounds_; }
 
     void invalidateRect();     // repaint the whole panel
@@ -38,9 +38,9 @@ protected:
     void releaseCapture();
 
 private:
-    IMpGraphicsHost* graphicsHost_ = nullptr;
+    gmpi::ComRef<IMpGraphicsHost> graphicsHost_;
     MpRect bounds_{0, 0, 0, 0};
-    int32_t refCount_ = 1;
+    gmpi::ReferenceCount references_;
 };
 
 }  // namespace gmpi_gui

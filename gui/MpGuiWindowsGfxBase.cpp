@@ -1,6 +1,5 @@
 #include "gui/MpGuiWindowsGfxBase.h"
 
-#include "gui/PanelFaces.h"
 #include "gui/PanelLayout.h"
 #include "platform/ModuleHandle.h"
 
@@ -17,15 +16,13 @@ int32_t openPanelWindows = 0;
 }  // namespace
 
 int32_t MpGuiWindowsGfxBase::queryInterface(const MpGuid& iid, void** out) {
-    if (offerFace<IMpGraphicsWinGdi>(*this, iid, MP_IID_GRAPHICS_WIN_GDI, out)) return gmpi::MP_OK;
-    return MpGuiBase::queryInterface(iid, out);
+    return gmpi::answerQuery(iid, out, {{MP_IID_GRAPHICS_WIN_GDI, static_cast<IMpGraphicsWinGdi*>(this)}},
+                             [&] { return MpGuiBase::queryInterface(iid, out); });
 }
-
-int32_t MpGuiWindowsGfxBase::release() { return releaseReference(this, refCount_); }
 
 int32_t MpGuiWindowsGfxBase::setHost(IMpUnknown* host) {
     MpGuiBase::setHost(host);
-    windowHost_ = requireHostInterface(host, MP_IID_WINDOW_HOST);
+    windowHost_ = requireHostInterface<IMpUnknown>(host, MP_IID_WINDOW_HOST);
     return gmpi::MP_OK;
 }
 

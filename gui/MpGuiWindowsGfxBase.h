@@ -11,6 +11,7 @@
 // releases the hosts. GUI thread only.
 #pragma once
 
+#include "framework/ComObject.h"
 #include "gui/MpGuiBase.h"
 #include "platform/NativeWindow.h"
 
@@ -23,8 +24,8 @@ public:
     MpGuiWindowsGfxBase& operator=(const MpGuiWindowsGfxBase&) = delete;
 
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpGraphicsWinGdi: the window face; else as MpGuiBase
-    int32_t addRef() override { return ++refCount_; }                 // either face; returns the new count
-    int32_t release() override;                                       // either face; deletes the object at 0
+    int32_t addRef() override { return references_.addRef(); }       // either face; returns the new count
+    int32_t release() override { return references_.release(this); } // either face; deletes the object at 0
     int32_t setHost(IMpUnknown* host) override;                       // GUI host, then window host; throws without either
 
     int32_t measure(MpSizeI available, MpSizeI* desired) override;   // available kept within 15..100 each way
@@ -64,9 +65,9 @@ protected:
     bool getCapture() const;  // true while this panel's window holds the mouse
 
 private:
-    int32_t refCount_ = 1;
+    gmpi::ReferenceCount references_;
     platform::WindowHandle window_ = nullptr;
-    gmpi::HostRef<IMpUnknown> windowHost_;
+    gmpi::ComRef<IMpUnknown> windowHost_;
     MpRectI windowRect_{0, 0, 0, 0};
 };
 

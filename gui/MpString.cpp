@@ -1,15 +1,11 @@
 #include "gui/MpString.h"
 
+#include "framework/ComObject.h"
+
 namespace gmpi_sdk {
 
 int32_t MpString::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    if (iid == gmpi::MP_IID_RETURNSTRING || iid == gmpi::MP_IID_UNKNOWN) {
-        *out = static_cast<gmpi::IMpString*>(this);
-        return gmpi::MP_OK;
-    }
-    *out = nullptr;
-    return gmpi::MP_NOSUPPORT;
+    return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_RETURNSTRING, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t MpString::setData(const char* bytes, int32_t length) {

@@ -6,6 +6,7 @@
 // hosts. GUI thread only.
 #pragma once
 
+#include "framework/ComObject.h"
 #include "gui/MpGuiBase.h"
 
 namespace gmpi_gui {
@@ -13,8 +14,8 @@ namespace gmpi_gui {
 class ZuGuiCompositedGfxBase : public gmpi::MpGuiBase, public IZuGraphicsComposited {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IZuGraphicsComposited: the composited face; else as MpGuiBase
-    int32_t addRef() override { return ++refCount_; }                 // either face; returns the new count
-    int32_t release() override;                                       // either face; deletes the object at 0
+    int32_t addRef() override { return references_.addRef(); }       // either face; returns the new count
+    int32_t release() override { return references_.release(this); } // either face; deletes the object at 0
     int32_t setHost(IMpUnknown* host) override;                       // GUI host, then composited host; throws without either
 
     int32_t reserved3() override { return gmpi::MP_OK; }
@@ -31,8 +32,8 @@ protected:
     const MpRectI& getRect() const { return rect_; }
 
 private:
-    int32_t refCount_ = 1;
-    gmpi::HostRef<IMpUnknown> compositedHost_;
+    gmpi::ReferenceCount references_;
+    gmpi::ComRef<IMpUnknown> compositedHost_;
     MpRectI rect_{0, 0, 0, 0};
 };
 

@@ -4,7 +4,7 @@ namespace gmpi_gui {
 
 int32_t ZuGuiWindowsGfxBase::setHost(IMpUnknown* host) {
     MpGuiWindowsGfxBase::setHost(host);
-    extraHost_ = requireHostInterface(host, MP_IID_WINDOW_HOST_EXTRA);
+    extraHost_ = requireHostInterface<IMpUnknown>(host, MP_IID_WINDOW_HOST_EXTRA);
     return gmpi::MP_OK;
 }
 

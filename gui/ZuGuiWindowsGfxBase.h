@@ -15,7 +15,7 @@ protected:
     IMpUnknown* getExtraHost() const { return extraHost_.get(); }
 
 private:
-    gmpi::HostRef<IMpUnknown> extraHost_;
+    gmpi::ComRef<IMpUnknown> extraHost_;
 };
 
 }  // namespace gmpi_gui

@@ -51,7 +51,7 @@ private:
               const gmpi_gui::MpRect& destination) const;
     void followRotary(gmpi_gui::MpPoint point);
 
-    gmpi::HostRef<gmpi_gui::IMpBitmap> bitmap_;
+    gmpi::ComRef<gmpi_gui::IMpBitmap> bitmap_;
     const ImageMetadata* metadata_ = nullptr;
     float imageHeight_ = 0;
     float normalisedValue_ = 0;

@@ -5,7 +5,7 @@
 
 namespace skin {
 
-using gmpi::HostRef;
+using gmpi::ComRef;
 
 namespace {
 int32_t byteLength(const std::string& text) {
@@ -13,8 +13,8 @@ int32_t byteLength(const std::string& text) {
 }
 }  // namespace
 
-HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context, const gmpi_gui::MpColor& color) {
-    HostRef<gmpi_gui::IMpSolidColorBrush> brush;
+ComRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context, const gmpi_gui::MpColor& color) {
+    ComRef<gmpi_gui::IMpSolidColorBrush> brush;
     if (context.createSolidColorBrush(&color, brush.put()) != gmpi::MP_OK) brush.reset();
     return brush;
 }

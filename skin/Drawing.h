@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "gui/GuiInterfaces.h"
-#include "gui/HostRef.h"
 
 namespace skin {
 
 // A brush of the given colour, or an empty reference when the context makes none.
-gmpi::HostRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context,
-                                                         const gmpi_gui::MpColor& color);
+gmpi::ComRef<gmpi_gui::IMpSolidColorBrush> createBrush(gmpi_gui::IMpDrawingContext& context,
+                                                       const gmpi_gui::MpColor& color);
 
 // The extent of UTF-8 text in format; 0 by 0 without a format.
 gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& text);
@@ -31,9 +31,9 @@ public:
 
 private:
     gmpi_gui::IMpDrawingContext& context_;
-    gmpi::HostRef<gmpi_gui::IMpDrawingFactory> factory_;
-    gmpi::HostRef<gmpi_gui::IMpPathGeometry> geometry_;
-    gmpi::HostRef<gmpi_gui::IMpGeometrySink> sink_;
+    gmpi::ComRef<gmpi_gui::IMpDrawingFactory> factory_;
+    gmpi::ComRef<gmpi_gui::IMpPathGeometry> geometry_;
+    gmpi::ComRef<gmpi_gui::IMpGeometrySink> sink_;
     bool begun_ = false;
     bool finished_ = false;
 };

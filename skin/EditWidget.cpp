@@ -8,7 +8,7 @@
 
 namespace skin {
 
-using gmpi::HostRef;
+using gmpi::ComRef;
 using gmpi_gui::MpColor;
 using gmpi_gui::MpPoint;
 using gmpi_gui::MpRect;
@@ -74,7 +74,7 @@ bool EditWidget::onPointerDown(uint32_t, gmpi_gui::MpPoint) { return true; }
 
 void EditWidget::onPointerUp(uint32_t, gmpi_gui::MpPoint) {
     if (readOnly_ || graphicsHost() == nullptr) return;
-    HostRef<gmpi::IMpUnknown> created;
+    ComRef<gmpi::IMpUnknown> created;
     if (graphicsHost()->createPlatformTextEdit(created.put()) != gmpi::MP_OK) return;
     const auto entry = created.as<gmpi_gui::IMpPlatformText>(gmpi_gui::MP_IID_PLATFORM_TEXT);
     if (!entry) return;

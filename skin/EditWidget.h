@@ -32,7 +32,7 @@ private:
     void drawFrame(gmpi_gui::IMpDrawingContext& context, gmpi_gui::IMpSolidColorBrush& brush) const;
 
     std::string text_;
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> format_;
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> format_;
     FontStyleSheet sheet_;
     bool readOnly_ = false;
 };

@@ -6,7 +6,7 @@
 
 namespace skin {
 
-using gmpi::HostRef;
+using gmpi::ComRef;
 
 FontCache& FontCache::instance() {
     static FontCache cache;
@@ -16,28 +16,25 @@ FontCache& FontCache::instance() {
 void readSkinStyleSheet(gmpi::IMpUserInterfaceHost2& guiHost, FontStyleSheet& sheet) {
     gmpi_sdk::MpString fullName;
     if (guiHost.resolveResourceName("global", "ImageMeta", &fullName) != gmpi::MP_OK) return;
-    HostRef<gmpi::IMpUnknown> opened;
+    ComRef<gmpi::IMpUnknown> opened;
     if (guiHost.openResource(fullName.getData(), opened.put()) != gmpi::MP_OK) return;
-    if (HostRef<gmpi::IMpFile> file = opened.as<gmpi::IMpFile>(gmpi::MP_IID_FILE)) {
-        file->addRef();
-        loadStyleSheet(sheet, file.get());
-    }
+    if (ComRef<gmpi::IMpFile> file = opened.as<gmpi::IMpFile>(gmpi::MP_IID_FILE)) loadStyleSheet(sheet, file);
 }
 
-HostRef<gmpi_gui::IMpTextFormat> createTextFormat(gmpi_gui::IMpGraphicsHost& graphicsHost, const std::string& family,
-                                                  int32_t weight, float size) {
+ComRef<gmpi_gui::IMpTextFormat> createTextFormat(gmpi_gui::IMpGraphicsHost& graphicsHost, const std::string& family,
+                                                 int32_t weight, float size) {
     constexpr int32_t normalStyle = 0;
     constexpr int32_t normalStretch = 5;
-    HostRef<gmpi_gui::IMpTextFormat> format;
+    ComRef<gmpi_gui::IMpTextFormat> format;
     if (graphicsHost.createTextFormat(family.c_str(), nullptr, weight, normalStyle, normalStretch, size, nullptr,
                                       format.put()) != gmpi::MP_OK)
         format.reset();
     return format;
 }
 
-HostRef<gmpi_gui::IMpTextFormat> FontCache::getTextFormat(gmpi::IMpUserInterfaceHost2* guiHost,
-                                                          gmpi_gui::IMpGraphicsHost* graphicsHost,
-                                                          const std::string& name, const FontMetadata*& style) {
+ComRef<gmpi_gui::IMpTextFormat> FontCache::getTextFormat(gmpi::IMpUserInterfaceHost2* guiHost,
+                                                         gmpi_gui::IMpGraphicsHost* graphicsHost,
+                                                         const std::string& name, const FontMetadata*& style) {
     style = find(name);
     if (style == nullptr) {
         FontStyleSheet sheet;

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "skin/FontMetadata.h"
 #include "skin/SkinCache.h"
 
@@ -22,9 +22,9 @@ public:
 
     // A text format for the style (empty when the host makes none) and,
     // through style, the cached record.
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> getTextFormat(gmpi::IMpUserInterfaceHost2* guiHost,
-                                                         gmpi_gui::IMpGraphicsHost* graphicsHost,
-                                                         const std::string& name, const FontMetadata*& style);
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> getTextFormat(gmpi::IMpUserInterfaceHost2* guiHost,
+                                                        gmpi_gui::IMpGraphicsHost* graphicsHost,
+                                                        const std::string& name, const FontMetadata*& style);
 
 private:
     FontCache() = default;
@@ -38,7 +38,7 @@ using FontCacheClient = SkinCacheClient<FontCache>;
 void readSkinStyleSheet(gmpi::IMpUserInterfaceHost2& guiHost, FontStyleSheet& sheet);
 
 // A text format for a family, weight and size, normal style and stretch.
-gmpi::HostRef<gmpi_gui::IMpTextFormat> createTextFormat(gmpi_gui::IMpGraphicsHost& graphicsHost,
-                                                        const std::string& family, int32_t weight, float size);
+gmpi::ComRef<gmpi_gui::IMpTextFormat> createTextFormat(gmpi_gui::IMpGraphicsHost& graphicsHost,
+                                                       const std::string& family, int32_t weight, float size);
 
 }  // namespace skin

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "gui/HostRef.h"
 #include "skin/SkinText.h"
 
 namespace skin {
@@ -95,9 +94,8 @@ void applyStyleSheet(FontStyleSheet& sheet, std::string_view text) {
     }
 }
 
-void loadStyleSheet(FontStyleSheet& sheet, gmpi::IMpFile* file) {
-    const gmpi::HostRef<gmpi::IMpFile> held(file);
-    applyStyleSheet(sheet, held ? readSkinFile(*held) : std::string());
+void loadStyleSheet(FontStyleSheet& sheet, gmpi::ComRef<gmpi::IMpFile> file) {
+    applyStyleSheet(sheet, file ? readSkinFile(*file) : std::string());
 }
 
 const FontMetadata& findStyle(const FontStyleSheet& sheet, std::string_view name) {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "gui/GuiInterfaces.h"
 
 namespace skin {
@@ -47,9 +48,9 @@ struct FontStyleSheet {
     FontMetadata fallbackStyle;
 };
 
-// Empties the sheet's styles and reads them from file, taking over the
-// caller's reference to file and releasing it.
-void loadStyleSheet(FontStyleSheet& sheet, gmpi::IMpFile* file);
+// Empties the sheet's styles and reads them from file, releasing the
+// reference it is handed once the text is read.
+void loadStyleSheet(FontStyleSheet& sheet, gmpi::ComRef<gmpi::IMpFile> file);
 void applyStyleSheet(FontStyleSheet& sheet, std::string_view text);
 
 const FontMetadata& findStyle(const FontStyleSheet& sheet, std::string_view name);

@@ -11,7 +11,7 @@ namespace skin {
 
 namespace {
 
-using gmpi::HostRef;
+using gmpi::ComRef;
 using gmpi::IMpUnknown;
 using gmpi_gui::IMpBitmap;
 using gmpi_gui::IMpBitmapPixels;
@@ -20,7 +20,7 @@ using gmpi_gui::truncateToInt;
 // A bitmap's pixels while locked, with the extent that may be touched.
 struct LockedPixels {
     explicit LockedPixels(IMpBitmap& bitmap) {
-        HostRef<IMpUnknown> locked;
+        ComRef<IMpUnknown> locked;
         if (bitmap.lockPixels(locked.put(), 0) != gmpi::MP_OK) return;
         access = locked.as<IMpBitmapPixels>(gmpi_gui::MP_IID_BITMAP_PIXELS);
         gmpi_gui::MpSize size{0, 0};
@@ -33,15 +33,15 @@ struct LockedPixels {
     }
     uint8_t* pixel(int32_t x, int32_t y) const { return address + static_cast<ptrdiff_t>(y) * stride + x * 4; }
 
-    HostRef<IMpBitmapPixels> access;
+    ComRef<IMpBitmapPixels> access;
     uint8_t* address = nullptr;
     int32_t stride = 0;
     int32_t width = 0;
     int32_t height = 0;
 };
 
-HostRef<IMpBitmap> loadBitmap(gmpi_gui::IMpGraphicsHost& graphicsHost, const std::string& fullName) {
-    HostRef<IMpUnknown> loaded;
+ComRef<IMpBitmap> loadBitmap(gmpi_gui::IMpGraphicsHost& graphicsHost, const std::string& fullName) {
+    ComRef<IMpUnknown> loaded;
     if (graphicsHost.loadImage(fullName.c_str(), loaded.put()) != gmpi::MP_OK) return {};
     return loaded.as<IMpBitmap>(gmpi_gui::MP_IID_BITMAP);
 }
@@ -99,32 +99,31 @@ std::string stripExtension(std::string_view name) {
     return std::string(name);
 }
 
-HostRef<IMpBitmap> ImageCache::getImage(gmpi::IMpUserInterfaceHost2* guiHost, gmpi_gui::IMpGraphicsHost* graphicsHost,
-                                        const std::string& name, const ImageMetadata*& metadata) {
+ComRef<IMpBitmap> ImageCache::getImage(gmpi::IMpUserInterfaceHost2* guiHost, gmpi_gui::IMpGraphicsHost* graphicsHost,
+                                       const std::string& name, const ImageMetadata*& metadata) {
     ImageMetadata* cached = find(name);
     metadata = cached;
     if (guiHost == nullptr || graphicsHost == nullptr) return {};
 
     std::string fullName;
     resolve(*guiHost, name, "Image", fullName);
-    HostRef<IMpBitmap> bitmap = loadBitmap(*graphicsHost, fullName);
+    ComRef<IMpBitmap> bitmap = loadBitmap(*graphicsHost, fullName);
     if (!bitmap) return {};
 
     std::string maskName;
     if (endsWithBmp(fullName) && resolve(*guiHost, stripExtension(name) + "_mask.bmp", "Image", maskName)) {
-        if (HostRef<IMpBitmap> mask = loadBitmap(*graphicsHost, maskName)) applyMask(*bitmap, *mask);
+        if (ComRef<IMpBitmap> mask = loadBitmap(*graphicsHost, maskName)) applyMask(*bitmap, *mask);
     }
 
     std::shared_ptr<ImageMetadata> created;
     if (cached == nullptr) {
         created = std::make_shared<ImageMetadata>();
         std::string metadataName;
-        HostRef<IMpUnknown> opened;
+        ComRef<IMpUnknown> opened;
         if (resolve(*guiHost, stripExtension(name), "ImageMeta", metadataName) &&
             guiHost->openResource(metadataName.c_str(), opened.put()) == gmpi::MP_OK) {
-            if (HostRef<gmpi::IMpFile> file = opened.as<gmpi::IMpFile>(gmpi::MP_IID_FILE)) {
-                file->addRef();
-                parseImageMetadata(*created, file.get());
+            if (ComRef<gmpi::IMpFile> file = opened.as<gmpi::IMpFile>(gmpi::MP_IID_FILE)) {
+                parseImageMetadata(*created, file);
                 bitmap->getBitmapSize(&created->imageSize);
             }
         }

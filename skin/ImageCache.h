@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "skin/ImageMetadata.h"
 #include "skin/SkinCache.h"
 
@@ -24,9 +24,9 @@ public:
 
     // The image's bitmap (empty when it does not load) and, through metadata,
     // its cached record (null when the name is neither cached nor loaded).
-    gmpi::HostRef<gmpi_gui::IMpBitmap> getImage(gmpi::IMpUserInterfaceHost2* guiHost,
-                                                gmpi_gui::IMpGraphicsHost* graphicsHost, const std::string& name,
-                                                const ImageMetadata*& metadata);
+    gmpi::ComRef<gmpi_gui::IMpBitmap> getImage(gmpi::IMpUserInterfaceHost2* guiHost,
+                                               gmpi_gui::IMpGraphicsHost* graphicsHost, const std::string& name,
+                                               const ImageMetadata*& metadata);
 
 private:
     ImageCache() = default;

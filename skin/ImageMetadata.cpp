@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/HostRef.h"
 #include "skin/SkinText.h"
 
 namespace skin {
@@ -85,9 +84,8 @@ void applyImageMetadata(ImageMetadata& record, std::string_view text) {
     }
 }
 
-void parseImageMetadata(ImageMetadata& record, gmpi::IMpFile* file) {
-    const gmpi::HostRef<gmpi::IMpFile> held(file);
-    applyImageMetadata(record, held ? readSkinFile(*held) : std::string());
+void parseImageMetadata(ImageMetadata& record, gmpi::ComRef<gmpi::IMpFile> file) {
+    applyImageMetadata(record, file ? readSkinFile(*file) : std::string());
 }
 
 }  // namespace skin

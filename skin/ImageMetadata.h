@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "framework/ComRef.h"
 #include "gui/GuiInterfaces.h"
 
 namespace skin {
@@ -34,9 +35,9 @@ struct ImageMetadata {
     gmpi_gui::MpSize imageSize{0, 0};  // set by the image cache from the loaded bitmap
 };
 
-// Resets record to the defaults and applies the text of file. Takes over the
-// caller's reference to file and releases it.
-void parseImageMetadata(ImageMetadata& record, gmpi::IMpFile* file);
+// Resets record to the defaults and applies the text of file, releasing the
+// reference it is handed once the text is read.
+void parseImageMetadata(ImageMetadata& record, gmpi::ComRef<gmpi::IMpFile> file);
 
 // Resets record to the defaults and applies text (the parser's core).
 void applyImageMetadata(ImageMetadata& record, std::string_view text);

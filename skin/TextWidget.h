@@ -27,7 +27,7 @@ public:
 
 private:
     std::string text_;
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> format_;
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> format_;
     const FontMetadata* style_ = nullptr;
 };
 

@@ -3,8 +3,8 @@
 namespace skin {
 
 int32_t Widget::setHost(gmpi::IMpUnknown* host) {
-    graphicsHost_ = gmpi::queryHostInterface<gmpi_gui::IMpGraphicsHost>(host, gmpi_gui::MP_IID_GRAPHICS_HOST);
-    guiHost_ = gmpi::queryHostInterface<gmpi::IMpUserInterfaceHost2>(host, gmpi::MP_IID_UI_HOST2);
+    graphicsHost_ = gmpi::ComRef<gmpi_gui::IMpGraphicsHost>::query(host, gmpi_gui::MP_IID_GRAPHICS_HOST);
+    guiHost_ = gmpi::ComRef<gmpi::IMpUserInterfaceHost2>::query(host, gmpi::MP_IID_UI_HOST2);
     return gmpi::MP_OK;
 }
 

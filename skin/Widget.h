@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "framework/ComRef.h"
 #include "gui/GuiInterfaces.h"
-#include "gui/HostRef.h"
 
 namespace skin {
 
@@ -46,8 +46,8 @@ protected:
 private:
     gmpi_gui::MpRect bounds_{0, 0, 0, 0};
     bool dirty_ = true;
-    gmpi::HostRef<gmpi_gui::IMpGraphicsHost> graphicsHost_;
-    gmpi::HostRef<gmpi::IMpUserInterfaceHost2> guiHost_;
+    gmpi::ComRef<gmpi_gui::IMpGraphicsHost> graphicsHost_;
+    gmpi::ComRef<gmpi::IMpUserInterfaceHost2> guiHost_;
 };
 
 }  // namespace skin

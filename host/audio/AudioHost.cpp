@@ -21,22 +21,11 @@ AudioHost::AudioHost(HostSettings settings, std::shared_ptr<SharedMemory> memory
 }
 
 int32_t AudioHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    if (iid == gmpi::MP_IID_AUDIO_HOST || iid == gmpi::MP_IID_UNKNOWN) {
-        *out = static_cast<gmpi::IMpAudioHost*>(this);
-        addRef();
-        return gmpi::MP_OK;
-    }
-    *out = nullptr;
-    return gmpi::MP_NOSUPPORT;
+    return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_AUDIO_HOST, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
-int32_t AudioHost::addRef() { return ++refCount_; }
-
-int32_t AudioHost::release() { return --refCount_; }
-
 int32_t AudioHost::setPinValue(int32_t time, int32_t pinId, int32_t size, const void* data) {
-    if (size < 0 || (size > 0 && data == nullptr)) return unexpected();
+    if (size < 0 || (size > 0 && data == nullptr)) return unexpected_.note();
     log_->recordValue(voice_, blockStart_ + time, pinId,
                       std::span<const uint8_t>(static_cast<const uint8_t*>(data), static_cast<size_t>(size)));
     return gmpi::MP_OK;
@@ -56,50 +45,45 @@ int32_t AudioHost::requestSleep() {
 bool AudioHost::takeSleepRequest() { return std::exchange(sleepRequested_, false); }
 
 int32_t AudioHost::querySleepCountdown(int32_t* samples) {
-    if (samples == nullptr) return unexpected();
+    if (samples == nullptr) return unexpected_.note();
     *samples = settings_.sleepCountdown;
     return gmpi::MP_OK;
 }
 
 int32_t AudioHost::getSampleRate(float* rate) {
-    if (rate == nullptr) return unexpected();
+    if (rate == nullptr) return unexpected_.note();
     *rate = settings_.sampleRate;
     return gmpi::MP_OK;
 }
 
 int32_t AudioHost::getHandle(int32_t* handle) {
-    if (handle == nullptr) return unexpected();
+    if (handle == nullptr) return unexpected_.note();
     *handle = settings_.handle;
     return gmpi::MP_OK;
 }
 
 int32_t AudioHost::queryPolyphonic(int32_t* isPolyphonic) {
-    if (isPolyphonic == nullptr) return unexpected();
+    if (isPolyphonic == nullptr) return unexpected_.note();
     *isPolyphonic = settings_.polyphonic ? 1 : 0;
     return gmpi::MP_OK;
 }
 
 int32_t AudioHost::allocateSharedMemory(const char16_t* name, void** out, float, int32_t size, int32_t* needInitialise) {
-    if (out == nullptr) return unexpected();
+    if (out == nullptr) return unexpected_.note();
     *out = nullptr;
-    if (name == nullptr) return unexpected();
+    if (name == nullptr) return unexpected_.note();
     const SharedMemory::Grant grant = memory_->allocate(std::u16string_view(name), size);
-    if (grant.block == nullptr) return unexpected();
+    if (grant.block == nullptr) return unexpected_.note();
     *out = grant.block;
     if (needInitialise != nullptr) *needInitialise = grant.created ? 1 : 0;
     return gmpi::MP_OK;
 }
 
-int32_t AudioHost::unused6() { return unexpected(gmpi::MP_NOSUPPORT); }
-int32_t AudioHost::unused10() { return unexpected(gmpi::MP_NOSUPPORT); }
-int32_t AudioHost::unused11() { return unexpected(gmpi::MP_NOSUPPORT); }
-int32_t AudioHost::unused12() { return unexpected(gmpi::MP_NOSUPPORT); }
-int32_t AudioHost::unused13() { return unexpected(gmpi::MP_NOSUPPORT); }
-int32_t AudioHost::unused15() { return unexpected(gmpi::MP_NOSUPPORT); }
-
-int32_t AudioHost::unexpected(int32_t result) {
-    ++unexpectedCalls_;
-    return result;
-}
+int32_t AudioHost::unused6() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
+int32_t AudioHost::unused10() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
+int32_t AudioHost::unused11() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
+int32_t AudioHost::unused12() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
+int32_t AudioHost::unused13() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
+int32_t AudioHost::unused15() { return unexpected_.note(gmpi::MP_NOSUPPORT); }
 
 }  // namespace zuhost

@@ -14,9 +14,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "framework/ComObject.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/CallLog.h"
 #include "host/audio/SharedMemory.h"
+#include "host/audio/UnexpectedCalls.h"
 
 namespace zuhost {
 
@@ -38,8 +40,8 @@ public:
     AudioHost& operator=(const AudioHost&) = delete;
 
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override;
-    int32_t addRef() override;
-    int32_t release() override;
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(); }
     int32_t setPinValue(int32_t time, int32_t pinId, int32_t size, const void* data) override;
     int32_t setPinStreaming(int32_t time, int32_t pinId, bool isStreaming) override;
     int32_t requestSleep() override;
@@ -67,21 +69,19 @@ public:
 
     // For checks: plug-in references still held, releases beyond them, and
     // calls to slots this library never uses, or with bad arguments.
-    int32_t outstandingReferences() const { return refCount_ - 1; }
-    bool overReleased() const { return refCount_ < 1; }
-    int32_t unexpectedCalls() const { return unexpectedCalls_; }
+    int32_t outstandingReferences() const { return references_.outstanding(); }
+    bool overReleased() const { return references_.overReleased(); }
+    int32_t unexpectedCalls() const { return unexpected_.count(); }
 
 private:
-    int32_t unexpected(int32_t result = gmpi::MP_FAIL);
-
     HostSettings settings_;
     std::shared_ptr<SharedMemory> memory_;
     std::shared_ptr<CallLog> log_;
     int32_t voice_;
-    int32_t refCount_ = 1;
+    gmpi::ServiceReferences references_;
     int64_t blockStart_ = 0;
     bool sleepRequested_ = false;
-    int32_t unexpectedCalls_ = 0;
+    UnexpectedCalls unexpected_;
 };
 
 }  // namespace zuhost

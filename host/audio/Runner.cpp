@@ -56,8 +56,8 @@ int32_t Runner::open(const PluginCreator& create) {
 }
 
 int32_t Runner::openVoice(Voice& voice, const PluginCreator& create) {
-    voice.object = create(voice.host.get());
-    if (voice.object == nullptr) return gmpi::MP_FAIL;
+    voice.object = gmpi::ComRef<gmpi::IMpUnknown>::adopt(create(voice.host.get()));
+    if (!voice.object) return gmpi::MP_FAIL;
     if (const int32_t result = connect(voice); result != gmpi::MP_OK) return result;
     setBuffers(voice);
     const int32_t result = voice.plugin2 ? voice.plugin2->open() : voice.plugin->open();
@@ -69,27 +69,18 @@ int32_t Runner::openVoice(Voice& voice, const PluginCreator& create) {
 }
 
 int32_t Runner::connect(Voice& voice) {
-    void* part = nullptr;
-    if (voice.object->queryInterface(gmpi::MP_IID_PLUGIN2, &part) == gmpi::MP_OK && part != nullptr) {
-        voice.plugin2 = static_cast<gmpi::IMpPlugin2*>(part);
-        return voice.plugin2->setHost(voice.host.get());
-    }
+    voice.plugin2 = voice.object.as<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2);
+    if (voice.plugin2) return voice.plugin2->setHost(voice.host.get());
     // A first-generation plug-in got its host from the creator.
-    if (voice.object->queryInterface(gmpi::MP_IID_PLUGIN, &part) == gmpi::MP_OK && part != nullptr) {
-        voice.plugin = static_cast<gmpi::IMpPlugin*>(part);
-        return gmpi::MP_OK;
-    }
-    return gmpi::MP_NOSUPPORT;
+    voice.plugin = voice.object.as<gmpi::IMpPlugin>(gmpi::MP_IID_PLUGIN);
+    return voice.plugin ? gmpi::MP_OK : gmpi::MP_NOSUPPORT;
 }
 
 void Runner::close() {
     for (Voice& voice : voices_) {
-        if (voice.plugin2 != nullptr) voice.plugin2->release();
-        if (voice.plugin != nullptr) voice.plugin->release();
-        if (voice.object != nullptr) voice.object->release();
-        voice.plugin2 = nullptr;
-        voice.plugin = nullptr;
-        voice.object = nullptr;
+        voice.plugin2.reset();
+        voice.plugin.reset();
+        voice.object.reset();
     }
 }
 
@@ -97,7 +88,7 @@ void Runner::setBuffers(Voice& voice) {
     for (size_t slot = 0; slot < audioPins_.size(); ++slot) {
         float* buffer = voice.buffers[slot].data();
         const int32_t pin = audioPins_[slot].index;
-        if (voice.plugin2 != nullptr) voice.plugin2->setBuffer(pin, buffer);
+        if (voice.plugin2) voice.plugin2->setBuffer(pin, buffer);
         else voice.plugin->setBuffer(pin, buffer);
     }
 }
@@ -164,7 +155,7 @@ void Runner::collectStreamingChanges(const Input& input, int64_t blockStart, int
 }
 
 void Runner::runVoice(Voice& voice, int32_t voiceIndex, int64_t blockStart, int32_t frames) {
-    if (voice.plugin2 == nullptr && voice.plugin == nullptr) return;
+    if (!voice.plugin2 && !voice.plugin) return;
     gatherEvents(voice, voiceIndex, blockStart, frames);
     if (voice.asleep && voice.events.empty()) {
         holdOutputs(voice, frames);
@@ -208,7 +199,7 @@ void Runner::copyInputs(Voice& voice, int32_t frames) const {
 
 void Runner::process(Voice& voice, int32_t frames) {
     const gmpi::MpEvent* events = voice.events.first();
-    if (voice.plugin2 != nullptr) voice.plugin2->process(frames, events);
+    if (voice.plugin2) voice.plugin2->process(frames, events);
     else voice.plugin->process(frames, events);
 }
 

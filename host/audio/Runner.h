@@ -25,6 +25,7 @@
 #include <span>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/AudioHost.h"
 #include "host/audio/CallLog.h"
@@ -99,9 +100,9 @@ private:
     };
     struct Voice {
         std::unique_ptr<AudioHost> host;
-        gmpi::IMpUnknown* object = nullptr;
-        gmpi::IMpPlugin2* plugin2 = nullptr;
-        gmpi::IMpPlugin* plugin = nullptr;
+        gmpi::ComRef<gmpi::IMpUnknown> object;
+        gmpi::ComRef<gmpi::IMpPlugin2> plugin2;
+        gmpi::ComRef<gmpi::IMpPlugin> plugin;
         std::vector<std::vector<float>> buffers;  // one per audio pin, in audioPins_ order
         EventList events;
         bool graphStarted = false;

@@ -1,7 +1,7 @@
 // The part of an object that answers an interface, borrowed rather than owned.
 #pragma once
 
-#include "framework/MpInterfaces.h"
+#include "framework/ComRef.h"
 
 namespace zuhost {
 
@@ -10,10 +10,7 @@ namespace zuhost {
 // alive. Null when the object does not offer the interface.
 template <class Part>
 Part* borrowedPart(gmpi::IMpUnknown& object, const gmpi::MpGuid& iid) {
-    void* part = nullptr;
-    if (object.queryInterface(iid, &part) != gmpi::MP_OK || part == nullptr) return nullptr;
-    static_cast<gmpi::IMpUnknown*>(part)->release();
-    return static_cast<Part*>(part);
+    return gmpi::ComRef<Part>::query(&object, iid).get();
 }
 
 }  // namespace zuhost

@@ -50,7 +50,9 @@ PluginRef<gmpi::IMpUnknown> PluginLibrary::createInstance(std::u16string_view id
     void* object = nullptr;
     const int32_t result = host ? factory_->createInstance(terminated.c_str(), kind, host, &object)
                                 : factory_->createInstance2(terminated.c_str(), kind, &object);
-    PluginRef<gmpi::IMpUnknown> created(library_, static_cast<gmpi::IMpUnknown*>(object));
+    // Adopted before the result is looked at: what a failing factory handed out is released too.
+    PluginRef<gmpi::IMpUnknown> created(library_,
+                                        gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(object)));
     if (result != gmpi::MP_OK || !created) {
         throw LibraryError("cannot create \"" + utf16ToUtf8(id) + "\" of kind " + std::to_string(kind) +
                            " (result " + std::to_string(result) + ")");

@@ -1,16 +1,18 @@
-// One counted reference to an object made by a loaded plug-in library.
+// One counted reference to an object made by a loaded plug-in library, with
+// the library kept loaded beside it so that the object can never outlive its
+// code.
 //
-// Contract: holds exactly one reference (released on destruction or reset)
-// and keeps the library loaded for as long as the reference lives, so an
-// object can never outlive its code. Copies add a reference; moves transfer
-// it. query() asks the object for another interface and returns it as a new
-// PluginRef, empty when the object does not offer it.
+// Contract: a ComRef (one reference, released on destruction or reset;
+// copies add a reference, moves pass it on) that also holds the library. The
+// reference always goes before the library does: release runs library code.
+// as() asks the object for another interface and returns it as a new
+// PluginRef of the same library, empty when the object does not offer it.
 #pragma once
 
 #include <memory>
 #include <utility>
 
-#include "framework/MpInterfaces.h"
+#include "framework/ComRef.h"
 #include "host/description/SharedLibrary.h"
 
 namespace zuhost {
@@ -19,40 +21,35 @@ template <class T>
 class PluginRef {
 public:
     PluginRef() = default;
-    // Adopts `object`, which already carries the reference this PluginRef owns.
-    PluginRef(std::shared_ptr<SharedLibrary> library, T* object) : library_(std::move(library)), object_(object) {}
-    PluginRef(const PluginRef& other) : library_(other.library_), object_(other.object_) {
-        if (object_) object_->addRef();
-    }
-    PluginRef(PluginRef&& other) noexcept
-        : library_(std::move(other.library_)), object_(std::exchange(other.object_, nullptr)) {}
+    PluginRef(std::shared_ptr<SharedLibrary> library, gmpi::ComRef<T> object)
+        : library_(std::move(library)), object_(std::move(object)) {}
+    PluginRef(const PluginRef&) = default;
+    PluginRef(PluginRef&&) noexcept = default;
+    // Swapping whole keeps each reference with its library until it goes.
     PluginRef& operator=(PluginRef other) noexcept {
         std::swap(library_, other.library_);
         std::swap(object_, other.object_);
         return *this;
     }
-    ~PluginRef() { reset(); }
 
-    // Releases the reference before letting go of the library: release runs library code.
     void reset() {
-        if (object_) std::exchange(object_, nullptr)->release();
+        object_.reset();
         library_.reset();
     }
 
     template <class U>
-    PluginRef<U> query(const gmpi::MpGuid& iid) const {
-        void* out = nullptr;
-        if (!object_ || object_->queryInterface(iid, &out) != gmpi::MP_OK || !out) return {};
-        return PluginRef<U>(library_, static_cast<U*>(out));
+    PluginRef<U> as(const gmpi::MpGuid& iid) const {
+        gmpi::ComRef<U> part = object_.template as<U>(iid);
+        return part ? PluginRef<U>(library_, std::move(part)) : PluginRef<U>();
     }
 
-    T* get() const { return object_; }
-    T* operator->() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
+    T* get() const { return object_.get(); }
+    T* operator->() const { return object_.get(); }
+    explicit operator bool() const { return static_cast<bool>(object_); }
 
 private:
-    std::shared_ptr<SharedLibrary> library_;
-    T* object_ = nullptr;
+    std::shared_ptr<SharedLibrary> library_;  // declared first: let go of last
+    gmpi::ComRef<T> object_;
 };
 
 }  // namespace zuhost

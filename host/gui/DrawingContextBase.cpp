@@ -3,8 +3,7 @@
 namespace zuhost::gui {
 
 int32_t DrawingContextBase::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    return answerQuery<gmpi_gui::IMpDrawingContext>(this, iid, out,
-                                                   {&gmpi_gui::MP_IID_DRAWING_CONTEXT, &gmpi::MP_IID_UNKNOWN});
+    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_DRAWING_CONTEXT, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t DrawingContextBase::getFactory(void** factory) {

@@ -35,7 +35,7 @@ public:
     int32_t liveObjects() const { return tally_->live(); }
     int32_t createdObjects() const { return tally_->created(); }
     int32_t misuses() const { return misuses_; }
-    const ServiceReferences& references() const { return references_; }
+    const gmpi::ServiceReferences& references() const { return references_; }
 
 protected:
     DrawingContextBase() = default;
@@ -55,7 +55,7 @@ private:
     template <class T>
     const T* recognise(const void* handle);
 
-    ServiceReferences references_;
+    gmpi::ServiceReferences references_;
     std::shared_ptr<ObjectTally> tally_ = std::make_shared<ObjectTally>();
     int32_t misuses_ = 0;
 };

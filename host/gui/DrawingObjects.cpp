@@ -21,11 +21,7 @@ int32_t HostPathGeometry::open(void** sink) {
 }
 
 HostGeometrySink::HostGeometrySink(std::shared_ptr<ObjectTally> tally, HostPathGeometry* geometry)
-    : HostObject(std::move(tally), nullptr), geometry_(geometry) {
-    geometry_->addRef();
-}
-
-HostGeometrySink::~HostGeometrySink() { geometry_->release(); }
+    : HostObject(std::move(tally), nullptr), geometry_(gmpi::ComRef<HostPathGeometry>::addRef(geometry)) {}
 
 void HostGeometrySink::misuse() { ++geometry_->misuses_; }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "host/gui/HostObject.h"
 
 namespace zuhost::gui {
@@ -52,7 +53,6 @@ private:
 class HostGeometrySink final : public HostObject<gmpi_gui::IMpGeometrySink> {
 public:
     HostGeometrySink(std::shared_ptr<ObjectTally> tally, HostPathGeometry* geometry);
-    ~HostGeometrySink() override;
 
     void beginFigure(gmpi_gui::MpPoint start, int32_t figureBegin) override;
     void addLine(gmpi_gui::MpPoint point) override;
@@ -63,7 +63,7 @@ private:
     bool writable() const { return !geometry_->closed_; }
     void misuse();
 
-    HostPathGeometry* geometry_;  // holds a reference
+    gmpi::ComRef<HostPathGeometry> geometry_;
     bool figureOpen_ = false;
 };
 

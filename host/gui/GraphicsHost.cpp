@@ -20,7 +20,7 @@ GraphicsHost::GraphicsHost(std::shared_ptr<TextMeasurer> measurer)
     : measurer_(measurer ? std::move(measurer) : makePlatformTextMeasurer()) {}
 
 int32_t GraphicsHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    return answerQuery<gmpi_gui::IMpGraphicsHost>(this, iid, out, {&gmpi_gui::MP_IID_GRAPHICS_HOST, &gmpi::MP_IID_UNKNOWN});
+    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_GRAPHICS_HOST, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 void GraphicsHost::invalidateRect(const gmpi_gui::MpRect* rect) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "host/audio/UnexpectedCalls.h"
 #include "host/gui/HostObject.h"
 #include "host/gui/TextMeasurer.h"
 #include "host/gui/UserScript.h"
@@ -54,13 +55,13 @@ public:
     const std::vector<std::string>& imageLoads() const { return imageLoads_; }  // full names asked for
     UserScript& script() { return *script_; }
     int32_t unexpectedCalls() const { return unexpected_.count(); }
-    const ServiceReferences& references() const { return references_; }
+    const gmpi::ServiceReferences& references() const { return references_; }
     const ObjectTally& objects() const { return *tally_; }
 
 private:
     std::shared_ptr<TextMeasurer> measurer_;
     std::shared_ptr<UserScript> script_ = std::make_shared<UserScript>();
-    ServiceReferences references_;
+    gmpi::ServiceReferences references_;
     std::shared_ptr<ObjectTally> tally_ = std::make_shared<ObjectTally>();
     std::vector<std::optional<gmpi_gui::MpRect>> invalidations_;
     std::vector<TextFormatSettings> textFormatRequests_;

@@ -1,5 +1,6 @@
 #include "host/gui/GuiHost.h"
 
+#include "framework/ComRef.h"
 #include "host/gui/GraphicsHost.h"
 #include "host/gui/HostFile.h"
 
@@ -8,10 +9,10 @@ namespace zuhost::gui {
 GuiHost::GuiHost(std::filesystem::path skinFolder) : skin_(std::move(skinFolder)) {}
 
 int32_t GuiHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    if (out != nullptr && iid == gmpi_gui::MP_IID_GRAPHICS_HOST && graphicsHost_ != nullptr)
-        return graphicsHost_->queryInterface(iid, out);
-    return answerQuery<gmpi::IMpUserInterfaceHost2>(this, iid, out,
-                                                   {&gmpi::MP_IID_UI_HOST2, &gmpi::MP_IID_UI_HOST, &gmpi::MP_IID_UNKNOWN});
+    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_GRAPHICS_HOST, graphicsHost_},
+                                        {gmpi::MP_IID_UI_HOST2, this},
+                                        {gmpi::MP_IID_UI_HOST, this},
+                                        {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t GuiHost::pinTransmit(int32_t pinId, int32_t size, const void* data, int32_t voice) {
@@ -32,13 +33,10 @@ int32_t GuiHost::resolveResourceName(const char* shortName, const char* type, gm
     const auto resolved = skin_.resolve(lookup.shortName, lookup.type);
     if (!resolved) return gmpi::MP_FAIL;
 
-    void* text = nullptr;
-    if (fullName->queryInterface(gmpi::MP_IID_RETURNSTRING, &text) != gmpi::MP_OK || text == nullptr)
-        return gmpi::MP_FAIL;
-    auto* returnString = static_cast<gmpi::IMpString*>(text);
+    const auto returnString = gmpi::ComRef<gmpi::IMpString>::query(fullName, gmpi::MP_IID_RETURNSTRING);
+    if (!returnString) return gmpi::MP_FAIL;
     lookup.fullName = pathToUtf8(*resolved);
     returnString->setData(lookup.fullName.data(), static_cast<int32_t>(lookup.fullName.size()));
-    returnString->release();
     return gmpi::MP_OK;
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "host/audio/UnexpectedCalls.h"
 #include "host/gui/HostObject.h"
 #include "host/gui/SkinFolder.h"
 
@@ -60,13 +61,13 @@ public:
     int32_t prepareResourcesCalls() const { return prepareResourcesCalls_; }
     int32_t unexpectedCalls() const { return unexpected_.count(); }
     const SkinFolder& skin() const { return skin_; }
-    const ServiceReferences& references() const { return references_; }
+    const gmpi::ServiceReferences& references() const { return references_; }
     const ObjectTally& objects() const { return *tally_; }
 
 private:
     SkinFolder skin_;
     GraphicsHost* graphicsHost_ = nullptr;
-    ServiceReferences references_;
+    gmpi::ServiceReferences references_;
     std::shared_ptr<ObjectTally> tally_ = std::make_shared<ObjectTally>();
     std::vector<PinTransmit> transmits_;
     std::vector<ResourceLookup> lookups_;

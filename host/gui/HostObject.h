@@ -3,18 +3,19 @@
 //
 // Two kinds of object exist. Service objects (the GUI host, the graphics host,
 // a drawing context) belong to whoever made them; panels add and release
-// references, and release() never deletes. Handed-out objects (files,
-// bitmaps, brushes, text formats, ...) are created with the one reference the
-// receiver owns and delete themselves at the last release; each is counted in
-// the ObjectTally of the service that made it while it lives, and registered
-// process-wide, so that a pointer a panel hands back can be checked before
-// it is trusted. GUI thread only.
+// references (gmpi::ServiceReferences), and release() never deletes.
+// Handed-out objects (files, bitmaps, brushes, text formats, ...) are created
+// with the one reference the receiver owns and delete themselves at the last
+// release (gmpi::ReferenceCount); each is counted in the ObjectTally of the
+// service that made it while it lives, and registered process-wide, so that
+// a pointer a panel hands back can be checked before it is trusted. GUI
+// thread only.
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 
+#include "framework/ComObject.h"
 #include "gui/GuiInterfaces.h"
 
 namespace zuhost::gui {
@@ -30,48 +31,6 @@ private:
     int32_t live_ = 0;
     int32_t created_ = 0;
 };
-
-// The references panels hold on a service object; it starts at one, the owner's.
-class ServiceReferences {
-public:
-    int32_t addRef() { return ++count_; }
-    int32_t release() { return --count_; }
-    int32_t outstanding() const { return count_ - 1; }  // panel references not yet released
-    bool overReleased() const { return count_ < 1; }
-
-private:
-    int32_t count_ = 1;
-};
-
-// Calls to slots this library never uses; each answers -1.
-class UnexpectedCalls {
-public:
-    int32_t note() {
-        ++count_;
-        return gmpi::MP_FAIL;
-    }
-    int32_t count() const { return count_; }
-
-private:
-    int32_t count_ = 0;
-};
-
-// queryInterface for an object that answers each identifier in `identifiers`
-// (and nothing else) with `object`, adding a reference.
-template <class Interface>
-int32_t answerQuery(Interface* object, const gmpi::MpGuid& iid, void** out,
-                    std::initializer_list<const gmpi::MpGuid*> identifiers) {
-    if (out == nullptr) return gmpi::MP_NOSUPPORT;
-    *out = nullptr;
-    for (const gmpi::MpGuid* identifier : identifiers) {
-        if (identifier != nullptr && iid == *identifier) {
-            *out = object;
-            object->addRef();
-            return gmpi::MP_OK;
-        }
-    }
-    return gmpi::MP_NOSUPPORT;
-}
 
 class HostObjectBase {
 public:
@@ -104,14 +63,10 @@ template <class Interface>
 class HostObject : public Interface, public HostObjectBase {
 public:
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override {
-        return answerQuery(static_cast<Interface*>(this), iid, out, {&gmpi::MP_IID_UNKNOWN, identifier_});
+        return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_UNKNOWN, this}, {identifier_, this}});
     }
-    int32_t addRef() override { return ++refCount_; }
-    int32_t release() override {
-        const int32_t count = --refCount_;
-        if (count == 0) delete this;
-        return count;
-    }
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(this); }
 
     // The pointer a receiver gets, carrying the creation reference.
     void* handOut() { return static_cast<Interface*>(this); }
@@ -124,7 +79,7 @@ protected:
 
 private:
     const gmpi::MpGuid* identifier_;
-    int32_t refCount_ = 1;
+    gmpi::ReferenceCount references_;
 };
 
 }  // namespace zuhost::gui

@@ -30,19 +30,7 @@ private:
     uint32_t modifiers_;
 };
 
-void* query(gmpi::IMpUnknown* object, const gmpi::MpGuid& iid) {
-    void* out = nullptr;
-    if (object == nullptr || object->queryInterface(iid, &out) != gmpi::MP_OK) return nullptr;
-    return out;
-}
-
-template <class T>
-void releaseAndClear(T*& object) {
-    if (object != nullptr) object->release();
-    object = nullptr;
-}
-
-void describeReferences(std::ostream& out, const char* name, const ServiceReferences& references) {
+void describeReferences(std::ostream& out, const char* name, const gmpi::ServiceReferences& references) {
     if (references.outstanding() > 0) out << name << ": " << references.outstanding() << " references held; ";
     if (references.overReleased()) out << name << ": released too often; ";
 }
@@ -57,8 +45,9 @@ std::span<const uint8_t> bytesOf(const Value& value) {
 gmpi::IMpFactory2* PanelSession::factoryFrom(GetFactoryFunction getFactory) {
     void* unknown = nullptr;
     if (getFactory == nullptr || getFactory(&unknown) != gmpi::MP_OK) return nullptr;
-    return static_cast<gmpi::IMpFactory2*>(
-        query(static_cast<gmpi::IMpUnknown*>(unknown), gmpi::MP_IID_FACTORY2));
+    // The factory lives as long as its library; it counts no references.
+    return gmpi::ComRef<gmpi::IMpFactory2>::query(static_cast<gmpi::IMpUnknown*>(unknown), gmpi::MP_IID_FACTORY2)
+        .detach();
 }
 
 PanelSession::PanelSession(gmpi::IMpFactory2& factory, std::u16string_view id, PanelSessionOptions options,
@@ -70,23 +59,24 @@ PanelSession::PanelSession(gmpi::IMpFactory2& factory, std::u16string_view id, P
     const std::u16string terminated(id);
     void* created = nullptr;
     createResult_ = factory.createInstance2(terminated.c_str(), gmpi::MP_SUB_TYPE_GUI, &created);
-    object_ = createResult_ == gmpi::MP_OK ? static_cast<gmpi::IMpUnknown*>(created) : nullptr;
-    panel_ = static_cast<gmpi::IMpUserInterface2*>(query(object_, gmpi::MP_IID_GUI_PLUGIN2));
-    graphics_ = static_cast<gmpi_gui::IMpGraphics*>(query(object_, gmpi_gui::MP_IID_GRAPHICS));
-    if (panel_ != nullptr) setHostResult_ = panel_->setHost(static_cast<gmpi::IMpUserInterfaceHost2*>(&guiHost_));
+    if (createResult_ == gmpi::MP_OK)
+        object_ = gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(created));
+    panel_ = object_.as<gmpi::IMpUserInterface2>(gmpi::MP_IID_GUI_PLUGIN2);
+    graphics_ = object_.as<gmpi_gui::IMpGraphics>(gmpi_gui::MP_IID_GRAPHICS);
+    if (panel_) setHostResult_ = panel_->setHost(static_cast<gmpi::IMpUserInterfaceHost2*>(&guiHost_));
 }
 
 PanelSession::~PanelSession() { releasePanel(); }
 
 void PanelSession::releasePanel() {
-    releaseAndClear(graphics_);
-    releaseAndClear(panel_);
-    releaseAndClear(object_);
+    graphics_.reset();
+    panel_.reset();
+    object_.reset();
 }
 
 std::string PanelSession::leaks() const {
     std::ostringstream out;
-    if (object_ != nullptr) out << "the panel is not released yet; ";
+    if (object_) out << "the panel is not released yet; ";
     describeReferences(out, "GUI host", guiHost_.references());
     describeReferences(out, "graphics host", graphicsHost_.references());
     if (guiHost_.objects().live() > 0) out << guiHost_.objects().live() << " files not released; ";
@@ -96,7 +86,7 @@ std::string PanelSession::leaks() const {
 }
 
 int32_t PanelSession::setPin(int32_t pinId, std::span<const uint8_t> bytes, int32_t voice) {
-    if (panel_ == nullptr) return gmpi::MP_NOSUPPORT;
+    if (!panel_) return gmpi::MP_NOSUPPORT;
     return panel_->setPin(pinId, voice, static_cast<int32_t>(bytes.size()), bytes.data());
 }
 
@@ -119,27 +109,27 @@ int32_t PanelSession::setBlob(int32_t pinId, std::span<const uint8_t> value, int
     return setPin(pinId, value, voice);
 }
 
-int32_t PanelSession::initialize() { return panel_ != nullptr ? panel_->initialize() : gmpi::MP_NOSUPPORT; }
+int32_t PanelSession::initialize() { return panel_ ? panel_->initialize() : gmpi::MP_NOSUPPORT; }
 
 gmpi_gui::MpSize PanelSession::measure(gmpi_gui::MpSize available) {
     gmpi_gui::MpSize desired{0, 0};
-    if (graphics_ == nullptr || graphics_->measure(available, &desired) != gmpi::MP_OK) return {0, 0};
+    if (!graphics_ || graphics_->measure(available, &desired) != gmpi::MP_OK) return {0, 0};
     return desired;
 }
 
 int32_t PanelSession::arrange(const gmpi_gui::MpRect& rect) {
-    return graphics_ != nullptr ? graphics_->arrange(&rect) : gmpi::MP_NOSUPPORT;
+    return graphics_ ? graphics_->arrange(&rect) : gmpi::MP_NOSUPPORT;
 }
 
 int32_t PanelSession::render(DrawingContextBase& context) {
-    return graphics_ != nullptr ? graphics_->render(static_cast<gmpi_gui::IMpDrawingContext*>(&context))
+    return graphics_ ? graphics_->render(static_cast<gmpi_gui::IMpDrawingContext*>(&context))
                                 : gmpi::MP_NOSUPPORT;
 }
 
 int32_t PanelSession::pointer(PointerCall call, gmpi_gui::MpPoint point, uint32_t modifiers, uint32_t flags) {
-    if (graphics_ == nullptr) return gmpi::MP_NOSUPPORT;
+    if (!graphics_) return gmpi::MP_NOSUPPORT;
     const HeldKeys keys(modifiers);
-    return (graphics_->*call)(flags, point);
+    return (graphics_.get()->*call)(flags, point);
 }
 
 int32_t PanelSession::pointerDown(gmpi_gui::MpPoint point, uint32_t modifiers, uint32_t flags) {

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/gui/DrawingContextBase.h"
 #include "host/gui/GraphicsHost.h"
@@ -50,8 +51,8 @@ public:
 
     int32_t createResult() const { return createResult_; }    // the factory's answer
     int32_t setHostResult() const { return setHostResult_; }  // the panel's answer to setHost
-    gmpi::IMpUserInterface2* panel() const { return panel_; }
-    gmpi_gui::IMpGraphics* graphics() const { return graphics_; }
+    gmpi::IMpUserInterface2* panel() const { return panel_.get(); }
+    gmpi_gui::IMpGraphics* graphics() const { return graphics_.get(); }
 
     int32_t setPin(int32_t pinId, std::span<const uint8_t> bytes, int32_t voice = 0);
     int32_t setInt(int32_t pinId, int32_t value, int32_t voice = 0);
@@ -91,9 +92,9 @@ private:
     std::shared_ptr<const void> keepLoaded_;  // first member: let go of last
     GuiHost guiHost_;
     GraphicsHost graphicsHost_;
-    gmpi::IMpUnknown* object_ = nullptr;
-    gmpi::IMpUserInterface2* panel_ = nullptr;
-    gmpi_gui::IMpGraphics* graphics_ = nullptr;
+    gmpi::ComRef<gmpi::IMpUnknown> object_;
+    gmpi::ComRef<gmpi::IMpUserInterface2> panel_;
+    gmpi::ComRef<gmpi_gui::IMpGraphics> graphics_;
     int32_t createResult_ = gmpi::MP_FAIL;
     int32_t setHostResult_ = gmpi::MP_NOSUPPORT;
 };

@@ -1,5 +1,7 @@
 #include "host/gui/PlatformTextEdit.h"
 
+#include "framework/ComRef.h"
+
 namespace zuhost::gui {
 
 PlatformTextEdit::PlatformTextEdit(std::shared_ptr<ObjectTally> tally, std::shared_ptr<UserScript> script)
@@ -17,18 +19,14 @@ int32_t PlatformTextEdit::setText(const char* text) {
 
 int32_t PlatformTextEdit::showEditor(float left, float top, float width, float height,
                                      gmpi::IMpUnknown* returnString) {
-    void* text = nullptr;
-    if (returnString == nullptr || returnString->queryInterface(gmpi::MP_IID_RETURNSTRING, &text) != gmpi::MP_OK ||
-        text == nullptr)
-        return gmpi::MP_FAIL;
-    auto* result = static_cast<gmpi::IMpString*>(text);
+    const auto result = gmpi::ComRef<gmpi::IMpString>::query(returnString, gmpi::MP_IID_RETURNSTRING);
+    if (!result) return gmpi::MP_FAIL;
     entry_.left = left;
     entry_.top = top;
     entry_.width = width;
     entry_.height = height;
     entry_.typedText = script_->takeTypedText();
     if (entry_.typedText) result->setData(entry_.typedText->data(), static_cast<int32_t>(entry_.typedText->size()));
-    result->release();
     script_->recordTextEntry(entry_);
     return gmpi::MP_OK;
 }

@@ -1,5 +1,6 @@
 #include "host/setup/ProcessorSetup.h"
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/description/BorrowedPart.h"
 #include "host/description/TextEncoding.h"
@@ -30,9 +31,9 @@ PluginCreator processorCreator(const PluginLibrary& library, const std::string& 
         void* object = nullptr;
         if (factory.createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, &object) != gmpi::MP_OK || object == nullptr)
             return nullptr;
-        auto* created = static_cast<gmpi::IMpUnknown*>(object);
-        if (borrowedPart<gmpi::IMpPlugin2>(*created, gmpi::MP_IID_PLUGIN2)) return created;
-        created->release();
+        auto created = gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(object));
+        if (borrowedPart<gmpi::IMpPlugin2>(*created, gmpi::MP_IID_PLUGIN2)) return created.detach();
+        created.reset();  // gone before it is made again, with the host
         return createWithHost(factory, id, host);
     };
 }

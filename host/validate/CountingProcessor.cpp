@@ -1,32 +1,23 @@
 #include "host/validate/CountingProcessor.h"
 
+#include <utility>
+
 #include "host/description/BorrowedPart.h"
 
 namespace zuhost {
 
-CountingProcessor::CountingProcessor(gmpi::IMpUnknown* processor)
-    : processor_(processor),
-      plugin2_(borrowedPart<gmpi::IMpPlugin2>(*processor, gmpi::MP_IID_PLUGIN2)),
-      plugin_(borrowedPart<gmpi::IMpPlugin>(*processor, gmpi::MP_IID_PLUGIN)) {}
+CountingProcessor::CountingProcessor(gmpi::ComRef<gmpi::IMpUnknown> processor)
+    : processor_(std::move(processor)),
+      plugin2_(borrowedPart<gmpi::IMpPlugin2>(*processor_, gmpi::MP_IID_PLUGIN2)),
+      plugin_(borrowedPart<gmpi::IMpPlugin>(*processor_, gmpi::MP_IID_PLUGIN)) {}
 
-CountingProcessor::~CountingProcessor() { processor_->release(); }
-
+// Each generation's part is offered exactly when the processor offers it.
 int32_t CountingProcessor::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    *out = nullptr;
-    if (iid == gmpi::MP_IID_PLUGIN2 && plugin2_ != nullptr) *out = static_cast<gmpi::IMpPlugin2*>(this);
-    else if (iid == gmpi::MP_IID_PLUGIN && plugin_ != nullptr) *out = static_cast<gmpi::IMpPlugin*>(this);
-    else if (iid == gmpi::MP_IID_UNKNOWN) *out = static_cast<gmpi::IMpPlugin*>(this);
-    if (*out == nullptr) return gmpi::MP_NOSUPPORT;
-    addRef();
-    return gmpi::MP_OK;
-}
-
-int32_t CountingProcessor::addRef() { return ++refCount_; }
-
-int32_t CountingProcessor::release() {
-    if (--refCount_ > 0) return refCount_;
-    delete this;
-    return 0;
+    gmpi::IMpPlugin* const firstGeneration = this;
+    gmpi::IMpPlugin2* const secondGeneration = this;
+    return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_PLUGIN2, plugin2_ ? secondGeneration : nullptr},
+                                        {gmpi::MP_IID_PLUGIN, plugin_ ? firstGeneration : nullptr},
+                                        {gmpi::MP_IID_UNKNOWN, firstGeneration}});
 }
 
 int32_t CountingProcessor::setHost(gmpi::IMpUnknown* host) { return plugin2_->setHost(host); }

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "framework/ComObject.h"
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/validate/CallCounting.h"
 
@@ -17,12 +19,11 @@ namespace zuhost {
 
 class CountingProcessor final : public gmpi::IMpPlugin, public gmpi::IMpPlugin2 {
 public:
-    // Takes over the one reference the caller holds on `processor`.
-    explicit CountingProcessor(gmpi::IMpUnknown* processor);
+    explicit CountingProcessor(gmpi::ComRef<gmpi::IMpUnknown> processor);
 
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override;
-    int32_t addRef() override;
-    int32_t release() override;
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(this); }
     int32_t setHost(gmpi::IMpUnknown* host) override;
     int32_t open() override;
     int32_t setBuffer(int32_t pinIndex, float* buffer) override;
@@ -36,12 +37,13 @@ public:
     int64_t firstOffendingCall() const { return firstOffendingCall_; }
 
 private:
-    ~CountingProcessor();
+    friend class gmpi::ReferenceCount;  // deletes it at the last release
+    ~CountingProcessor() = default;
 
-    gmpi::IMpUnknown* processor_;
+    gmpi::ComRef<gmpi::IMpUnknown> processor_;
     gmpi::IMpPlugin2* plugin2_ = nullptr;   // parts of processor_, valid while it lives
     gmpi::IMpPlugin* plugin_ = nullptr;
-    int32_t refCount_ = 1;
+    gmpi::ReferenceCount references_;
     bool counting_ = false;
     CallCounts counts_;
     int64_t countedCalls_ = 0;

@@ -22,7 +22,7 @@ constexpr float RATE = 48000.0f;
 std::string directionName(int32_t direction) { return direction == gmpi::MP_OUT ? "out" : "in"; }
 
 void requireAnswersPluginInterface(const PluginRef<gmpi::IMpUnknown>& object, const std::string& how) {
-    if (!object.query<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2) && !object.query<gmpi::IMpPlugin>(gmpi::MP_IID_PLUGIN))
+    if (!object.as<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2) && !object.as<gmpi::IMpPlugin>(gmpi::MP_IID_PLUGIN))
         fail("the object from " + how + " answers neither IMpPlugin2 nor IMpPlugin");
 }
 

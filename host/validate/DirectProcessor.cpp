@@ -13,13 +13,8 @@ DirectProcessor::DirectProcessor(const PluginLibrary& library, const PluginDescr
     const int32_t result = library.factory().createInstance(id.c_str(), gmpi::MP_SUB_TYPE_AUDIO, &host, &created);
     if (result != gmpi::MP_OK || created == nullptr)
         fail("createInstance of the processor answered " + std::to_string(result) + (created ? "" : " with no object"));
-    object_ = static_cast<gmpi::IMpUnknown*>(created);
-    try {
-        connect(host);
-    } catch (...) {
-        object_->release();
-        throw;
-    }
+    object_ = gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(created));
+    connect(host);
     for (const PinDescription& pin : plugin.audioPins) {
         if (!pin.isAudioRate()) continue;
         audioPins_.push_back(pin.index);
@@ -37,10 +32,6 @@ void DirectProcessor::connect(AudioHost& host) {
     }
 }
 
-DirectProcessor::~DirectProcessor() {
-    if (object_ != nullptr) object_->release();
-}
-
 int32_t DirectProcessor::setBuffer(int32_t pin, float* buffer) {
     return plugin2_ ? plugin2_->setBuffer(pin, buffer) : plugin_->setBuffer(pin, buffer);
 }
@@ -56,11 +47,9 @@ int32_t DirectProcessor::process(int32_t frames, const gmpi::MpEvent* events) {
 }
 
 int32_t DirectProcessor::release() {
-    gmpi::IMpUnknown* object = object_;
-    object_ = nullptr;
     plugin2_ = nullptr;
     plugin_ = nullptr;
-    return object->release();
+    return object_.reset();
 }
 
 }  // namespace zuhost

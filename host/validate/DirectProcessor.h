@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/AudioHost.h"
 #include "host/description/PluginDescription.h"
@@ -23,7 +24,6 @@ namespace zuhost {
 class DirectProcessor {
 public:
     DirectProcessor(const PluginLibrary& library, const PluginDescription& plugin, AudioHost& host, int32_t blockSize);
-    ~DirectProcessor();
     DirectProcessor(const DirectProcessor&) = delete;
     DirectProcessor& operator=(const DirectProcessor&) = delete;
 
@@ -39,7 +39,7 @@ public:
 private:
     void connect(AudioHost& host);
 
-    gmpi::IMpUnknown* object_ = nullptr;
+    gmpi::ComRef<gmpi::IMpUnknown> object_;
     gmpi::IMpPlugin2* plugin2_ = nullptr;   // parts of object_, valid while it lives
     gmpi::IMpPlugin* plugin_ = nullptr;
     std::vector<int32_t> audioPins_;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/AudioHost.h"
 #include "host/description/EmbeddedDescription.h"
@@ -42,12 +43,14 @@ std::string joined(const std::vector<std::string>& names) {
 void requireQuery(gmpi::IMpUnknown& factory, const gmpi::MpGuid& iid, const char* name, bool offered) {
     void* out = UNTOUCHED;
     const int32_t code = factory.queryInterface(iid, &out);
-    if (offered && (code != gmpi::MP_OK || out == nullptr || out == UNTOUCHED))
+    const bool answered = code == gmpi::MP_OK && out != nullptr && out != UNTOUCHED;
+    // An answer carries a reference of its own, given back when the check is done.
+    const auto answer = gmpi::ComRef<gmpi::IMpUnknown>::adopt(answered ? static_cast<gmpi::IMpUnknown*>(out) : nullptr);
+    if (offered && !answered)
         fail(std::string("the factory does not answer ") + name + " (" + result(code) + ")");
     if (!offered && (code != gmpi::MP_NOSUPPORT || out != nullptr))
         fail(std::string("asked for ") + name + ", the factory " + result(code) + (out ? " and left a non-null object" : "") +
              "; expected -2 and null");
-    if (code == gmpi::MP_OK && out != nullptr && out != UNTOUCHED) static_cast<gmpi::IMpUnknown*>(out)->release();
 }
 
 // Calls getSdkInformation with a buffer of maxChars characters followed by a

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "host/audio/Runner.h"
 #include "host/description/PluginLibrary.h"
@@ -72,9 +73,9 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     std::vector<CountingProcessor*> probes;
     const PluginCreator create = processorCreator(library, plugin.id);
     openOrFail(runner, [&](gmpi::IMpUnknown* host) -> gmpi::IMpUnknown* {
-        gmpi::IMpUnknown* processor = create(host);
-        if (processor == nullptr) return nullptr;
-        probes.push_back(new CountingProcessor(processor));
+        auto processor = gmpi::ComRef<gmpi::IMpUnknown>::adopt(create(host));
+        if (!processor) return nullptr;
+        probes.push_back(new CountingProcessor(std::move(processor)));
         return static_cast<gmpi::IMpPlugin*>(probes.back());
     });
     const auto drain = [&](int64_t, int32_t) { runner.log().clear(); };

@@ -1,6 +1,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/audio/AudioHost.h"
 #include "host/audio/EventList.h"
@@ -98,9 +99,9 @@ void checkPanel(const PluginLibrary& library, const PluginDescription& plugin) {
     const std::u16string id = utf8ToUtf16(plugin.id);
     void* created = nullptr;
     if (library.factory().createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_GUI, &created) != gmpi::MP_OK || !created) return;
-    auto* panel = static_cast<gmpi::IMpUnknown*>(created);
+    auto panel = gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(created));
     requireQueriesCounted(*panel, "panel");
-    requireDestroyedBy([&] { return panel->release(); }, "panel");
+    requireDestroyedBy([&] { return panel.reset(); }, "panel");
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ void DropDown::render(gmpi_gui::IMpDrawingContext& context) {
 // without a graphics host or a finite rectangle.
 void DropDown::pointerDown(uint32_t, gmpi_gui::MpPoint) {
     if (panel_.graphicsHost() == nullptr || !gmpi_gui::isFiniteRect(panel_.bounds())) return;
-    gmpi::HostRef<gmpi::IMpUnknown> created;
+    gmpi::ComRef<gmpi::IMpUnknown> created;
     if (panel_.graphicsHost()->createPlatformMenu(created.put()) != gmpi::MP_OK) return;
     const auto menu = created.as<gmpi_gui::IMpPlatformMenu>(gmpi_gui::MP_IID_PLATFORM_MENU);
     if (!menu) return;

@@ -11,7 +11,7 @@
 // in a rectangle that is not finite, no menu opens.
 #pragma once
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "modules/list_entry/ListAppearance.h"
 
 namespace zu {
@@ -22,7 +22,7 @@ public:
 
     enum class Chosen { byItsCode, asStandIn };
 
-    DropDown(ListPanel& panel, gmpi::HostRef<gmpi_gui::IMpTextFormat>& format, Chosen chosen)
+    DropDown(ListPanel& panel, gmpi::ComRef<gmpi_gui::IMpTextFormat>& format, Chosen chosen)
         : panel_(panel), format_(format), chosen_(chosen) {}
 
     gmpi_gui::MpSize measure() override;  // 100 wide, as high as a line of text
@@ -39,7 +39,7 @@ private:
     gmpi_gui::IMpTextFormat* format();
 
     ListPanel& panel_;
-    gmpi::HostRef<gmpi_gui::IMpTextFormat>& format_;
+    gmpi::ComRef<gmpi_gui::IMpTextFormat>& format_;
     Chosen chosen_;
 };
 

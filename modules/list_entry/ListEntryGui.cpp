@@ -171,7 +171,7 @@ int32_t ListEntryGui::arrange(const MpRect* finalRect) {
 }
 
 int32_t ListEntryGui::render(gmpi::IMpUnknown* context) {
-    const auto drawing = gmpi::queryHostInterface<gmpi_gui::IMpDrawingContext>(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
+    const auto drawing = gmpi::ComRef<gmpi_gui::IMpDrawingContext>::query(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
     if (!drawing) return gmpi::MP_NOSUPPORT;
     if (gmpi_gui::isFiniteRect(getBounds())) view_->render(*drawing);
     return gmpi::MP_OK;

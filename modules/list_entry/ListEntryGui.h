@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "gui/MpGuiGfxBase.h"
 #include "modules/list_entry/ListAppearance.h"
 
@@ -51,7 +51,7 @@ private:
 
     std::unique_ptr<ListAppearance> view_;
     skin::Widget* capturedWidget_ = nullptr;
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> dropdownFormat_;
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> dropdownFormat_;
     gmpi::MpGuiPinInt valueIn_;
     gmpi::MpGuiPinString hint_;
     gmpi::MpGuiPinString enumList_;

@@ -52,8 +52,8 @@ void RotarySwitch::render(gmpi_gui::IMpDrawingContext& context) {
     knob_.render(context);
 }
 
-gmpi::HostRef<gmpi_gui::IMpTextFormat> RotarySwitch::labelFormat() const {
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> format;
+gmpi::ComRef<gmpi_gui::IMpTextFormat> RotarySwitch::labelFormat() const {
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> format;
     if (panel_.graphicsHost() != nullptr)
         format = skin::createTextFormat(*panel_.graphicsHost(), "Segoe UI", 400, 8.0f);
     if (format) {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "modules/list_entry/RotaryLayout.h"
 #include "modules/list_entry/WidgetAppearance.h"
 #include "skin/BitmapWidget.h"
@@ -23,7 +23,7 @@ public:
     void refresh(const gmpi::EnumListIterator& current) override;
 
 private:
-    gmpi::HostRef<gmpi_gui::IMpTextFormat> labelFormat() const;
+    gmpi::ComRef<gmpi_gui::IMpTextFormat> labelFormat() const;
     RotaryLayout layOut(gmpi_gui::IMpTextFormat* format, gmpi_gui::MpPoint offset);
     void placeKnob();
 

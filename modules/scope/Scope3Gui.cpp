@@ -13,7 +13,7 @@
 
 namespace zu {
 
-using gmpi::HostRef;
+using gmpi::ComRef;
 using gmpi_gui::MpColor;
 using gmpi_gui::MpPoint;
 using gmpi_gui::MpSize;
@@ -83,7 +83,7 @@ bool Scope3Gui::isActive(int32_t voice, int64_t threshold) const {
 }
 
 int32_t Scope3Gui::render(gmpi::IMpUnknown* object) {
-    HostRef<gmpi_gui::IMpDrawingContext> context;
+    ComRef<gmpi_gui::IMpDrawingContext> context;
     if (object == nullptr) return gmpi::MP_NOSUPPORT;
     if (const int32_t result = object->queryInterface(gmpi_gui::MP_IID_DRAWING_CONTEXT, context.put()); result != gmpi::MP_OK)
         return result;
@@ -102,7 +102,7 @@ int32_t Scope3Gui::render(gmpi::IMpUnknown* object) {
         }
     }
     auto brush = skin::createBrush(*context, gridColour);
-    HostRef<gmpi_gui::IMpTextFormat> format;
+    ComRef<gmpi_gui::IMpTextFormat> format;
     if (getGraphicsHost() != nullptr) format = skin::createTextFormat(*getGraphicsHost(), "Verdana", 400, 8.0f);
     const bool drawing = drawable && brush;
     if (drawing) drawGrid(*context, brush.get(), format.get(), width, height);

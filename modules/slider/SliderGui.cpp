@@ -117,7 +117,7 @@ int32_t SliderGuiBase::arrange(const MpRect* finalRect) {
 }
 
 int32_t SliderGuiBase::render(gmpi::IMpUnknown* context) {
-    const auto drawing = gmpi::queryHostInterface<gmpi_gui::IMpDrawingContext>(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
+    const auto drawing = gmpi::ComRef<gmpi_gui::IMpDrawingContext>::query(context, gmpi_gui::MP_IID_DRAWING_CONTEXT);
     if (!drawing) return gmpi::MP_NOSUPPORT;
     // Widgets keep the places of the last rectangle that could be laid out.
     if (!gmpi_gui::isFiniteRect(getBounds())) return gmpi::MP_OK;

@@ -52,9 +52,9 @@ TEST(PluginLibrary, CreatedObjectsAreCountedReferences) {
         PluginRef<gmpi::IMpUnknown> first = plugins.createInstance(std::string_view("probe"), gmpi::MP_SUB_TYPE_AUDIO);
         ASSERT_TRUE(first);
         const PluginRef<gmpi::IMpUnknown> copy = first;
-        const PluginRef<gmpi::IMpUnknown> queried = first.query<gmpi::IMpUnknown>(gmpi::MP_IID_UNKNOWN);
+        const PluginRef<gmpi::IMpUnknown> queried = first.as<gmpi::IMpUnknown>(gmpi::MP_IID_UNKNOWN);
         EXPECT_TRUE(queried);
-        EXPECT_FALSE(first.query<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2));
+        EXPECT_FALSE(first.as<gmpi::IMpPlugin2>(gmpi::MP_IID_PLUGIN2));
         EXPECT_EQ(liveProbes(), 1);
         first.reset();
         EXPECT_EQ(liveProbes(), 1);

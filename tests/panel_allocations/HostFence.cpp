@@ -1,5 +1,6 @@
 #include "tests/panel_allocations/HostFence.h"
 
+#include "framework/ComRef.h"
 #include "tests/support/AllocationCounter.h"
 
 namespace panelalloc {
@@ -13,27 +14,24 @@ template <class Interface>
 class Fenced : public Interface {
 public:
     int32_t queryInterface(const gmpi::MpGuid& iid, void** out) override {
-        return zuhost::gui::answerQuery(static_cast<Interface*>(this), iid, out, {&gmpi::MP_IID_UNKNOWN});
+        return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_UNKNOWN, this}});
     }
-    int32_t addRef() override { return ++references_; }
-    int32_t release() override {
-        const int32_t count = --references_;
-        if (count == 0) delete this;
-        return count;
-    }
-    Interface* inner() const { return inner_; }
+    int32_t addRef() override { return references_.addRef(); }
+    int32_t release() override { return references_.release(this); }
+    Interface* inner() const { return inner_.get(); }
 
 protected:
-    explicit Fenced(Interface* inner) : inner_(inner) {}
+    explicit Fenced(Interface* inner) : inner_(gmpi::ComRef<Interface>::adopt(inner)) {}
     virtual ~Fenced() {
         const UncountedScope host;
-        inner_->release();
+        inner_.reset();
     }
 
-    Interface* inner_;
+    gmpi::ComRef<Interface> inner_;
 
 private:
-    int32_t references_ = 1;
+    friend class gmpi::ReferenceCount;  // deletes it at the last release
+    gmpi::ReferenceCount references_;
 };
 
 // Makes an object through make (a host call, inside the caller's
@@ -104,8 +102,7 @@ gmpi_gui::IMpPathGeometry* unwrapped(gmpi_gui::IMpPathGeometry* geometry) {
 }  // namespace
 
 int32_t FencedContext::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    return zuhost::gui::answerQuery<gmpi_gui::IMpDrawingContext>(this, iid, out,
-                                                                 {&gmpi_gui::MP_IID_DRAWING_CONTEXT, &gmpi::MP_IID_UNKNOWN});
+    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_DRAWING_CONTEXT, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t FencedContext::getFactory(void** factory) {
@@ -154,8 +151,7 @@ void FencedContext::drawBitmap(gmpi_gui::IMpBitmap* bitmap, const gmpi_gui::MpRe
 }
 
 int32_t FencedGraphicsHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    return zuhost::gui::answerQuery<gmpi_gui::IMpGraphicsHost>(this, iid, out,
-                                                               {&gmpi_gui::MP_IID_GRAPHICS_HOST, &gmpi::MP_IID_UNKNOWN});
+    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_GRAPHICS_HOST, this}, {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t FencedGraphicsHost::reserved3() {

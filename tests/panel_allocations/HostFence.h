@@ -10,9 +10,9 @@
 // The wrapped services must outlive the fence. GUI thread.
 #pragma once
 
+#include "framework/ComObject.h"
 #include "host/gui/GraphicsHost.h"
 #include "host/gui/GuiHost.h"
-#include "host/gui/HostObject.h"
 
 namespace panelalloc {
 
@@ -39,7 +39,7 @@ public:
 
 private:
     gmpi_gui::IMpDrawingContext& inner_;
-    zuhost::gui::ServiceReferences references_;
+    gmpi::ServiceReferences references_;
 };
 
 // The graphics host's services, fenced.
@@ -66,7 +66,7 @@ public:
 
 private:
     zuhost::gui::GraphicsHost& inner_;
-    zuhost::gui::ServiceReferences references_;
+    gmpi::ServiceReferences references_;
 };
 
 // What a panel's setHost is given: the GUI host as it is, and the graphics host fenced.
@@ -82,7 +82,7 @@ public:
 private:
     zuhost::gui::GuiHost& guiHost_;
     FencedGraphicsHost graphicsHost_;
-    zuhost::gui::ServiceReferences references_;
+    gmpi::ServiceReferences references_;
 };
 
 }  // namespace panelalloc

@@ -14,10 +14,10 @@ using skin::ImageMetadata;
 
 class ImageCacheTest : public SkinHostFixture {
 protected:
-    gmpi::HostRef<gmpi_gui::IMpBitmap> load(const std::string& name, const ImageMetadata*& metadata) {
+    gmpi::ComRef<gmpi_gui::IMpBitmap> load(const std::string& name, const ImageMetadata*& metadata) {
         return ImageCache::instance().getImage(&guiHost, &graphicsHost, name, metadata);
     }
-    gmpi::HostRef<gmpi_gui::IMpBitmap> load(const std::string& name) {
+    gmpi::ComRef<gmpi_gui::IMpBitmap> load(const std::string& name) {
         const ImageMetadata* ignored = nullptr;
         return load(name, ignored);
     }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/HostRef.h"
+#include "framework/ComRef.h"
 #include "host/gui/GraphicsHost.h"
 #include "host/gui/GuiHost.h"
 #include "host/gui/RecordingContext.h"
@@ -41,7 +41,7 @@ protected:
 
 // The B, G, R, A bytes of a bitmap's pixels, row after row.
 inline std::vector<uint8_t> pixelBytes(gmpi_gui::IMpBitmap& bitmap) {
-    gmpi::HostRef<gmpi::IMpUnknown> locked;
+    gmpi::ComRef<gmpi::IMpUnknown> locked;
     bitmap.lockPixels(locked.put(), 0);
     const auto pixels = locked.as<gmpi_gui::IMpBitmapPixels>(gmpi_gui::MP_IID_BITMAP_PIXELS);
     gmpi_gui::MpSize size{};
