@@ -12,12 +12,12 @@
 #include "host/command/NumberText.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/ContactSheet.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/ParameterPins.h"
 #include "host/panel/ScopeCaptures.h"
-#include "host/process/RunOutputs.h"
+#include "host/run/ContactSheet.h"
+#include "host/run/PanelPinText.h"
+#include "host/run/PanelRunner.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 

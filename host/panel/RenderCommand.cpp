@@ -11,12 +11,12 @@
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
 #include "host/panel/PanelArguments.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/ScopeCaptures.h"
-#include "host/process/PinValueText.h"
 #include "host/process/ProcessOptions.h"
-#include "host/process/SignalText.h"
+#include "host/run/PanelPinText.h"
+#include "host/run/PanelRunner.h"
+#include "host/run/PinValueText.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 

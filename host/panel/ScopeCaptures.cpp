@@ -9,8 +9,8 @@
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
-#include "host/panel/PanelPinText.h"
-#include "host/process/CaptureCsv.h"
+#include "host/run/CaptureCsv.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 

@@ -13,14 +13,14 @@
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
-#include "host/panel/ContactSheet.h"
 #include "host/panel/PanelArguments.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/SessionConnection.h"
 #include "host/process/ProcessOptions.h"
-#include "host/process/RunOutputs.h"
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/ContactSheet.h"
+#include "host/run/PanelPinText.h"
+#include "host/run/PanelRunner.h"
+#include "host/run/ProcessorSetup.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 

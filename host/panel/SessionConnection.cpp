@@ -6,9 +6,9 @@
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/ParameterPins.h"
-#include "host/process/CsvText.h"
+#include "host/run/CsvText.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 

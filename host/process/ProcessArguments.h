@@ -18,7 +18,7 @@
 
 #include "host/audio/EventScript.h"
 #include "host/command/SampleTime.h"
-#include "host/process/SignalText.h"
+#include "host/run/SignalText.h"
 
 namespace CLI {
 class App;

@@ -9,10 +9,10 @@
 #include "host/audio/Runner.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
-#include "host/process/PinValueText.h"
 #include "host/process/ProgressLine.h"
-#include "host/process/RunOutputs.h"
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/PinValueText.h"
+#include "host/run/ProcessorSetup.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 

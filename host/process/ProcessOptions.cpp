@@ -6,7 +6,7 @@
 #include "host/command/NumberText.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
-#include "host/process/PinValueText.h"
+#include "host/run/PinValueText.h"
 
 namespace zuhost {
 

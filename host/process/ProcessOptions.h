@@ -15,7 +15,7 @@
 
 #include "host/description/PluginDescription.h"
 #include "host/process/ProcessArguments.h"
-#include "host/process/SignalText.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 

@@ -12,10 +12,10 @@
 
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
-#include "host/process/CaptureCsv.h"
-#include "host/process/RunSummary.h"
-#include "host/process/TimelineCsv.h"
-#include "host/process/WavFile.h"
+#include "host/run/CaptureCsv.h"
+#include "host/run/RunSummary.h"
+#include "host/run/TimelineCsv.h"
+#include "host/run/WavFile.h"
 
 namespace zuhost {
 

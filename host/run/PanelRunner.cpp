@@ -1,9 +1,9 @@
-#include "host/panel/PanelPicture.h"
+#include "host/run/PanelRunner.h"
 
 #include <cmath>
 
 #include "host/description/TextEncoding.h"
-#include "host/panel/PanelPinText.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 

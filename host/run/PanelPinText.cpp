@@ -1,11 +1,11 @@
-#include "host/panel/PanelPinText.h"
+#include "host/run/PanelPinText.h"
 
 #include <cstring>
 
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
 #include "host/description/TextEncoding.h"
-#include "host/process/PinValueText.h"
+#include "host/run/PinValueText.h"
 
 namespace zuhost {
 
