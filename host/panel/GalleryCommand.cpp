@@ -15,7 +15,7 @@
 #include "host/panel/ParameterPins.h"
 #include "host/panel/ScopeCaptures.h"
 #include "host/run/ContactSheet.h"
-#include "host/run/PanelPinText.h"
+#include "host/run/DescriptionLookup.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/RunOutputs.h"
 

@@ -12,7 +12,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/panel/PanelArguments.h"
 #include "host/panel/ScopeCaptures.h"
-#include "host/process/ProcessOptions.h"
+#include "host/run/DescriptionLookup.h"
 #include "host/run/PanelPinText.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/PinValueText.h"
@@ -86,7 +86,7 @@ int render(const RenderArguments& arguments, const PluginDescription& plugin, st
         err << "zuhost render: \"" << plugin.id << "\" has no drawable panel (result " << session.createResult() << ")\n";
         return EXIT_FAILED;
     }
-    for (const auto& [name, value] : arguments.pins) deliverPinValue(session, findGuiPin(plugin, name), value);
+    for (const auto& [name, value] : arguments.pins) deliverPinValue(session, findGuiPinByNameOrIndex(plugin, name), value);
     const std::vector<PanelBlob> blobs = tracesOf(arguments, plugin);
     for (const PanelBlob& blob : blobs) session.setBlob(blob.pin, blob.bytes, blob.voice);
     openGates(session, plugin, blobs);
@@ -117,7 +117,7 @@ int render(const RenderArguments& arguments, const PluginDescription& plugin, st
 void checkPins(const RenderArguments& arguments, const PluginDescription& plugin) {
     for (const auto& [name, value] : arguments.pins) {
         withinOption("--pin", [&] {
-            const PinDescription& pin = findGuiPin(plugin, name);
+            const PinDescription& pin = findGuiPinByNameOrIndex(plugin, name);
             if (pin.datatype != "string") parsePinValue(pin, value);
             return 0;
         });

@@ -10,7 +10,6 @@
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
 #include "host/run/CaptureCsv.h"
-#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
@@ -21,10 +20,6 @@ std::vector<std::string> fields(const std::string& line) {
     std::stringstream stream(line);
     for (std::string field; std::getline(stream, field, ',');) result.push_back(field);
     return result;
-}
-
-bool endsWithWord(std::string_view name, std::string_view word) {
-    return name.size() > word.size() && name.ends_with(word) && name[name.size() - word.size() - 1] == ' ';
 }
 
 }  // namespace
@@ -76,14 +71,6 @@ std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gai
     std::vector<uint8_t> bytes(CAPTURE_BYTES);
     std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
     return bytes;
-}
-
-const PinDescription& findBlobPin(const PluginDescription& plugin, std::string_view text) {
-    for (const PinDescription& pin : plugin.guiPins)
-        if (pin.datatypeCode == gmpi::MP_BLOB && endsWithWord(pin.name, text)) return pin;
-    const PinDescription& pin = findGuiPin(plugin, text);
-    if (pin.datatypeCode != gmpi::MP_BLOB) throw UsageError("panel pin \"" + pin.name + "\" takes no trace");
-    return pin;
 }
 
 }  // namespace zuhost

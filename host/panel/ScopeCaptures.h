@@ -28,7 +28,4 @@ std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const P
 // The first capture's worth of the signal at the sample rate, scaled by `gain`.
 std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gain = 1.0f);
 
-// A blob pin of the panel by name, index, or the last word of its name ("A").
-const PinDescription& findBlobPin(const PluginDescription& plugin, std::string_view text);
-
 }  // namespace zuhost

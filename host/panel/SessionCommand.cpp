@@ -15,8 +15,8 @@
 #include "host/description/EmbeddedDescription.h"
 #include "host/panel/PanelArguments.h"
 #include "host/panel/SessionConnection.h"
-#include "host/process/ProcessOptions.h"
 #include "host/run/ContactSheet.h"
+#include "host/run/DescriptionLookup.h"
 #include "host/run/PanelPinText.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
@@ -47,7 +47,7 @@ void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnect
            const PluginDescription& plugin) {
     switch (action.kind) {
     case SessionAction::Kind::Pin: {
-        const PinDescription& pin = findGuiPin(plugin, action.name);
+        const PinDescription& pin = findGuiPinByNameOrIndex(plugin, action.name);
         connection.hostSets(pin, panelPinBytes(pin, action.text));
         break;
     }
@@ -203,14 +203,10 @@ void SessionCommand::declare(CLI::App& app) {
         actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.sampleRate); });
         for (const SessionAction& action : actions_) {
             if (action.kind != SessionAction::Kind::Pin) continue;
-            withinOption("--script", [&] { return panelPinBytes(findGuiPin(*plugin_, action.name), action.text); });
+            withinOption("--script", [&] { return panelPinBytes(findGuiPinByNameOrIndex(*plugin_, action.name), action.text); });
         }
         for (const auto& input : arguments_.inputs) {
-            withinOption("--input", [&] {
-                const PinDescription& pin = findAudioPinByNameOrIndex(*plugin_, input.pin);
-                if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is not an audio input");
-                return 0;
-            });
+            withinOption("--input", [&] { return findAudioInput(*plugin_, input.pin); });
         }
     });
 }

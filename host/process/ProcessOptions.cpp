@@ -3,9 +3,9 @@
 #include <string>
 
 #include "framework/MpInterfaces.h"
-#include "host/command/NumberText.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
+#include "host/run/DescriptionLookup.h"
 #include "host/run/PinValueText.h"
 
 namespace zuhost {
@@ -18,10 +18,7 @@ int64_t timeOf(const PinAssignment<Value>& assignment, float sampleRate) {
 }
 
 ScheduledInput resolveInput(const PluginDescription& plugin, const PinAssignment<InputSignal>& input, float sampleRate) {
-    const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
-    if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN)
-        throw UsageError("\"" + pin.name + "\" is not an audio input");
-    return {pin.index, input.value, timeOf(input, sampleRate)};
+    return {findAudioInput(plugin, input.pin).index, input.value, timeOf(input, sampleRate)};
 }
 
 ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment<std::string>& value, float sampleRate,
@@ -41,24 +38,6 @@ ScheduledStreaming resolveStreaming(const PluginDescription& plugin, const PinAs
 }
 
 }  // namespace
-
-const PluginDescription& findPluginByIdOrName(const LibraryDescription& library, std::string_view text) {
-    for (const PluginDescription& plugin : library.plugins)
-        if (plugin.id == text || plugin.name == text) return plugin;
-    std::string known;
-    for (const PluginDescription& plugin : library.plugins) known += "\n  " + plugin.id;
-    throw UsageError("the library has no plug-in \"" + std::string(text) + "\"; it has:" + known);
-}
-
-// By name first; a number that is no pin's name is an index.
-const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin, std::string_view text) {
-    for (const PinDescription& pin : plugin.audioPins)
-        if (pin.name == text) return pin;
-    if (const auto index = parseInteger<int32_t>(text); index && *index >= 0) {
-        if (const PinDescription* pin = plugin.findAudioPin(*index)) return *pin;
-    }
-    throw UsageError("\"" + plugin.id + "\" has no audio-side pin \"" + std::string(text) + "\"");
-}
 
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description) {
     ProcessOptions options;

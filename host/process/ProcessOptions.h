@@ -52,12 +52,6 @@ struct ProcessOptions {
     std::filesystem::path outputDirectory;
 };
 
-// The plug-in whose id or name is `text`; UsageError lists the ids otherwise.
-const PluginDescription& findPluginByIdOrName(const LibraryDescription& library, std::string_view text);
-
-// An audio-side pin by name first; a number that is no pin's name is an index. UsageError otherwise.
-const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin, std::string_view text);
-
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description);
 
 }  // namespace zuhost

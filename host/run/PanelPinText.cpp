@@ -2,23 +2,11 @@
 
 #include <cstring>
 
-#include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
 #include "host/description/TextEncoding.h"
 #include "host/run/PinValueText.h"
 
 namespace zuhost {
-
-const PinDescription& findGuiPin(const PluginDescription& plugin, std::string_view nameOrIndex) {
-    for (const PinDescription& pin : plugin.guiPins)
-        if (pin.name == nameOrIndex) return pin;
-    if (const auto index = parseInteger<int32_t>(nameOrIndex); index && *index >= 0) {
-        if (const PinDescription* pin = plugin.findGuiPin(*index)) return *pin;
-    }
-    std::string known;
-    for (const PinDescription& pin : plugin.guiPins) known += "\n  " + std::to_string(pin.index) + " " + pin.name;
-    throw UsageError("\"" + plugin.id + "\" has no panel pin \"" + std::string(nameOrIndex) + "\"; it has:" + known);
-}
 
 std::vector<uint8_t> utf16Bytes(std::string_view text) {
     const std::u16string units = utf8ToUtf16(text);

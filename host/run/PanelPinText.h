@@ -1,9 +1,8 @@
 // Values for a panel's pins as the command line gives them, and what a panel
 // sent to its host, as text; both by the GUI-side pins of the description.
 //
-// Contract: a pin is found by its name first, then by its index; UsageError
-// names the plug-in's GUI pins otherwise. Strings go to the panel as UTF-16,
-// other datatypes as parsePinValue makes them.
+// Contract: strings go to the panel as UTF-16, other datatypes as
+// parsePinValue makes them; text that does not fit throws UsageError.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +16,6 @@
 #include "host/gui/PanelSession.h"
 
 namespace zuhost {
-
-const PinDescription& findGuiPin(const PluginDescription& plugin, std::string_view nameOrIndex);
 
 // Text as the UTF-16 bytes of a string pin, without a terminator.
 std::vector<uint8_t> utf16Bytes(std::string_view text);
