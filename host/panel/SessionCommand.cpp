@@ -28,19 +28,11 @@ namespace {
 
 constexpr int32_t stripColumns = 10;
 
-void configureInputs(Runner& runner, const SessionArguments& arguments, const PluginDescription& plugin) {
-    for (const auto& input : arguments.inputs) {
-        const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
-        const int64_t from = input.time ? input.time->samplesAt(arguments.sampleRate) : 0;
-        runner.setInput(pin.index, input.value.signal, from);
-        if (input.value.length) runner.setInput(pin.index, Signal::silence(), from + *input.value.length);
-    }
-}
-
 int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAction>& actions) {
-    if (arguments.length) return arguments.length->samplesAt(arguments.sampleRate);
+    const float rate = arguments.audio.sampleRate;
+    if (arguments.length) return arguments.length->samplesAt(rate);
     const int64_t last = actions.empty() ? 0 : actions.back().time;
-    return last + static_cast<int64_t>(arguments.sampleRate / 2);
+    return last + static_cast<int64_t>(rate / 2);
 }
 
 void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection,
@@ -70,17 +62,18 @@ public:
     Session(const SessionArguments& arguments, const PluginDescription& plugin)
         : arguments_(arguments), plugin_(plugin),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
-          runner_(audioPinInfos(plugin),
-                  runnerSettings(arguments.sampleRate, arguments.blockSize, arguments.voices, arguments.blockSize)),
+          runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
+                                                        arguments.audio.voices, arguments.audio.blockSize)),
           panel_(openPanel(library_, plugin, arguments.skin)) {}
 
-    int run(const std::vector<SessionAction>& actions, std::ostream& out, std::ostream& err) {
+    int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
+            std::ostream& err) {
         if (panel_->createResult() != gmpi::MP_OK || panel_->graphics() == nullptr) {
             err << "zuhost session: \"" << plugin_.id << "\" has no drawable panel\n";
             return EXIT_FAILED;
         }
         std::filesystem::create_directories(arguments_.out / "frames");
-        configureInputs(runner_, arguments_, plugin_);
+        scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
         SessionConnection connection(plugin_, *panel_, runner_, arguments_.out / "crossings.csv",
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
@@ -115,7 +108,7 @@ public:
 private:
     void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs) {
         const int64_t length = lengthOf(arguments_, actions);
-        const float rate = arguments_.sampleRate;
+        const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
         int64_t nextFrame = 0;
         int64_t milliseconds = 0;
@@ -124,7 +117,8 @@ private:
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
                 apply(actions[next], *panel_, connection, plugin_);
             connection.fromPanel();
-            const auto frames = static_cast<int32_t>(std::min<int64_t>(arguments_.blockSize, length - runner_.time()));
+            const auto frames =
+                static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
             runner_.run(frames);
             connection.fromProcessor();
             outputs.afterBlock(runner_, frames);
@@ -143,7 +137,7 @@ private:
         const auto picture = picturePanel(*panel_, size_);
         picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
         char caption[32];
-        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.sampleRate);
+        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
         strip_.add(*picture, caption);
     }
 
@@ -178,12 +172,7 @@ void SessionCommand::declare(CLI::App& app) {
     addParsedOption(app, "--length", a.length, SampleTime::parse, "how long to run")
         ->type_name("TIME")
         ->default_str("the script's last action and 0.5s");
-    app.add_option("--rate", a.sampleRate, "sample rate in Hz")->check(finiteNumber(1.0, 1.0e6))->capture_default_str();
-    app.add_option("--block", a.blockSize, "block size in samples")->transform(wholeNumber(1, 65536))->capture_default_str();
-    app.add_option("--voices", a.voices, "voices; more than one runs them as polyphonic")
-        ->transform(wholeNumber(1, 256))
-        ->capture_default_str();
-    addRepeatedOption(app, "--input", a.inputs, parseInputAssignment, "an audio input's signal")->type_name("PIN=SIGNAL[@TIME]");
+    declareAudioArguments(app, a.audio);
     app.add_option("--range-min", a.rangeMinimum, "every parameter's range minimum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
     app.add_option("--range-max", a.rangeMaximum, "every parameter's range maximum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
     app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
@@ -200,20 +189,18 @@ void SessionCommand::declare(CLI::App& app) {
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
-        actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.sampleRate); });
+        actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.audio.sampleRate); });
         for (const SessionAction& action : actions_) {
             if (action.kind != SessionAction::Kind::Pin) continue;
             withinOption("--script", [&] { return panelPinBytes(findGuiPinByNameOrIndex(*plugin_, action.name), action.text); });
         }
-        for (const auto& input : arguments_.inputs) {
-            withinOption("--input", [&] { return findAudioInput(*plugin_, input.pin); });
-        }
+        inputs_ = resolveInputs(*plugin_, arguments_.audio);
     });
 }
 
 int SessionCommand::run(std::ostream& out, std::ostream& err) {
     Session session(arguments_, *plugin_);
-    return session.run(actions_, out, err);
+    return session.run(inputs_, actions_, out, err);
 }
 
 }  // namespace zuhost

@@ -12,15 +12,6 @@ namespace zuhost {
 
 namespace {
 
-template <class Value>
-int64_t timeOf(const PinAssignment<Value>& assignment, float sampleRate) {
-    return assignment.time ? assignment.time->samplesAt(sampleRate) : 0;
-}
-
-ScheduledInput resolveInput(const PluginDescription& plugin, const PinAssignment<InputSignal>& input, float sampleRate) {
-    return {findAudioInput(plugin, input.pin).index, input.value, timeOf(input, sampleRate)};
-}
-
 ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment<std::string>& value, float sampleRate,
                             int32_t voices) {
     const PinDescription& pin = findAudioPinByNameOrIndex(plugin, value.pin);
@@ -29,12 +20,12 @@ ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment
     if (value.voice >= voices)
         throw UsageError("names voice " + std::to_string(value.voice) + ", but --voices runs " + std::to_string(voices) +
                          " (from voice 0)");
-    return {pin.index, parsePinValue(pin, value.value), timeOf(value, sampleRate), value.voice};
+    return {pin.index, parsePinValue(pin, value.value), value.sampleAt(sampleRate), value.voice};
 }
 
 ScheduledStreaming resolveStreaming(const PluginDescription& plugin, const PinAssignment<bool>& streaming,
                                     float sampleRate) {
-    return {findAudioPinByNameOrIndex(plugin, streaming.pin).index, streaming.value, timeOf(streaming, sampleRate)};
+    return {findAudioPinByNameOrIndex(plugin, streaming.pin).index, streaming.value, streaming.sampleAt(sampleRate)};
 }
 
 }  // namespace
@@ -43,23 +34,21 @@ ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const Li
     ProcessOptions options;
     options.library = arguments.library;
     options.plugin = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments.plugin); });
-    options.sampleRate = arguments.sampleRate;
-    options.blockSize = arguments.blockSize;
-    options.voices = arguments.voices;
-    options.sleepCountdown = arguments.sleepCountdown.value_or(arguments.blockSize);
-    options.length = arguments.length.samplesAt(arguments.sampleRate);
-    for (const auto& input : arguments.inputs) {
-        options.inputs.push_back(
-            withinOption("--input", [&] { return resolveInput(options.plugin, input, arguments.sampleRate); }));
-    }
+    const AudioArguments& audio = arguments.audio;
+    options.sampleRate = audio.sampleRate;
+    options.blockSize = audio.blockSize;
+    options.voices = audio.voices;
+    options.sleepCountdown = arguments.sleepCountdown.value_or(audio.blockSize);
+    options.length = arguments.length.samplesAt(audio.sampleRate);
+    options.inputs = resolveInputs(options.plugin, audio);
     for (const auto& value : arguments.values) {
         options.values.push_back(withinOption(value.voice == ALL_VOICES ? "--set" : "--voice-set", [&] {
-            return resolveValue(options.plugin, value, arguments.sampleRate, arguments.voices);
+            return resolveValue(options.plugin, value, audio.sampleRate, audio.voices);
         }));
     }
     for (const auto& streaming : arguments.streaming) {
         options.streaming.push_back(
-            withinOption("--streaming", [&] { return resolveStreaming(options.plugin, streaming, arguments.sampleRate); }));
+            withinOption("--streaming", [&] { return resolveStreaming(options.plugin, streaming, audio.sampleRate); }));
     }
     options.outputDirectory = arguments.outputDirectory;
     return options;

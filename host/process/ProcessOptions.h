@@ -15,15 +15,9 @@
 
 #include "host/description/PluginDescription.h"
 #include "host/process/ProcessArguments.h"
-#include "host/run/SignalText.h"
+#include "host/run/AudioArguments.h"
 
 namespace zuhost {
-
-struct ScheduledInput {
-    int32_t pin = 0;
-    InputSignal signal;
-    int64_t from = 0;
-};
 
 struct ScheduledValue {
     int32_t pin = 0;

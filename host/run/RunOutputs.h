@@ -1,6 +1,6 @@
-// The files of one `zuhost process` run, written block by block as the run
-// goes: one WAV per audio output (a channel per voice), the timeline CSV,
-// the capture CSV when the plug-in has blob outputs, and the summary's
+// The files of one processor run (process, session), written block by block
+// as it goes: one WAV per audio output (a channel per voice), the timeline
+// CSV, the capture CSV when the plug-in has blob outputs, and the summary's
 // figures. Draining the call log after every block keeps the log within its
 // reserve, so the run itself does not allocate.
 #pragma once
