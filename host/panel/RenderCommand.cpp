@@ -79,25 +79,19 @@ void printShown(const gui::UserScript& script, std::ostream& out) {
 }
 
 int render(const RenderArguments& arguments, const PluginDescription& plugin, std::ostream& out, std::ostream& err) {
-    const auto library = std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library));
-    const auto panel = openPanel(library, plugin, arguments.skin);
-    gui::PanelSession& session = *panel;
-    if (session.createResult() != gmpi::MP_OK || session.graphics() == nullptr) {
-        err << "zuhost render: \"" << plugin.id << "\" has no drawable panel (result " << session.createResult() << ")\n";
-        return EXIT_FAILED;
-    }
+    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin);
+    gui::PanelSession& session = panel.session();
     for (const auto& [name, value] : arguments.pins) deliverPinValue(session, findGuiPinByNameOrIndex(plugin, name), value);
     const std::vector<PanelBlob> blobs = tracesOf(arguments, plugin);
     for (const PanelBlob& blob : blobs) session.setBlob(blob.pin, blob.bytes, blob.voice);
     openGates(session, plugin, blobs);
-    session.initialize();
-    const gmpi_gui::MpSize size = layOutPanel(session, arguments.size);
+    const gmpi_gui::MpSize size = panel.start(arguments.size);
 
     for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
     for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
     playGesture(session, arguments);
 
-    const auto picture = picturePanel(session, size);
+    const auto picture = panel.picture();
     std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
     if (!picture->writePng(arguments.out)) {
         err << "zuhost render: cannot write " << arguments.out.string() << "\n";
@@ -108,8 +102,7 @@ int render(const RenderArguments& arguments, const PluginDescription& plugin, st
         out << "sent " << describeTransmit(plugin, transmit) << "\n";
     printShown(session.script(), out);
     out << "wrote " << arguments.out.string() << "\n";
-    session.releasePanel();
-    if (const std::string leaks = session.leaks(); !leaks.empty()) err << "zuhost render: warning: " << leaks << "\n";
+    panel.release(err, "zuhost render");
     return EXIT_OK;
 }
 

@@ -64,22 +64,17 @@ public:
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
           runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
                                                         arguments.audio.voices, arguments.audio.blockSize)),
-          panel_(openPanel(library_, plugin, arguments.skin)) {}
+          panel_(library_, plugin, arguments.skin) {}
 
     int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
             std::ostream& err) {
-        if (panel_->createResult() != gmpi::MP_OK || panel_->graphics() == nullptr) {
-            err << "zuhost session: \"" << plugin_.id << "\" has no drawable panel\n";
-            return EXIT_FAILED;
-        }
         std::filesystem::create_directories(arguments_.out / "frames");
         scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
-        SessionConnection connection(plugin_, *panel_, runner_, arguments_.out / "crossings.csv",
+        SessionConnection connection(plugin_, panel_.session(), runner_, arguments_.out / "crossings.csv",
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
         connection.start();
-        panel_->initialize();
-        size_ = layOutPanel(*panel_, arguments_.size);
+        const gmpi_gui::MpSize size = panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
             return EXIT_FAILED;
@@ -91,8 +86,8 @@ public:
         const auto stripPath = arguments_.out / "strip.png";
         strip_.writePng(stripPath);
         out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
-            << "panel: " << size_.width << "x" << size_.height << ", " << actions.size() << " scripted actions, "
-            << panel_->guiHost().transmits().size() << " values sent by the panel\n"
+            << "panel: " << size.width << "x" << size.height << ", " << actions.size() << " scripted actions, "
+            << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
             << "host: " << connection.valuesToProcessor() << " values to the processor, " << connection.valuesToPanel()
             << " to the panel\n";
         outputs.summary().print(out, runner_);
@@ -100,8 +95,7 @@ public:
         out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
             << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
             << stripPath.string() << "\n";
-        panel_->releasePanel();
-        if (const std::string leaks = panel_->leaks(); !leaks.empty()) err << "zuhost session: warning: " << leaks << "\n";
+        panel_.release(err, "zuhost session");
         return EXIT_OK;
     }
 
@@ -115,7 +109,7 @@ private:
         size_t next = 0;
         while (runner_.time() < length) {
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
-                apply(actions[next], *panel_, connection, plugin_);
+                apply(actions[next], panel_.session(), connection, plugin_);
             connection.fromPanel();
             const auto frames =
                 static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
@@ -124,7 +118,7 @@ private:
             outputs.afterBlock(runner_, frames);
             // The panel's timer runs on the audio's clock.
             const auto now = static_cast<int64_t>(static_cast<double>(runner_.time()) * 1000.0 / rate);
-            panel_->advance(now - milliseconds);
+            panel_.session().advance(now - milliseconds);
             milliseconds = now;
             if (runner_.time() >= nextFrame) {
                 takeFrame();
@@ -134,7 +128,7 @@ private:
     }
 
     void takeFrame() {
-        const auto picture = picturePanel(*panel_, size_);
+        const auto picture = panel_.picture();
         picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
         char caption[32];
         std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
@@ -145,8 +139,7 @@ private:
     const PluginDescription& plugin_;
     std::shared_ptr<const PluginLibrary> library_;
     Runner runner_;
-    std::unique_ptr<gui::PanelSession> panel_;
-    gmpi_gui::MpSize size_{0, 0};
+    PanelRunner panel_;
     ContactSheet strip_{stripColumns};
 };
 

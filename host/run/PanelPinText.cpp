@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "host/command/UsageError.h"
 #include "host/description/TextEncoding.h"
 #include "host/run/PinValueText.h"
 
@@ -20,18 +19,6 @@ std::vector<uint8_t> panelPinBytes(const PinDescription& pin, std::string_view t
 
 void deliverPinValue(gui::PanelSession& session, const PinDescription& pin, std::string_view text, int32_t voice) {
     session.setPin(pin.index, panelPinBytes(pin, text), voice);
-}
-
-void deliverDefaults(gui::PanelSession& session, const PluginDescription& plugin) {
-    for (const PinDescription& pin : plugin.guiPins) {
-        const auto value = pin.attribute("default");
-        if (!value) continue;
-        try {
-            deliverPinValue(session, pin, *value);
-        } catch (const UsageError&) {
-            // A default that does not fit its datatype is left for the panel's own.
-        }
-    }
 }
 
 std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> bytes) {

@@ -26,9 +26,6 @@ std::vector<uint8_t> panelPinBytes(const PinDescription& pin, std::string_view t
 // Hands the text, read as the pin's datatype, to the panel.
 void deliverPinValue(gui::PanelSession& session, const PinDescription& pin, std::string_view text, int32_t voice = 0);
 
-// Every pin's default from the description, as a host sends them first.
-void deliverDefaults(gui::PanelSession& session, const PluginDescription& plugin);
-
 // A value on the pin as text: strings quoted, others as formatPinValue writes them.
 std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> bytes);
 

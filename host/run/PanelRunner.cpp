@@ -1,36 +1,62 @@
 #include "host/run/PanelRunner.h"
 
 #include <cmath>
+#include <string>
 
+#include "host/command/UsageError.h"
 #include "host/description/TextEncoding.h"
 #include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
-std::unique_ptr<gui::PanelSession> openPanel(std::shared_ptr<const PluginLibrary> library,
-                                             const PluginDescription& plugin, const std::filesystem::path& skinFolder) {
+namespace {
+
+// A host sends every pin its default from the description first.
+void deliverDefaults(gui::PanelSession& session, const PluginDescription& plugin) {
+    for (const PinDescription& pin : plugin.guiPins) {
+        const auto value = pin.attribute("default");
+        if (!value) continue;
+        try {
+            session.setPin(pin.index, panelPinBytes(pin, *value));
+        } catch (const UsageError&) {
+            // A default that does not fit its datatype is left for the panel's own.
+        }
+    }
+}
+
+}  // namespace
+
+PanelRunner::PanelRunner(std::shared_ptr<const PluginLibrary> library, const PluginDescription& plugin,
+                         const std::filesystem::path& skinFolder) {
     gui::PanelSessionOptions options;
     options.skinFolder = skinFolder;
     gmpi::IMpFactory2& factory = library->factory();
-    auto session = std::make_unique<gui::PanelSession>(factory, utf8ToUtf16(plugin.id), options, std::move(library));
-    deliverDefaults(*session, plugin);
-    return session;
+    session_ = std::make_unique<gui::PanelSession>(factory, utf8ToUtf16(plugin.id), options, std::move(library));
+    if (session_->createResult() != gmpi::MP_OK || session_->graphics() == nullptr)
+        throw PanelUnavailable("\"" + plugin.id + "\" has no drawable panel (result " +
+                               std::to_string(session_->createResult()) + ")");
+    deliverDefaults(*session_, plugin);
 }
 
-gmpi_gui::MpSize layOutPanel(gui::PanelSession& session, std::optional<gmpi_gui::MpSize> size,
-                             gmpi_gui::MpSize available) {
-    gmpi_gui::MpSize chosen = size ? *size : session.measure(available);
+gmpi_gui::MpSize PanelRunner::start(std::optional<gmpi_gui::MpSize> size, gmpi_gui::MpSize available) {
+    session_->initialize();
+    gmpi_gui::MpSize chosen = size ? *size : session_->measure(available);
     if (!(chosen.width >= 1 && chosen.height >= 1)) chosen = fallbackSize;
-    chosen = {std::ceil(chosen.width), std::ceil(chosen.height)};
-    session.arrange({0, 0, chosen.width, chosen.height});
-    return chosen;
+    size_ = {std::ceil(chosen.width), std::ceil(chosen.height)};
+    session_->arrange({0, 0, size_.width, size_.height});
+    return size_;
 }
 
-std::unique_ptr<gui::CairoContext> picturePanel(gui::PanelSession& session, gmpi_gui::MpSize size) {
-    auto picture = std::make_unique<gui::CairoContext>(static_cast<int32_t>(size.width), static_cast<int32_t>(size.height));
+std::unique_ptr<gui::CairoContext> PanelRunner::picture() {
+    auto picture = std::make_unique<gui::CairoContext>(static_cast<int32_t>(size_.width), static_cast<int32_t>(size_.height));
     picture->clear(panelBackground);
-    session.render(*picture);
+    session_->render(*picture);
     return picture;
+}
+
+void PanelRunner::release(std::ostream& err, std::string_view commandLine) {
+    session_->releasePanel();
+    if (const std::string leaks = session_->leaks(); !leaks.empty()) err << commandLine << ": warning: " << leaks << "\n";
 }
 
 }  // namespace zuhost
