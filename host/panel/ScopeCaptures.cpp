@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
 #include "host/run/CaptureCsv.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -23,6 +25,17 @@ std::vector<std::string> fields(const std::string& line) {
 }
 
 }  // namespace
+
+TraceArgument parseTraceArgument(std::string_view text) {
+    const size_t equals = text.find('=');
+    const std::string_view target = text.substr(0, equals);
+    const size_t colon = target.find(':');
+    const auto voice = colon == std::string_view::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
+    if (equals == std::string_view::npos || equals == 0 || !voice || *voice < 0 || *voice > 255)
+        throw UsageError("expected [VOICE:]PIN=SIGNAL, not '" + std::string(text) + "'");
+    const std::string_view pin = colon == std::string_view::npos ? target : target.substr(colon + 1);
+    return {*voice, std::string(pin), parseSignal(text.substr(equals + 1)).signal};
+}
 
 std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin) {
     std::ifstream file(path);

@@ -4,11 +4,12 @@
 // Contract: a capture is CAPTURE_SAMPLES little-endian floats. CSV columns are
 // matched to the panel's pins by name; a column without a pin, and fields
 // that are not numbers, are skipped. Throws UsageError for a file that cannot
-// be read or holds no capture.
+// be read or holds no capture, and for a trace argument not of its form.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,16 @@ struct PanelBlob {
     int32_t voice;
     std::vector<uint8_t> bytes;
 };
+
+// A generated trace as the command line gives it: [VOICE:]PIN=SIGNAL, VOICE
+// from 0 to 255 and 0 when not given.
+struct TraceArgument {
+    int32_t voice = 0;
+    std::string pin;
+    Signal signal;
+};
+
+TraceArgument parseTraceArgument(std::string_view text);
 
 std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin);
 

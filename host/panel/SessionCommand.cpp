@@ -17,7 +17,6 @@
 #include "host/panel/SessionConnection.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
-#include "host/run/PanelPinText.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
@@ -35,14 +34,9 @@ int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAct
     return last + static_cast<int64_t>(rate / 2);
 }
 
-void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection,
-           const PluginDescription& plugin) {
+void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection) {
     switch (action.kind) {
-    case SessionAction::Kind::Pin: {
-        const PinDescription& pin = findGuiPinByNameOrIndex(plugin, action.name);
-        connection.hostSets(pin, panelPinBytes(pin, action.text));
-        break;
-    }
+    case SessionAction::Kind::Pin: connection.hostSets(action.value); break;
     case SessionAction::Kind::Down: panel.pointerDown(action.point, action.modifiers); break;
     case SessionAction::Kind::Move: panel.pointerMove(action.point, action.modifiers); break;
     case SessionAction::Kind::Up: panel.pointerUp(action.point, action.modifiers); break;
@@ -109,7 +103,7 @@ private:
         size_t next = 0;
         while (runner_.time() < length) {
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
-                apply(actions[next], panel_.session(), connection, plugin_);
+                apply(actions[next], panel_.session(), connection);
             connection.fromPanel();
             const auto frames =
                 static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
@@ -182,11 +176,11 @@ void SessionCommand::declare(CLI::App& app) {
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
-        actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.audio.sampleRate); });
-        for (const SessionAction& action : actions_) {
-            if (action.kind != SessionAction::Kind::Pin) continue;
-            withinOption("--script", [&] { return panelPinBytes(findGuiPinByNameOrIndex(*plugin_, action.name), action.text); });
-        }
+        actions_ = withinOption("--script", [&] {
+            std::vector<SessionAction> actions = readScript(arguments_.script, arguments_.audio.sampleRate);
+            resolvePinActions(actions, *plugin_);
+            return actions;
+        });
         inputs_ = resolveInputs(*plugin_, arguments_.audio);
     });
 }

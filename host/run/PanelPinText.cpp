@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/description/TextEncoding.h"
+#include "host/run/DescriptionLookup.h"
 #include "host/run/PinValueText.h"
 
 namespace zuhost {
@@ -17,8 +18,9 @@ std::vector<uint8_t> panelPinBytes(const PinDescription& pin, std::string_view t
     return pin.datatype == "string" ? utf16Bytes(text) : parsePinValue(pin, text);
 }
 
-void deliverPinValue(gui::PanelSession& session, const PinDescription& pin, std::string_view text, int32_t voice) {
-    session.setPin(pin.index, panelPinBytes(pin, text), voice);
+PanelPinValue resolvePanelPinValue(const PluginDescription& plugin, std::string_view name, std::string_view value) {
+    const PinDescription& pin = findGuiPinByNameOrIndex(plugin, name);
+    return {pin.index, panelPinBytes(pin, value)};
 }
 
 std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> bytes) {

@@ -13,18 +13,24 @@
 
 #include "host/description/PluginDescription.h"
 #include "host/gui/GuiHost.h"
-#include "host/gui/PanelSession.h"
 
 namespace zuhost {
+
+// A value for a panel pin: the pin and the bytes a host sends it.
+struct PanelPinValue {
+    int32_t pin = 0;
+    std::vector<uint8_t> bytes;
+};
+
+// NAME=VALUE as the command line gives it: the pin by name or index, the
+// value read as the pin's datatype.
+PanelPinValue resolvePanelPinValue(const PluginDescription& plugin, std::string_view name, std::string_view value);
 
 // Text as the UTF-16 bytes of a string pin, without a terminator.
 std::vector<uint8_t> utf16Bytes(std::string_view text);
 
 // The bytes a host sends the panel for the text, read as the pin's datatype.
 std::vector<uint8_t> panelPinBytes(const PinDescription& pin, std::string_view text);
-
-// Hands the text, read as the pin's datatype, to the panel.
-void deliverPinValue(gui::PanelSession& session, const PinDescription& pin, std::string_view text, int32_t voice = 0);
 
 // A value on the pin as text: strings quoted, others as formatPinValue writes them.
 std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> bytes);
