@@ -27,7 +27,10 @@ std::string pinValueText(const PinDescription& pin, std::span<const uint8_t> byt
     if (pin.datatype != "string") return formatPinValue(pin, bytes);
     std::u16string units(bytes.size() / sizeof(char16_t), u'\0');
     std::memcpy(units.data(), bytes.data(), units.size() * sizeof(char16_t));
-    return "\"" + utf16ToUtf8(units) + "\"";
+    std::string quoted = "\"";
+    quoted += utf16ToUtf8(units);
+    quoted += '"';
+    return quoted;
 }
 
 std::string describeTransmit(const PluginDescription& plugin, const gui::PinTransmit& transmit) {
