@@ -156,7 +156,7 @@ private:
 
     std::string required(pugi::xml_node node, const char* name) const {
         const std::string value = node.attribute(name).value();
-        if (value.empty()) fail(node, "<" + std::string(node.name()) + "> lacks the " + name + " attribute");
+        if (value.empty()) fail(node, std::string("<") + node.name() + "> lacks the " + name + " attribute");
         return value;
     }
 

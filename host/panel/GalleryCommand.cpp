@@ -12,12 +12,12 @@
 #include "host/command/NumberText.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/ContactSheet.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/ParameterPins.h"
 #include "host/panel/ScopeCaptures.h"
-#include "host/process/RunOutputs.h"
+#include "host/run/ContactSheet.h"
+#include "host/run/DescriptionLookup.h"
+#include "host/run/PanelRunner.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 
@@ -155,15 +155,18 @@ private:
             if (pin.attribute("hostConnect") == "Voice/Gate") session.setFloat(pin.index, 1.0f, voice);
     }
 
+    // A panel the library cannot make is left out.
     void add(const PluginDescription& plugin, const std::string& caption, const Setup& setup) {
-        const auto session = openPanel(library_, plugin, skin_);
-        if (session->createResult() != gmpi::MP_OK) return;
-        setup(*session);
-        session->initialize();
+        std::optional<PanelRunner> panel;
+        try {
+            panel.emplace(library_, plugin, skin_);
+        } catch (const PanelUnavailable&) {
+            return;
+        }
+        setup(panel->session());
         const bool scope = firstPinWithField(plugin.guiPins, valueField) == nullptr;
-        const auto size = layOutPanel(*session, scope ? std::optional<gmpi_gui::MpSize>({200, 150}) : std::nullopt,
-                                      {160, 200});
-        const auto picture = picturePanel(*session, size);
+        panel->start(scope ? std::optional<gmpi_gui::MpSize>({200, 150}) : std::nullopt, {160, 200});
+        const auto picture = panel->picture();
         const std::string file = "pictures/" + std::to_string(sheet_.size()) + "_" + fileNameFor(plugin.id) + ".png";
         picture->writePng(out_ / file);
         const std::string fullCaption = plugin.id + ": " + caption;

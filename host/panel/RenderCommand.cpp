@@ -5,18 +5,12 @@
 #include <set>
 
 #include "host/command/LibraryArgument.h"
-#include "host/command/NumberText.h"
 #include "host/command/ParsedOption.h"
-#include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
 #include "host/panel/PanelArguments.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
-#include "host/panel/ScopeCaptures.h"
-#include "host/process/PinValueText.h"
-#include "host/process/ProcessOptions.h"
-#include "host/process/SignalText.h"
+#include "host/run/DescriptionLookup.h"
+#include "host/run/PanelRunner.h"
 
 namespace zuhost {
 
@@ -29,23 +23,29 @@ constexpr const char* FOOTER =
     "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE or silence; PIN may be the last word\n"
     "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.";
 
-std::vector<PanelBlob> tracesOf(const RenderArguments& arguments, const PluginDescription& plugin) {
-    std::vector<PanelBlob> blobs;
-    if (arguments.captureCsv) blobs = readCaptureCsv(*arguments.captureCsv, plugin);
-    for (const auto& [target, signalText] : arguments.signals) {
-        const size_t colon = target.find(':');
-        const auto voice = colon == std::string::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
-        if (!voice || *voice < 0 || *voice > 255) throw UsageError("expected [VOICE:]PIN=SIGNAL, not '" + target + "'");
-        const std::string pin = colon == std::string::npos ? target : target.substr(colon + 1);
-        blobs.push_back({findBlobPin(plugin, pin).index, *voice, captureOf(parseSignal(signalText).signal, captureRate)});
+std::vector<PanelPinValue> resolvePins(const RenderArguments& arguments, const PluginDescription& plugin) {
+    std::vector<PanelPinValue> pins;
+    for (const auto& [name, value] : arguments.pins)
+        pins.push_back(withinOption("--pin", [&] { return resolvePanelPinValue(plugin, name, value); }));
+    return pins;
+}
+
+std::vector<PanelBlob> resolveTraces(const RenderArguments& arguments, const PluginDescription& plugin) {
+    std::vector<PanelBlob> traces;
+    if (arguments.captureCsv)
+        traces = withinOption("--capture-csv", [&] { return readCaptureCsv(*arguments.captureCsv, plugin); });
+    for (const TraceArgument& trace : arguments.signals) {
+        const PinDescription& pin =
+            withinOption("--signal", [&]() -> const PinDescription& { return findBlobPin(plugin, trace.pin); });
+        traces.push_back({pin.index, trace.voice, captureOf(trace.signal, captureRate)});
     }
-    return blobs;
+    return traces;
 }
 
 // A host sets the gate of every voice that plays.
-void openGates(gui::PanelSession& session, const PluginDescription& plugin, const std::vector<PanelBlob>& blobs) {
+void openGates(gui::PanelSession& session, const PluginDescription& plugin, const std::vector<PanelBlob>& traces) {
     std::set<int32_t> voices;
-    for (const PanelBlob& blob : blobs) voices.insert(blob.voice);
+    for (const PanelBlob& trace : traces) voices.insert(trace.voice);
     for (const PinDescription& pin : plugin.guiPins) {
         if (pin.attribute("hostConnect") != "Voice/Gate") continue;
         for (const int32_t voice : voices) session.setFloat(pin.index, 1.0f, voice);
@@ -78,52 +78,6 @@ void printShown(const gui::UserScript& script, std::ostream& out) {
     }
 }
 
-int render(const RenderArguments& arguments, const PluginDescription& plugin, std::ostream& out, std::ostream& err) {
-    const auto library = std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library));
-    const auto panel = openPanel(library, plugin, arguments.skin);
-    gui::PanelSession& session = *panel;
-    if (session.createResult() != gmpi::MP_OK || session.graphics() == nullptr) {
-        err << "zuhost render: \"" << plugin.id << "\" has no drawable panel (result " << session.createResult() << ")\n";
-        return EXIT_FAILED;
-    }
-    for (const auto& [name, value] : arguments.pins) deliverPinValue(session, findGuiPin(plugin, name), value);
-    const std::vector<PanelBlob> blobs = tracesOf(arguments, plugin);
-    for (const PanelBlob& blob : blobs) session.setBlob(blob.pin, blob.bytes, blob.voice);
-    openGates(session, plugin, blobs);
-    session.initialize();
-    const gmpi_gui::MpSize size = layOutPanel(session, arguments.size);
-
-    for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
-    for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
-    playGesture(session, arguments);
-
-    const auto picture = picturePanel(session, size);
-    std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
-    if (!picture->writePng(arguments.out)) {
-        err << "zuhost render: cannot write " << arguments.out.string() << "\n";
-        return EXIT_FAILED;
-    }
-    out << "panel: " << plugin.id << " at " << size.width << "x" << size.height << "\n";
-    for (const gui::PinTransmit& transmit : session.guiHost().transmits())
-        out << "sent " << describeTransmit(plugin, transmit) << "\n";
-    printShown(session.script(), out);
-    out << "wrote " << arguments.out.string() << "\n";
-    session.releasePanel();
-    if (const std::string leaks = session.leaks(); !leaks.empty()) err << "zuhost render: warning: " << leaks << "\n";
-    return EXIT_OK;
-}
-
-// Names and values are checked against the description before anything runs.
-void checkPins(const RenderArguments& arguments, const PluginDescription& plugin) {
-    for (const auto& [name, value] : arguments.pins) {
-        withinOption("--pin", [&] {
-            const PinDescription& pin = findGuiPin(plugin, name);
-            if (pin.datatype != "string") parsePinValue(pin, value);
-            return 0;
-        });
-    }
-}
-
 }  // namespace
 
 std::string_view RenderCommand::summary() const {
@@ -135,7 +89,7 @@ void RenderCommand::declare(CLI::App& app) {
     app.add_option("PLUGIN", a.plugin, "the plug-in's id or name")->required();
     addLibraryArgument(app, a.library);
     addRepeatedOption(app, "--pin", a.pins, parseNameValue, "a value for a panel pin")->type_name("NAME=VALUE");
-    addRepeatedOption(app, "--signal", a.signals, parseNameValue, "a scope trace captured from a generated signal")
+    addRepeatedOption(app, "--signal", a.signals, parseTraceArgument, "a scope trace captured from a generated signal")
         ->type_name("[VOICE:]PIN=SIGNAL");
     app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
         ->type_name("FILE");
@@ -155,10 +109,38 @@ void RenderCommand::declare(CLI::App& app) {
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
-        checkPins(arguments_, *plugin_);
+        pins_ = resolvePins(arguments_, *plugin_);
+        traces_ = resolveTraces(arguments_, *plugin_);
     });
 }
 
-int RenderCommand::run(std::ostream& out, std::ostream& err) { return render(arguments_, *plugin_, out, err); }
+int RenderCommand::run(std::ostream& out, std::ostream& err) {
+    const RenderArguments& arguments = arguments_;
+    const PluginDescription& plugin = *plugin_;
+    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin);
+    gui::PanelSession& session = panel.session();
+    for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
+    for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
+    openGates(session, plugin, traces_);
+    const gmpi_gui::MpSize size = panel.start(arguments.size);
+
+    for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
+    for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
+    playGesture(session, arguments);
+
+    const auto picture = panel.picture();
+    std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
+    if (!picture->writePng(arguments.out)) {
+        err << "zuhost render: cannot write " << arguments.out.string() << "\n";
+        return EXIT_FAILED;
+    }
+    out << "panel: " << plugin.id << " at " << size.width << "x" << size.height << "\n";
+    for (const gui::PinTransmit& transmit : session.guiHost().transmits())
+        out << "sent " << describeTransmit(plugin, transmit) << "\n";
+    printShown(session.script(), out);
+    out << "wrote " << arguments.out.string() << "\n";
+    panel.release(err, "zuhost render");
+    return EXIT_OK;
+}
 
 }  // namespace zuhost

@@ -1,6 +1,8 @@
 // `zuhost render PLUGIN [LIBRARY] [options]`: makes one panel of a plug-in
 // library, gives it pin values and scope traces, lays it out, plays a
 // gesture, writes its picture as PNG and prints what it sent to its host.
+// Pin values and traces are read against the description, and capture files
+// read, while the command line is read.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +14,8 @@
 #include "gui/GuiInterfaces.h"
 #include "host/command/Command.h"
 #include "host/description/PluginDescription.h"
+#include "host/panel/ScopeCaptures.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
@@ -19,7 +23,7 @@ struct RenderArguments {
     std::string plugin;
     std::filesystem::path library;
     std::vector<std::pair<std::string, std::string>> pins;      // NAME=VALUE
-    std::vector<std::pair<std::string, std::string>> signals;   // [VOICE:]PIN=SIGNAL
+    std::vector<TraceArgument> signals;
     std::optional<std::filesystem::path> captureCsv;
     std::optional<gmpi_gui::MpSize> size;
     std::optional<gmpi_gui::MpPoint> down, up;
@@ -40,7 +44,10 @@ public:
 
 private:
     RenderArguments arguments_;
-    std::optional<PluginDescription> plugin_;   // once the command line is read
+    // Once the command line is read:
+    std::optional<PluginDescription> plugin_;
+    std::vector<PanelPinValue> pins_;
+    std::vector<PanelBlob> traces_;             // the capture file's, then the signals'
 };
 
 }  // namespace zuhost

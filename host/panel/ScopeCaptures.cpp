@@ -3,14 +3,15 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
-#include "host/panel/PanelPinText.h"
-#include "host/process/CaptureCsv.h"
+#include "host/run/CaptureCsv.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -23,11 +24,18 @@ std::vector<std::string> fields(const std::string& line) {
     return result;
 }
 
-bool endsWithWord(std::string_view name, std::string_view word) {
-    return name.size() > word.size() && name.ends_with(word) && name[name.size() - word.size() - 1] == ' ';
-}
-
 }  // namespace
+
+TraceArgument parseTraceArgument(std::string_view text) {
+    const size_t equals = text.find('=');
+    const std::string_view target = text.substr(0, equals);
+    const size_t colon = target.find(':');
+    const auto voice = colon == std::string_view::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
+    if (equals == std::string_view::npos || equals == 0 || !voice || *voice < 0 || *voice > 255)
+        throw UsageError("expected [VOICE:]PIN=SIGNAL, not '" + std::string(text) + "'");
+    const std::string_view pin = colon == std::string_view::npos ? target : target.substr(colon + 1);
+    return {*voice, std::string(pin), parseSignal(text.substr(equals + 1)).signal};
+}
 
 std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin) {
     std::ifstream file(path);
@@ -76,14 +84,6 @@ std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gai
     std::vector<uint8_t> bytes(CAPTURE_BYTES);
     std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
     return bytes;
-}
-
-const PinDescription& findBlobPin(const PluginDescription& plugin, std::string_view text) {
-    for (const PinDescription& pin : plugin.guiPins)
-        if (pin.datatypeCode == gmpi::MP_BLOB && endsWithWord(pin.name, text)) return pin;
-    const PinDescription& pin = findGuiPin(plugin, text);
-    if (pin.datatypeCode != gmpi::MP_BLOB) throw UsageError("panel pin \"" + pin.name + "\" takes no trace");
-    return pin;
 }
 
 }  // namespace zuhost

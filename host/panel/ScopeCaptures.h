@@ -4,11 +4,12 @@
 // Contract: a capture is CAPTURE_SAMPLES little-endian floats. CSV columns are
 // matched to the panel's pins by name; a column without a pin, and fields
 // that are not numbers, are skipped. Throws UsageError for a file that cannot
-// be read or holds no capture.
+// be read or holds no capture, and for a trace argument not of its form.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,12 +24,19 @@ struct PanelBlob {
     std::vector<uint8_t> bytes;
 };
 
+// A generated trace as the command line gives it: [VOICE:]PIN=SIGNAL, VOICE
+// from 0 to 255 and 0 when not given.
+struct TraceArgument {
+    int32_t voice = 0;
+    std::string pin;
+    Signal signal;
+};
+
+TraceArgument parseTraceArgument(std::string_view text);
+
 std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin);
 
 // The first capture's worth of the signal at the sample rate, scaled by `gain`.
 std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gain = 1.0f);
-
-// A blob pin of the panel by name, index, or the last word of its name ("A").
-const PinDescription& findBlobPin(const PluginDescription& plugin, std::string_view text);
 
 }  // namespace zuhost

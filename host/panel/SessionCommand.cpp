@@ -13,14 +13,13 @@
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
-#include "host/panel/ContactSheet.h"
 #include "host/panel/PanelArguments.h"
-#include "host/panel/PanelPicture.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/SessionConnection.h"
-#include "host/process/ProcessOptions.h"
-#include "host/process/RunOutputs.h"
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/ContactSheet.h"
+#include "host/run/DescriptionLookup.h"
+#include "host/run/PanelRunner.h"
+#include "host/run/ProcessorSetup.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 
@@ -28,29 +27,16 @@ namespace {
 
 constexpr int32_t stripColumns = 10;
 
-void configureInputs(Runner& runner, const SessionArguments& arguments, const PluginDescription& plugin) {
-    for (const auto& input : arguments.inputs) {
-        const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
-        const int64_t from = input.time ? input.time->samplesAt(arguments.sampleRate) : 0;
-        runner.setInput(pin.index, input.value.signal, from);
-        if (input.value.length) runner.setInput(pin.index, Signal::silence(), from + *input.value.length);
-    }
-}
-
 int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAction>& actions) {
-    if (arguments.length) return arguments.length->samplesAt(arguments.sampleRate);
+    const float rate = arguments.audio.sampleRate;
+    if (arguments.length) return arguments.length->samplesAt(rate);
     const int64_t last = actions.empty() ? 0 : actions.back().time;
-    return last + static_cast<int64_t>(arguments.sampleRate / 2);
+    return last + static_cast<int64_t>(rate / 2);
 }
 
-void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection,
-           const PluginDescription& plugin) {
+void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection) {
     switch (action.kind) {
-    case SessionAction::Kind::Pin: {
-        const PinDescription& pin = findGuiPin(plugin, action.name);
-        connection.hostSets(pin, panelPinBytes(pin, action.text));
-        break;
-    }
+    case SessionAction::Kind::Pin: connection.hostSets(action.value); break;
     case SessionAction::Kind::Down: panel.pointerDown(action.point, action.modifiers); break;
     case SessionAction::Kind::Move: panel.pointerMove(action.point, action.modifiers); break;
     case SessionAction::Kind::Up: panel.pointerUp(action.point, action.modifiers); break;
@@ -70,23 +56,19 @@ public:
     Session(const SessionArguments& arguments, const PluginDescription& plugin)
         : arguments_(arguments), plugin_(plugin),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
-          runner_(audioPinInfos(plugin),
-                  runnerSettings(arguments.sampleRate, arguments.blockSize, arguments.voices, arguments.blockSize)),
-          panel_(openPanel(library_, plugin, arguments.skin)) {}
+          runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
+                                                        arguments.audio.voices, arguments.audio.blockSize)),
+          panel_(library_, plugin, arguments.skin) {}
 
-    int run(const std::vector<SessionAction>& actions, std::ostream& out, std::ostream& err) {
-        if (panel_->createResult() != gmpi::MP_OK || panel_->graphics() == nullptr) {
-            err << "zuhost session: \"" << plugin_.id << "\" has no drawable panel\n";
-            return EXIT_FAILED;
-        }
+    int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
+            std::ostream& err) {
         std::filesystem::create_directories(arguments_.out / "frames");
-        configureInputs(runner_, arguments_, plugin_);
+        scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
-        SessionConnection connection(plugin_, *panel_, runner_, arguments_.out / "crossings.csv",
+        SessionConnection connection(plugin_, panel_.session(), runner_, arguments_.out / "crossings.csv",
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
         connection.start();
-        panel_->initialize();
-        size_ = layOutPanel(*panel_, arguments_.size);
+        const gmpi_gui::MpSize size = panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
             return EXIT_FAILED;
@@ -98,8 +80,8 @@ public:
         const auto stripPath = arguments_.out / "strip.png";
         strip_.writePng(stripPath);
         out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
-            << "panel: " << size_.width << "x" << size_.height << ", " << actions.size() << " scripted actions, "
-            << panel_->guiHost().transmits().size() << " values sent by the panel\n"
+            << "panel: " << size.width << "x" << size.height << ", " << actions.size() << " scripted actions, "
+            << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
             << "host: " << connection.valuesToProcessor() << " values to the processor, " << connection.valuesToPanel()
             << " to the panel\n";
         outputs.summary().print(out, runner_);
@@ -107,30 +89,30 @@ public:
         out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
             << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
             << stripPath.string() << "\n";
-        panel_->releasePanel();
-        if (const std::string leaks = panel_->leaks(); !leaks.empty()) err << "zuhost session: warning: " << leaks << "\n";
+        panel_.release(err, "zuhost session");
         return EXIT_OK;
     }
 
 private:
     void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs) {
         const int64_t length = lengthOf(arguments_, actions);
-        const float rate = arguments_.sampleRate;
+        const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
         int64_t nextFrame = 0;
         int64_t milliseconds = 0;
         size_t next = 0;
         while (runner_.time() < length) {
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
-                apply(actions[next], *panel_, connection, plugin_);
+                apply(actions[next], panel_.session(), connection);
             connection.fromPanel();
-            const auto frames = static_cast<int32_t>(std::min<int64_t>(arguments_.blockSize, length - runner_.time()));
+            const auto frames =
+                static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
             runner_.run(frames);
             connection.fromProcessor();
             outputs.afterBlock(runner_, frames);
             // The panel's timer runs on the audio's clock.
             const auto now = static_cast<int64_t>(static_cast<double>(runner_.time()) * 1000.0 / rate);
-            panel_->advance(now - milliseconds);
+            panel_.session().advance(now - milliseconds);
             milliseconds = now;
             if (runner_.time() >= nextFrame) {
                 takeFrame();
@@ -140,10 +122,10 @@ private:
     }
 
     void takeFrame() {
-        const auto picture = picturePanel(*panel_, size_);
+        const auto picture = panel_.picture();
         picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
         char caption[32];
-        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.sampleRate);
+        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
         strip_.add(*picture, caption);
     }
 
@@ -151,8 +133,7 @@ private:
     const PluginDescription& plugin_;
     std::shared_ptr<const PluginLibrary> library_;
     Runner runner_;
-    std::unique_ptr<gui::PanelSession> panel_;
-    gmpi_gui::MpSize size_{0, 0};
+    PanelRunner panel_;
     ContactSheet strip_{stripColumns};
 };
 
@@ -178,12 +159,7 @@ void SessionCommand::declare(CLI::App& app) {
     addParsedOption(app, "--length", a.length, SampleTime::parse, "how long to run")
         ->type_name("TIME")
         ->default_str("the script's last action and 0.5s");
-    app.add_option("--rate", a.sampleRate, "sample rate in Hz")->check(finiteNumber(1.0, 1.0e6))->capture_default_str();
-    app.add_option("--block", a.blockSize, "block size in samples")->transform(wholeNumber(1, 65536))->capture_default_str();
-    app.add_option("--voices", a.voices, "voices; more than one runs them as polyphonic")
-        ->transform(wholeNumber(1, 256))
-        ->capture_default_str();
-    addRepeatedOption(app, "--input", a.inputs, parseInputAssignment, "an audio input's signal")->type_name("PIN=SIGNAL[@TIME]");
+    declareAudioArguments(app, a.audio);
     app.add_option("--range-min", a.rangeMinimum, "every parameter's range minimum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
     app.add_option("--range-max", a.rangeMaximum, "every parameter's range maximum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
     app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
@@ -200,24 +176,18 @@ void SessionCommand::declare(CLI::App& app) {
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
-        actions_ = withinOption("--script", [&] { return readScript(arguments_.script, arguments_.sampleRate); });
-        for (const SessionAction& action : actions_) {
-            if (action.kind != SessionAction::Kind::Pin) continue;
-            withinOption("--script", [&] { return panelPinBytes(findGuiPin(*plugin_, action.name), action.text); });
-        }
-        for (const auto& input : arguments_.inputs) {
-            withinOption("--input", [&] {
-                const PinDescription& pin = findAudioPinByNameOrIndex(*plugin_, input.pin);
-                if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is not an audio input");
-                return 0;
-            });
-        }
+        actions_ = withinOption("--script", [&] {
+            std::vector<SessionAction> actions = readScript(arguments_.script, arguments_.audio.sampleRate);
+            resolvePinActions(actions, *plugin_);
+            return actions;
+        });
+        inputs_ = resolveInputs(*plugin_, arguments_.audio);
     });
 }
 
 int SessionCommand::run(std::ostream& out, std::ostream& err) {
     Session session(arguments_, *plugin_);
-    return session.run(actions_, out, err);
+    return session.run(inputs_, actions_, out, err);
 }
 
 }  // namespace zuhost

@@ -17,7 +17,7 @@
 #include "host/command/SampleTime.h"
 #include "host/description/PluginDescription.h"
 #include "host/panel/SessionScript.h"
-#include "host/process/ProcessArguments.h"
+#include "host/run/AudioArguments.h"
 
 namespace zuhost {
 
@@ -26,10 +26,7 @@ struct SessionArguments {
     std::filesystem::path library;
     std::filesystem::path script;
     std::optional<SampleTime> length;       // none: the script's last action and half a second
-    float sampleRate = 48000.0f;
-    int32_t blockSize = 64;
-    int32_t voices = 1;
-    std::vector<PinAssignment<InputSignal>> inputs;
+    AudioArguments audio;
     float rangeMinimum = 0.0f;
     float rangeMaximum = 10.0f;
     double frameMilliseconds = 50.0;
@@ -47,7 +44,9 @@ public:
 
 private:
     SessionArguments arguments_;
-    std::optional<PluginDescription> plugin_;   // once the command line is read
+    // Once the command line is read:
+    std::optional<PluginDescription> plugin_;
+    std::vector<ScheduledInput> inputs_;
     std::vector<SessionAction> actions_;
 };
 

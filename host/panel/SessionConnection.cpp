@@ -6,9 +6,9 @@
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/PanelPinText.h"
 #include "host/panel/ParameterPins.h"
-#include "host/process/CsvText.h"
+#include "host/run/CsvText.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
@@ -68,13 +68,14 @@ void SessionConnection::start() {
     }
 }
 
-void SessionConnection::hostSets(const PinDescription& pin, std::span<const uint8_t> bytes) {
-    if (!pin.parameterId || parameterFieldOf(pin) != valueField) {
-        panel_.setPin(pin.index, bytes);
+void SessionConnection::hostSets(const PanelPinValue& value) {
+    const PinDescription* pin = plugin_.findGuiPin(value.pin);
+    if (pin == nullptr || !pin->parameterId || parameterFieldOf(*pin) != valueField) {
+        panel_.setPin(value.pin, value.bytes);
         return;
     }
-    toProcessor(*pin.parameterId, bytes);
-    toPanel(*pin.parameterId, bytes, 0, -1);
+    toProcessor(*pin->parameterId, value.bytes);
+    toPanel(*pin->parameterId, value.bytes, 0, -1);
 }
 
 void SessionConnection::fromPanel() {

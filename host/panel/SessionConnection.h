@@ -22,6 +22,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
 #include "host/gui/PanelSession.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
@@ -37,7 +38,7 @@ public:
 
     void start();
     // A value the host gives a panel pin; on a parameter's value pin it sets the parameter.
-    void hostSets(const PinDescription& guiPin, std::span<const uint8_t> bytes);
+    void hostSets(const PanelPinValue& value);
     void fromPanel();
     void fromProcessor();
 

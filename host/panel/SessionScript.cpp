@@ -39,6 +39,15 @@ std::string restOf(std::istringstream& words) {
     return text;
 }
 
+SessionAction pointerAction(int64_t time, SessionAction::Kind kind, gmpi_gui::MpPoint point, uint32_t modifiers) {
+    SessionAction action;
+    action.time = time;
+    action.kind = kind;
+    action.point = point;
+    action.modifiers = modifiers;
+    return action;
+}
+
 void addDrag(std::vector<SessionAction>& actions, std::istringstream& words, int64_t time, float sampleRate) {
     const gmpi_gui::MpPoint from = parsePoint(word(words, "the point X,Y the drag starts at"));
     const gmpi_gui::MpPoint to = parsePoint(word(words, "the point X,Y the drag ends at"));
@@ -46,13 +55,13 @@ void addDrag(std::vector<SessionAction>& actions, std::istringstream& words, int
     const uint32_t modifiers = modifiersFrom(words);
     const int64_t step = std::max<int64_t>(1, SampleTime(dragStepMilliseconds, SampleTime::Unit::Milliseconds).samplesAt(sampleRate));
     const int64_t moves = std::max<int64_t>(1, duration / step);
-    actions.push_back({time, SessionAction::Kind::Down, from, modifiers, {}, {}, 0});
+    actions.push_back(pointerAction(time, SessionAction::Kind::Down, from, modifiers));
     for (int64_t i = 1; i <= moves; ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(moves);
         const gmpi_gui::MpPoint point{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
-        actions.push_back({time + duration * i / moves, SessionAction::Kind::Move, point, modifiers, {}, {}, 0});
+        actions.push_back(pointerAction(time + duration * i / moves, SessionAction::Kind::Move, point, modifiers));
     }
-    actions.push_back({time + duration, SessionAction::Kind::Up, to, modifiers, {}, {}, 0});
+    actions.push_back(pointerAction(time + duration, SessionAction::Kind::Up, to, modifiers));
 }
 
 void addLine(std::vector<SessionAction>& actions, const std::string& line, float sampleRate) {
@@ -104,6 +113,11 @@ std::vector<SessionAction> parseSessionScript(std::istream& script, float sample
     std::stable_sort(actions.begin(), actions.end(),
                      [](const SessionAction& a, const SessionAction& b) { return a.time < b.time; });
     return actions;
+}
+
+void resolvePinActions(std::vector<SessionAction>& actions, const PluginDescription& plugin) {
+    for (SessionAction& action : actions)
+        if (action.kind == SessionAction::Kind::Pin) action.value = resolvePanelPinValue(plugin, action.name, action.text);
 }
 
 }  // namespace zuhost

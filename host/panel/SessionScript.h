@@ -10,7 +10,8 @@
 //
 // Contract: TIME and DURATION are SampleTime texts; actions come back ordered
 // by time, actions of equal time in script order. A malformed line throws
-// UsageError naming its line number.
+// UsageError naming its line number. resolvePinActions throws UsageError for
+// a pin action that does not fit the plug-in's description.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,8 @@
 #include <vector>
 
 #include "gui/GuiInterfaces.h"
+#include "host/description/PluginDescription.h"
+#include "host/run/PanelPinText.h"
 
 namespace zuhost {
 
@@ -31,8 +34,12 @@ struct SessionAction {
     std::string name;   // Pin: the pin
     std::string text;   // Pin: the value; Type: the text
     int32_t choice = 0;
+    PanelPinValue value;    // Pin: name and text read against the description
 };
 
 std::vector<SessionAction> parseSessionScript(std::istream& script, float sampleRate);
+
+// Fills in the value of every pin action.
+void resolvePinActions(std::vector<SessionAction>& actions, const PluginDescription& plugin);
 
 }  // namespace zuhost

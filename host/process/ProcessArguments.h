@@ -13,12 +13,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "host/audio/EventScript.h"
 #include "host/command/SampleTime.h"
-#include "host/process/SignalText.h"
+#include "host/run/AudioArguments.h"
+#include "host/run/PinAssignment.h"
 
 namespace CLI {
 class App;
@@ -26,35 +25,17 @@ class App;
 
 namespace zuhost {
 
-// One --input, --set, --voice-set or --streaming: [VOICE:]PIN=VALUE[@TIME].
-template <class Value>
-struct PinAssignment {
-    std::string pin;                    // a pin's name or index
-    Value value;
-    std::optional<SampleTime> time;     // none: from the start
-    int32_t voice = ALL_VOICES;         // set by --voice-set only
-};
-
 struct ProcessArguments {
     std::string plugin;                 // id or name
     std::filesystem::path library;
-    float sampleRate = 48000.0f;
-    int32_t blockSize = 64;
+    AudioArguments audio;
     SampleTime length{1.0, SampleTime::Unit::Seconds};
-    int32_t voices = 1;
     std::optional<int32_t> sleepCountdown;
-    std::vector<PinAssignment<InputSignal>> inputs;
     std::vector<PinAssignment<std::string>> values;     // the text's type is its pin's datatype
     std::vector<PinAssignment<bool>> streaming;
     std::filesystem::path outputDirectory = "out/process";
 };
 
 void declareProcessArguments(CLI::App& app, ProcessArguments& arguments);
-
-// The parsers behind the repeated options; they throw UsageError.
-PinAssignment<InputSignal> parseInputAssignment(std::string_view text);       // PIN=SIGNAL[@TIME]
-PinAssignment<std::string> parseValueAssignment(std::string_view text);       // PIN=VALUE@TIME
-PinAssignment<std::string> parseVoiceValueAssignment(std::string_view text);  // VOICE:PIN=VALUE@TIME
-PinAssignment<bool> parseStreamingAssignment(std::string_view text);          // PIN=on|off@TIME
 
 }  // namespace zuhost

@@ -3,30 +3,28 @@
 #include <CLI/CLI.hpp>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
-#include "host/process/PinValueText.h"
 #include "host/process/ProgressLine.h"
-#include "host/process/RunOutputs.h"
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/AudioArguments.h"
+#include "host/run/ProcessorSetup.h"
+#include "host/run/RunOutputs.h"
 
 namespace zuhost {
 
 namespace {
 
-void configureInputs(Runner& runner, const ProcessOptions& options, std::ostream& err) {
+void noteFileRates(const ProcessOptions& options, std::ostream& err) {
     for (const ScheduledInput& input : options.inputs) {
-        const InputSignal& signal = input.signal;
-        if (signal.fileRate && std::lround(*signal.fileRate) != std::lround(options.sampleRate))
+        const std::optional<float>& fileRate = input.signal.fileRate;
+        if (fileRate && std::lround(*fileRate) != std::lround(options.sampleRate))
             err << "zuhost process: note: the file for \"" << options.plugin.findAudioPin(input.pin)->name << "\" is at "
-                << *signal.fileRate << " Hz; it is played at " << options.sampleRate << " Hz unchanged\n";
-        runner.setInput(input.pin, signal.signal, input.from);
-        // A file ends: its input then holds still, and the plug-in hears it stop streaming.
-        if (signal.length) runner.setInput(input.pin, Signal::silence(), input.from + *signal.length);
+                << *fileRate << " Hz; it is played at " << options.sampleRate << " Hz unchanged\n";
     }
 }
 
@@ -45,7 +43,8 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
 
     Runner runner(audioPinInfos(plugin),
                   runnerSettings(options.sampleRate, options.blockSize, options.voices, options.sleepCountdown));
-    configureInputs(runner, options, err);
+    noteFileRates(options, err);
+    scheduleInputs(runner, options.inputs);
     configureScript(runner, options);
     if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {
         err << "zuhost process: \"" << plugin.id << "\" failed to open (result " << result << ")\n";

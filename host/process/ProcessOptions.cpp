@@ -3,26 +3,14 @@
 #include <string>
 
 #include "framework/MpInterfaces.h"
-#include "host/command/NumberText.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
-#include "host/process/PinValueText.h"
+#include "host/run/DescriptionLookup.h"
+#include "host/run/PinValueText.h"
 
 namespace zuhost {
 
 namespace {
-
-template <class Value>
-int64_t timeOf(const PinAssignment<Value>& assignment, float sampleRate) {
-    return assignment.time ? assignment.time->samplesAt(sampleRate) : 0;
-}
-
-ScheduledInput resolveInput(const PluginDescription& plugin, const PinAssignment<InputSignal>& input, float sampleRate) {
-    const PinDescription& pin = findAudioPinByNameOrIndex(plugin, input.pin);
-    if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN)
-        throw UsageError("\"" + pin.name + "\" is not an audio input");
-    return {pin.index, input.value, timeOf(input, sampleRate)};
-}
 
 ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment<std::string>& value, float sampleRate,
                             int32_t voices) {
@@ -32,55 +20,35 @@ ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment
     if (value.voice >= voices)
         throw UsageError("names voice " + std::to_string(value.voice) + ", but --voices runs " + std::to_string(voices) +
                          " (from voice 0)");
-    return {pin.index, parsePinValue(pin, value.value), timeOf(value, sampleRate), value.voice};
+    return {pin.index, parsePinValue(pin, value.value), value.sampleAt(sampleRate), value.voice};
 }
 
 ScheduledStreaming resolveStreaming(const PluginDescription& plugin, const PinAssignment<bool>& streaming,
                                     float sampleRate) {
-    return {findAudioPinByNameOrIndex(plugin, streaming.pin).index, streaming.value, timeOf(streaming, sampleRate)};
+    return {findAudioPinByNameOrIndex(plugin, streaming.pin).index, streaming.value, streaming.sampleAt(sampleRate)};
 }
 
 }  // namespace
-
-const PluginDescription& findPluginByIdOrName(const LibraryDescription& library, std::string_view text) {
-    for (const PluginDescription& plugin : library.plugins)
-        if (plugin.id == text || plugin.name == text) return plugin;
-    std::string known;
-    for (const PluginDescription& plugin : library.plugins) known += "\n  " + plugin.id;
-    throw UsageError("the library has no plug-in \"" + std::string(text) + "\"; it has:" + known);
-}
-
-// By name first; a number that is no pin's name is an index.
-const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin, std::string_view text) {
-    for (const PinDescription& pin : plugin.audioPins)
-        if (pin.name == text) return pin;
-    if (const auto index = parseInteger<int32_t>(text); index && *index >= 0) {
-        if (const PinDescription* pin = plugin.findAudioPin(*index)) return *pin;
-    }
-    throw UsageError("\"" + plugin.id + "\" has no audio-side pin \"" + std::string(text) + "\"");
-}
 
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description) {
     ProcessOptions options;
     options.library = arguments.library;
     options.plugin = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments.plugin); });
-    options.sampleRate = arguments.sampleRate;
-    options.blockSize = arguments.blockSize;
-    options.voices = arguments.voices;
-    options.sleepCountdown = arguments.sleepCountdown.value_or(arguments.blockSize);
-    options.length = arguments.length.samplesAt(arguments.sampleRate);
-    for (const auto& input : arguments.inputs) {
-        options.inputs.push_back(
-            withinOption("--input", [&] { return resolveInput(options.plugin, input, arguments.sampleRate); }));
-    }
+    const AudioArguments& audio = arguments.audio;
+    options.sampleRate = audio.sampleRate;
+    options.blockSize = audio.blockSize;
+    options.voices = audio.voices;
+    options.sleepCountdown = arguments.sleepCountdown.value_or(audio.blockSize);
+    options.length = arguments.length.samplesAt(audio.sampleRate);
+    options.inputs = resolveInputs(options.plugin, audio);
     for (const auto& value : arguments.values) {
         options.values.push_back(withinOption(value.voice == ALL_VOICES ? "--set" : "--voice-set", [&] {
-            return resolveValue(options.plugin, value, arguments.sampleRate, arguments.voices);
+            return resolveValue(options.plugin, value, audio.sampleRate, audio.voices);
         }));
     }
     for (const auto& streaming : arguments.streaming) {
         options.streaming.push_back(
-            withinOption("--streaming", [&] { return resolveStreaming(options.plugin, streaming, arguments.sampleRate); }));
+            withinOption("--streaming", [&] { return resolveStreaming(options.plugin, streaming, audio.sampleRate); }));
     }
     options.outputDirectory = arguments.outputDirectory;
     return options;

@@ -15,15 +15,9 @@
 
 #include "host/description/PluginDescription.h"
 #include "host/process/ProcessArguments.h"
-#include "host/process/SignalText.h"
+#include "host/run/AudioArguments.h"
 
 namespace zuhost {
-
-struct ScheduledInput {
-    int32_t pin = 0;
-    InputSignal signal;
-    int64_t from = 0;
-};
 
 struct ScheduledValue {
     int32_t pin = 0;
@@ -51,12 +45,6 @@ struct ProcessOptions {
     std::vector<ScheduledStreaming> streaming;
     std::filesystem::path outputDirectory;
 };
-
-// The plug-in whose id or name is `text`; UsageError lists the ids otherwise.
-const PluginDescription& findPluginByIdOrName(const LibraryDescription& library, std::string_view text);
-
-// An audio-side pin by name first; a number that is no pin's name is an index. UsageError otherwise.
-const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin, std::string_view text);
 
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description);
 

@@ -14,7 +14,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
 #include "host/description/PluginLibrary.h"
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/ProcessorSetup.h"
 #include "host/validate/RandomSource.h"
 #include "host/validate/Strictness.h"
 

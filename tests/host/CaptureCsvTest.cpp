@@ -1,4 +1,4 @@
-#include "host/process/CaptureCsv.h"
+#include "host/run/CaptureCsv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "host/process/PinValueText.h"
+#include "host/run/PinValueText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,8 @@ namespace {
 
 using namespace zuhost;
 
-PinDescription pinOf(const std::string& datatype) {
-    PinDescription pin;
-    pin.name = "P";
-    pin.datatype = datatype;
-    return pin;
-}
+// A pin called P of the datatype, with nothing else set.
+PinDescription pinOf(const std::string& datatype) { return {0, "P", datatype, 0, 0, {}, {}}; }
 
 template <class T>
 T decoded(const std::vector<uint8_t>& bytes) {

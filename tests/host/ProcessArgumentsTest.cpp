@@ -36,15 +36,15 @@ TEST(ProcessArguments, ReadsEveryOptionIntoItsType) {
                                   "--voice-set", "2:VoiceActive=0@1s", "--streaming", "Signal A=off@300", "--out", "dir"});
     EXPECT_EQ(arguments.plugin, "ZU Slider");
     EXPECT_EQ(arguments.library, std::filesystem::path("lib.so"));
-    EXPECT_EQ(arguments.sampleRate, 44100.0f);
-    EXPECT_EQ(arguments.blockSize, 32);
+    EXPECT_EQ(arguments.audio.sampleRate, 44100.0f);
+    EXPECT_EQ(arguments.audio.blockSize, 32);
     EXPECT_EQ(arguments.length, seconds(2));
-    EXPECT_EQ(arguments.voices, 4);
+    EXPECT_EQ(arguments.audio.voices, 4);
     EXPECT_EQ(arguments.sleepCountdown, 100);
-    ASSERT_EQ(arguments.inputs.size(), 1u);
-    EXPECT_EQ(arguments.inputs[0].pin, "Signal A");
-    EXPECT_TRUE(arguments.inputs[0].value.signal.isStreaming());
-    EXPECT_EQ(arguments.inputs[0].time, SampleTime(10, SampleTime::Unit::Milliseconds));
+    ASSERT_EQ(arguments.audio.inputs.size(), 1u);
+    EXPECT_EQ(arguments.audio.inputs[0].pin, "Signal A");
+    EXPECT_TRUE(arguments.audio.inputs[0].value.signal.isStreaming());
+    EXPECT_EQ(arguments.audio.inputs[0].time, SampleTime(10, SampleTime::Unit::Milliseconds));
     ASSERT_EQ(arguments.values.size(), 2u);
     EXPECT_EQ(arguments.values[0].voice, ALL_VOICES);
     EXPECT_EQ(arguments.values[0].value, "5");
@@ -58,7 +58,7 @@ TEST(ProcessArguments, ReadsEveryOptionIntoItsType) {
 
 TEST(ProcessArguments, DefaultsAndAnInputWithoutATime) {
     const auto arguments = parse({"p", "--input", "0=silence"});
-    EXPECT_EQ(arguments.inputs.at(0).time, std::nullopt);
+    EXPECT_EQ(arguments.audio.inputs.at(0).time, std::nullopt);
     EXPECT_EQ(arguments.length, seconds(1));
     EXPECT_EQ(arguments.sleepCountdown, std::nullopt);
     EXPECT_EQ(arguments.outputDirectory, std::filesystem::path("out/process"));

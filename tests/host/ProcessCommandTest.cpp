@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/process/WavFile.h"
+#include "host/run/WavFile.h"
 #include "host/zuhost/Zuhost.h"
 #include "tests/support/TestTempPath.h"
 

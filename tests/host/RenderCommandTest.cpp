@@ -95,11 +95,22 @@ TEST_F(RenderCommandTest, GesturesAndTypedTextPrintWhatThePanelSent) {
     }
 }
 
-TEST_F(RenderCommandTest, UnknownPinsAndUnfitValuesAreUsageErrors) {
-    for (const char* pin : {"Nonsense=1", "RangeHi=abc", "Appearance"}) {
-        const CommandResult result = render({"ZU Slider2", "--pin", pin});
-        EXPECT_EQ(result.status, 2) << pin;
-        EXPECT_NE(result.err.find("--pin"), std::string::npos) << result.err;
+TEST_F(RenderCommandTest, TextThatDoesNotFitThePanelIsAUsageErrorNamingItsOption) {
+    const std::vector<std::string> cases[] = {
+        {"ZU Slider2", "--pin", "Nonsense=1"},
+        {"ZU Slider2", "--pin", "RangeHi=abc"},
+        {"ZU Slider2", "--pin", "Appearance"},
+        {"ZU Scope3 XP", "--signal", "A=square:3"},
+        {"ZU Scope3 XP", "--signal", "Q=sine:3"},
+        {"ZU Scope3 XP", "--signal", "256:A=sine:3"},
+        {"ZU Scope3 XP", "--signal", "VoiceGate=sine:3"},
+        {"ZU Scope3 XP", "--capture-csv", "/no/such/captures.csv"},
+    };
+    for (const auto& args : cases) {
+        const CommandResult result = render(args);
+        EXPECT_EQ(result.status, 2) << args[2];
+        EXPECT_EQ(result.err.rfind("zuhost render: " + args[1] + ": ", 0), 0u) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(png)) << "nothing is drawn";
     }
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "host/process/WavFile.h"
+#include "host/run/WavFile.h"
 #include "tests/host/PanelCommandSupport.h"
 #include "tests/support/TestTempPath.h"
 

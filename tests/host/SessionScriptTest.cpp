@@ -58,6 +58,24 @@ TEST(SessionScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
     }
 }
 
+TEST(SessionScriptTest, PinActionsAreReadAsTheirPinsDatatype) {
+    zuhost::PluginDescription plugin;
+    plugin.id = "P";
+    plugin.guiPins = {{3, "Level", "float", 0, 0, {}, {}}, {5, "Label", "string", 0, 0, {}, {}}};
+    auto actions = parse("0s pin Level=0.5\n0s pin 5=ab\n0s up 1,2\n");
+    zuhost::resolvePinActions(actions, plugin);
+    EXPECT_EQ(actions[0].value.pin, 3);
+    const float half = 0.5f;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&half);
+    EXPECT_EQ(actions[0].value.bytes, std::vector<uint8_t>(bytes, bytes + sizeof half));
+    EXPECT_EQ(actions[1].value.pin, 5);
+    EXPECT_EQ(actions[1].value.bytes, (std::vector<uint8_t>{'a', 0, 'b', 0}));
+    for (const char* line : {"0s pin Level=loud\n", "0s pin Volume=1\n"}) {
+        auto wrong = parse(line);
+        EXPECT_THROW(zuhost::resolvePinActions(wrong, plugin), zuhost::UsageError) << line;
+    }
+}
+
 TEST(PanelArgumentsTest, PointsAndSizesMustBeFiniteAndSizesPositive) {
     EXPECT_FLOAT_EQ(zuhost::parsePoint("-3.5,7").x, -3.5f);
     EXPECT_FLOAT_EQ(zuhost::parseSize("320x215").height, 215.0f);

@@ -1,4 +1,4 @@
-#include "host/process/SignalText.h"
+#include "host/run/SignalText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/command/UsageError.h"
-#include "host/process/WavFile.h"
+#include "host/run/WavFile.h"
 #include "tests/support/TestTempPath.h"
 
 namespace {

@@ -41,6 +41,10 @@ TEST(Zuhost, EachCommandsHelpShowsEveryOptionWithItsTypeAndDefault) {
          {"usage: zuhost validate [OPTIONS] [LIBRARY]", "--plugin ID (default every plug-in)",
           "--seed UINT:0 or more (default 1)", "--strictness INT:1 to 10 (default 5)", "--json FILE", "--audio-only"}},
         {"list", {"usage: zuhost list [OPTIONS] [LIBRARY]", "--json"}},
+        // The options of a run read as they do for process.
+        {"session",
+         {"--rate FLOAT:1 to 1000000 (default 48000)", "--block INT:1 to 65536 (default 64)",
+          "--voices INT:1 to 256 (default 1) voice clones", "--input PIN=SIGNAL[@TIME] (repeatable)\n", "from the start"}},
     };
     for (const auto& [command, shown] : cases) {
         const ZuhostRun run = zuhost({command, "--help"});

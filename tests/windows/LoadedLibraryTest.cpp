@@ -31,7 +31,8 @@ protected:
 };
 
 TEST_F(LoadedLibrary, ExportsAFactoryThatAnswersItsInterfaces) {
-    auto getFactory = reinterpret_cast<GetFactory>(GetProcAddress(module, "MP_GetFactory"));
+    // GetProcAddress answers a generic function pointer; going through void (*)() says the cast is meant.
+    auto getFactory = reinterpret_cast<GetFactory>(reinterpret_cast<void (*)()>(GetProcAddress(module, "MP_GetFactory")));
     ASSERT_NE(getFactory, nullptr);
     void* unknown = nullptr;
     ASSERT_EQ(getFactory(&unknown), gmpi::MP_OK);

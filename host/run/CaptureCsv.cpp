@@ -1,4 +1,4 @@
-#include "host/process/CaptureCsv.h"
+#include "host/run/CaptureCsv.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "framework/MpInterfaces.h"
-#include "host/process/CsvText.h"
+#include "host/run/CsvText.h"
 
 namespace zuhost {
 

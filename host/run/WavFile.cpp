@@ -1,4 +1,4 @@
-#include "host/process/WavFile.h"
+#include "host/run/WavFile.h"
 
 #include <sndfile.h>
 

@@ -1,6 +1,6 @@
-// The files of one `zuhost process` run, written block by block as the run
-// goes: one WAV per audio output (a channel per voice), the timeline CSV,
-// the capture CSV when the plug-in has blob outputs, and the summary's
+// The files of one processor run (process, session), written block by block
+// as it goes: one WAV per audio output (a channel per voice), the timeline
+// CSV, the capture CSV when the plug-in has blob outputs, and the summary's
 // figures. Draining the call log after every block keeps the log within its
 // reserve, so the run itself does not allocate.
 #pragma once
@@ -12,10 +12,10 @@
 
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
-#include "host/process/CaptureCsv.h"
-#include "host/process/RunSummary.h"
-#include "host/process/TimelineCsv.h"
-#include "host/process/WavFile.h"
+#include "host/run/CaptureCsv.h"
+#include "host/run/RunSummary.h"
+#include "host/run/TimelineCsv.h"
+#include "host/run/WavFile.h"
 
 namespace zuhost {
 

@@ -1,4 +1,4 @@
-#include "host/process/CsvText.h"
+#include "host/run/CsvText.h"
 
 namespace zuhost {
 

@@ -1,10 +1,10 @@
-#include "host/setup/ProcessorSetup.h"
+#include "host/run/ProcessorSetup.h"
 
 #include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "host/description/BorrowedPart.h"
 #include "host/description/TextEncoding.h"
-#include "host/process/PinValueText.h"
+#include "host/run/PinValueText.h"
 
 namespace zuhost {
 

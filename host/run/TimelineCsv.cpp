@@ -1,9 +1,9 @@
-#include "host/process/TimelineCsv.h"
+#include "host/run/TimelineCsv.h"
 
 #include <stdexcept>
 
-#include "host/process/CsvText.h"
-#include "host/process/PinValueText.h"
+#include "host/run/CsvText.h"
+#include "host/run/PinValueText.h"
 
 namespace zuhost {
 

@@ -1,4 +1,4 @@
-#include "host/process/SignalText.h"
+#include "host/run/SignalText.h"
 
 #include <cmath>
 #include <limits>
@@ -8,7 +8,7 @@
 
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
-#include "host/process/WavFile.h"
+#include "host/run/WavFile.h"
 
 namespace zuhost {
 

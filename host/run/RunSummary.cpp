@@ -1,4 +1,4 @@
-#include "host/process/RunSummary.h"
+#include "host/run/RunSummary.h"
 
 namespace zuhost {
 

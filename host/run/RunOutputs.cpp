@@ -1,4 +1,4 @@
-#include "host/process/RunOutputs.h"
+#include "host/run/RunOutputs.h"
 
 #include <algorithm>
 #include <cctype>

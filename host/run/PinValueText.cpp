@@ -1,4 +1,4 @@
-#include "host/process/PinValueText.h"
+#include "host/run/PinValueText.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "host/panel/ContactSheet.h"
+#include "host/run/ContactSheet.h"
 
 #include <algorithm>
 
