@@ -51,8 +51,9 @@ int32_t itemCount(const char* list) {
 
 class Gallery {
 public:
-    Gallery(std::shared_ptr<const PluginLibrary> library, std::filesystem::path skin, std::filesystem::path out)
-        : library_(std::move(library)), skin_(std::move(skin)), out_(std::move(out)) {
+    Gallery(std::shared_ptr<const PluginLibrary> library, std::filesystem::path skin, std::filesystem::path out,
+            std::ostream& err)
+        : library_(std::move(library)), skin_(std::move(skin)), out_(std::move(out)), err_(err) {
         std::filesystem::create_directories(out_ / "pictures");
     }
 
@@ -159,7 +160,7 @@ private:
     void add(const PluginDescription& plugin, const std::string& caption, const Setup& setup) {
         std::optional<PanelRunner> panel;
         try {
-            panel.emplace(library_, plugin, skin_);
+            panel.emplace(library_, plugin, skin_, err_, "zuhost gallery");
         } catch (const PanelUnavailable&) {
             return;
         }
@@ -177,6 +178,7 @@ private:
     std::shared_ptr<const PluginLibrary> library_;
     std::filesystem::path skin_;
     std::filesystem::path out_;
+    std::ostream& err_;
     ContactSheet sheet_{sheetColumns};
     std::string html_;
 };
@@ -196,7 +198,7 @@ void GalleryCommand::declare(CLI::App& app) {
 }
 
 int GalleryCommand::run(std::ostream& out, std::ostream& err) {
-    Gallery gallery(std::make_shared<const PluginLibrary>(PluginLibrary::open(library_)), skin_, out_);
+    Gallery gallery(std::make_shared<const PluginLibrary>(PluginLibrary::open(library_)), skin_, out_, err);
     for (const PluginDescription& plugin : description_->plugins) gallery.addPlugin(plugin);
     return gallery.write(out, err) ? EXIT_OK : EXIT_FAILED;
 }

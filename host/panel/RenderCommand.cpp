@@ -117,12 +117,13 @@ void RenderCommand::declare(CLI::App& app) {
 int RenderCommand::run(std::ostream& out, std::ostream& err) {
     const RenderArguments& arguments = arguments_;
     const PluginDescription& plugin = *plugin_;
-    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin);
+    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin,
+                      err, "zuhost render");
     gui::PanelSession& session = panel.session();
     for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
     for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
     openGates(session, plugin, traces_);
-    const gmpi_gui::MpSize size = panel.start(arguments.size);
+    panel.start(arguments.size);
 
     for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
     for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
@@ -134,12 +135,12 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
         err << "zuhost render: cannot write " << arguments.out.string() << "\n";
         return EXIT_FAILED;
     }
-    out << "panel: " << plugin.id << " at " << size.width << "x" << size.height << "\n";
+    out << "panel: " << plugin.id << " at " << panel.size().width << "x" << panel.size().height << "\n";
     for (const gui::PinTransmit& transmit : session.guiHost().transmits())
         out << "sent " << describeTransmit(plugin, transmit) << "\n";
     printShown(session.script(), out);
     out << "wrote " << arguments.out.string() << "\n";
-    panel.release(err, "zuhost render");
+    panel.release();
     return EXIT_OK;
 }
 

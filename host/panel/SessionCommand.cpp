@@ -53,12 +53,12 @@ std::string frameName(size_t index) {
 
 class Session {
 public:
-    Session(const SessionArguments& arguments, const PluginDescription& plugin)
+    Session(const SessionArguments& arguments, const PluginDescription& plugin, std::ostream& err)
         : arguments_(arguments), plugin_(plugin),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
           runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
                                                         arguments.audio.voices, arguments.audio.blockSize)),
-          panel_(library_, plugin, arguments.skin) {}
+          panel_(library_, plugin, arguments.skin, err, "zuhost session") {}
 
     int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
             std::ostream& err) {
@@ -68,7 +68,7 @@ public:
         SessionConnection connection(plugin_, panel_.session(), runner_, arguments_.out / "crossings.csv",
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
         connection.start();
-        const gmpi_gui::MpSize size = panel_.start(arguments_.size);
+        panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
             return EXIT_FAILED;
@@ -80,8 +80,8 @@ public:
         const auto stripPath = arguments_.out / "strip.png";
         strip_.writePng(stripPath);
         out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
-            << "panel: " << size.width << "x" << size.height << ", " << actions.size() << " scripted actions, "
-            << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
+            << "panel: " << panel_.size().width << "x" << panel_.size().height << ", " << actions.size()
+            << " scripted actions, " << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
             << "host: " << connection.valuesToProcessor() << " values to the processor, " << connection.valuesToPanel()
             << " to the panel\n";
         outputs.summary().print(out, runner_);
@@ -89,7 +89,7 @@ public:
         out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
             << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
             << stripPath.string() << "\n";
-        panel_.release(err, "zuhost session");
+        panel_.release();
         return EXIT_OK;
     }
 
@@ -104,6 +104,7 @@ private:
         while (runner_.time() < length) {
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
                 apply(actions[next], panel_.session(), connection);
+            panel_.layOutAgainIfAsked();
             connection.fromPanel();
             const auto frames =
                 static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
@@ -186,7 +187,7 @@ void SessionCommand::declare(CLI::App& app) {
 }
 
 int SessionCommand::run(std::ostream& out, std::ostream& err) {
-    Session session(arguments_, *plugin_);
+    Session session(arguments_, *plugin_, err);
     return session.run(inputs_, actions_, out, err);
 }
 

@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(SessionCommandTest, DraggingAKnobUpRampsTheOutputToATenthOfTheRangeMaximum) {
-    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s drag 30,40 30,-100 0.5s\n",
+    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s drag 30,20 30,-120 0.5s\n",
                                          {"--length", "0.8s", "--frame-every", "100"});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<float> signal = zuhost::readWavChannel(directory / "Signal_Out.wav", 0).samples;
@@ -67,6 +67,16 @@ TEST_F(SessionCommandTest, AScopeFedASineShowsItsTraceOnThePanel) {
     const Picture picture(frame(5));
     ASSERT_TRUE(picture.valid());
     EXPECT_GT(picture.drawnPixels(40, 6, 400, 12), 20);
+}
+
+TEST_F(SessionCommandTest, APanelThatAsksForANewMeasureIsLaidOutAgainBeforeTheNextFrame) {
+    const CommandResult result =
+        session("ZU Slider2", "0s pin Appearance=2\n0.1s pin Appearance=3\n", {"--length", "0.2s", "--frame-every", "100"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // A horizontal slider, then a knob, each at what it measures (as render shows them).
+    const Picture slider(frame(0)), knob(frame(2));
+    EXPECT_EQ(std::pair(slider.width(), slider.height()), std::pair(100, 45));
+    EXPECT_EQ(std::pair(knob.width(), knob.height()), std::pair(60, 55));
 }
 
 TEST_F(SessionCommandTest, ScriptMistakesAreUsageErrorsNamingTheLine) {
