@@ -10,6 +10,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/panel/PanelArguments.h"
 #include "host/run/DescriptionLookup.h"
+#include "host/run/OutputFile.h"
 #include "host/run/PanelRunner.h"
 
 namespace zuhost {
@@ -131,10 +132,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
 
     const auto picture = panel.picture();
     std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
-    if (!picture->writePng(arguments.out)) {
-        err << "zuhost render: cannot write " << arguments.out.string() << "\n";
-        return EXIT_FAILED;
-    }
+    writePng(picture->surface(), arguments.out);
     out << "panel: " << plugin.id << " at " << panel.size().width << "x" << panel.size().height << "\n";
     for (const gui::PinTransmit& transmit : session.guiHost().transmits())
         out << "sent " << describeTransmit(plugin, transmit) << "\n";

@@ -17,6 +17,8 @@
 #include "host/panel/SessionConnection.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
+#include "host/run/OutputFile.h"
+#include "host/run/OutputFolder.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
@@ -26,6 +28,7 @@ namespace zuhost {
 namespace {
 
 constexpr int32_t stripColumns = 10;
+constexpr int64_t stripFrames = 100;
 
 int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAction>& actions) {
     const float rate = arguments.audio.sampleRate;
@@ -45,9 +48,9 @@ void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnect
     }
 }
 
-std::string frameName(size_t index) {
-    char name[32];
-    std::snprintf(name, sizeof name, "frame_%04zu.png", index);
+std::string frameName(int64_t index) {
+    char name[40];
+    std::snprintf(name, sizeof name, "frames/frame_%04lld.png", static_cast<long long>(index));
     return name;
 }
 
@@ -62,10 +65,10 @@ public:
 
     int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
             std::ostream& err) {
-        std::filesystem::create_directories(arguments_.out / "frames");
+        OutputFolder folder(arguments_.out);
         scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
-        SessionConnection connection(plugin_, panel_.session(), runner_, arguments_.out / "crossings.csv",
+        SessionConnection connection(plugin_, panel_.session(), runner_, folder.file("crossings.csv"),
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
         connection.start();
         panel_.start(arguments_.size);
@@ -73,12 +76,14 @@ public:
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
             return EXIT_FAILED;
         }
-        RunOutputs outputs(arguments_.out, plugin_, runner_);
-        play(actions, connection, outputs);
+        RunOutputs outputs(folder, plugin_, runner_, arguments_.writeCaptures);
+        play(actions, connection, outputs, folder);
         runner_.close();
+        outputs.finish();
+        connection.finish();
+        const auto stripPath = folder.file("strip.png");
+        strip_.write(stripPath);
 
-        const auto stripPath = arguments_.out / "strip.png";
-        strip_.writePng(stripPath);
         out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
             << "panel: " << panel_.size().width << "x" << panel_.size().height << ", " << actions.size()
             << " scripted actions, " << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
@@ -86,18 +91,22 @@ public:
             << " to the panel\n";
         outputs.summary().print(out, runner_);
         for (const auto& file : outputs.files()) out << "wrote " << file.string() << "\n";
-        out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
-            << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
-            << stripPath.string() << "\n";
+        out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n";
+        if (arguments_.writeFrames) out << "wrote " << frames_ << " frames to " << (arguments_.out / "frames").string() << "\n";
+        out << "wrote " << stripPath.string() << " with " << strip_.size() << " of " << frames_ << " frames\n";
         panel_.release();
         return EXIT_OK;
     }
 
 private:
-    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs) {
+    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
+              OutputFolder& folder) {
         const int64_t length = lengthOf(arguments_, actions);
         const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
+        // A frame follows a block that reaches its time: at most one a block.
+        const int64_t plannedFrames = length / std::max<int64_t>(frameInterval, arguments_.audio.blockSize) + 1;
+        const int64_t stripEvery = (plannedFrames + stripFrames - 1) / stripFrames;
         int64_t nextFrame = 0;
         int64_t milliseconds = 0;
         size_t next = 0;
@@ -116,15 +125,18 @@ private:
             panel_.session().advance(now - milliseconds);
             milliseconds = now;
             if (runner_.time() >= nextFrame) {
-                takeFrame();
+                takeFrame(folder, frames_ % stripEvery == 0);
                 nextFrame += frameInterval;
             }
         }
     }
 
-    void takeFrame() {
+    // Each frame is written as it is made, so that a long session holds no more than its strip.
+    void takeFrame(OutputFolder& folder, bool intoStrip) {
         const auto picture = panel_.picture();
-        picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
+        if (arguments_.writeFrames) writePng(picture->surface(), folder.file(frameName(frames_)));
+        ++frames_;
+        if (!intoStrip) return;
         char caption[32];
         std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
         strip_.add(*picture, caption);
@@ -136,6 +148,7 @@ private:
     Runner runner_;
     PanelRunner panel_;
     ContactSheet strip_{stripColumns};
+    int64_t frames_ = 0;
 };
 
 std::vector<SessionAction> readScript(const std::filesystem::path& path, float sampleRate) {
@@ -169,7 +182,11 @@ void SessionCommand::declare(CLI::App& app) {
     addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
     a.skin = gui::SkinFolder::besideExecutable();
     app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
-    app.add_option("--out", a.out, "where the files go")->type_name("DIR")->capture_default_str();
+    app.add_option("--out", a.out, "where the files go; an earlier run's files there are removed first")
+        ->type_name("DIR")
+        ->capture_default_str();
+    app.add_flag_callback("--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
+    app.add_flag_callback("--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
     app.footer(
         "Script verbs: pin NAME=VALUE | down X,Y [alt] [control] [shift] | move X,Y | up X,Y |\n"
         "drag X,Y X,Y DURATION [keys] | type TEXT | choose N; # starts a comment.\n"
