@@ -85,6 +85,7 @@ TEST_F(SessionCommandTest, ALongRunLeavesOutFramesAndCapturesWhenAskedAndItsStri
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_FALSE(std::filesystem::exists(directory / "frames"));
     EXPECT_FALSE(std::filesystem::exists(directory / "captures.csv"));
+    EXPECT_EQ(result.out.find("captures sent: 0\n"), std::string::npos) << "still counted";
     // A frame a block: 150, of which every second, scaled to 512 pixels wide, in ten columns.
     EXPECT_NE(result.out.find("strip.png with 75 of 150 frames\n"), std::string::npos) << result.out;
     EXPECT_EQ(Picture(directory / "strip.png").width(), 10 + 10 * (512 + 10));
