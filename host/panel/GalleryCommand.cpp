@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 
 #include "framework/EnumListIterator.h"
@@ -16,6 +15,8 @@
 #include "host/panel/ScopeCaptures.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
+#include "host/run/OutputFile.h"
+#include "host/run/OutputFolder.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/RunOutputs.h"
 
@@ -51,10 +52,9 @@ int32_t itemCount(const char* list) {
 
 class Gallery {
 public:
-    Gallery(std::shared_ptr<const PluginLibrary> library, std::filesystem::path skin, std::filesystem::path out)
-        : library_(std::move(library)), skin_(std::move(skin)), out_(std::move(out)) {
-        std::filesystem::create_directories(out_ / "pictures");
-    }
+    Gallery(std::shared_ptr<const PluginLibrary> library, std::filesystem::path skin, const std::filesystem::path& out,
+            std::ostream& err)
+        : library_(std::move(library)), skin_(std::move(skin)), folder_(out), err_(err) {}
 
     void addPlugin(const PluginDescription& plugin) {
         if (firstPinWithField(plugin.guiPins, "EnumList")) return addListEntry(plugin);
@@ -64,20 +64,17 @@ public:
         addSlider(plugin);
     }
 
-    bool write(std::ostream& out, std::ostream& err) {
-        if (!sheet_.writePng(out_ / "gallery.png")) {
-            err << "zuhost gallery: cannot write " << (out_ / "gallery.png").string() << "\n";
-            return false;
-        }
-        std::ofstream page(out_ / "gallery.html");
+    void write(std::ostream& out) {
+        const std::filesystem::path sheet = folder_.file("gallery.png");
+        sheet_.write(sheet);
+        OutputFile page(folder_.file("gallery.html"));
         page << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Panels</title><style>"
              << "body{background:#101214;color:#d8dde4;font-family:sans-serif}"
              << "figure{display:inline-block;margin:8px;vertical-align:top}</style></head><body>\n"
              << "<h1>Panels</h1>\n<p><a href=\"gallery.png\">Contact sheet</a></p>\n"
              << html_ << "</body></html>\n";
-        out << "wrote " << sheet_.size() << " pictures, " << (out_ / "gallery.png").string() << " and "
-            << (out_ / "gallery.html").string() << "\n";
-        return static_cast<bool>(page);
+        page.finish();
+        out << "wrote " << sheet_.size() << " pictures, " << sheet.string() << " and " << page.path().string() << "\n";
     }
 
 private:
@@ -159,7 +156,7 @@ private:
     void add(const PluginDescription& plugin, const std::string& caption, const Setup& setup) {
         std::optional<PanelRunner> panel;
         try {
-            panel.emplace(library_, plugin, skin_);
+            panel.emplace(library_, plugin, skin_, err_, "zuhost gallery");
         } catch (const PanelUnavailable&) {
             return;
         }
@@ -168,7 +165,7 @@ private:
         panel->start(scope ? std::optional<gmpi_gui::MpSize>({200, 150}) : std::nullopt, {160, 200});
         const auto picture = panel->picture();
         const std::string file = "pictures/" + std::to_string(sheet_.size()) + "_" + fileNameFor(plugin.id) + ".png";
-        picture->writePng(out_ / file);
+        writePng(picture->surface(), folder_.file(file));
         const std::string fullCaption = plugin.id + ": " + caption;
         sheet_.add(*picture, fullCaption);
         html_ += "<figure><img src=\"" + file + "\"><figcaption>" + fullCaption + "</figcaption></figure>\n";
@@ -176,7 +173,8 @@ private:
 
     std::shared_ptr<const PluginLibrary> library_;
     std::filesystem::path skin_;
-    std::filesystem::path out_;
+    OutputFolder folder_;
+    std::ostream& err_;
     ContactSheet sheet_{sheetColumns};
     std::string html_;
 };
@@ -191,14 +189,17 @@ void GalleryCommand::declare(CLI::App& app) {
     addLibraryArgument(app, library_);
     skin_ = gui::SkinFolder::besideExecutable();
     app.add_option("--skin", skin_, "the skin folder")->type_name("DIR")->capture_default_str();
-    app.add_option("--out", out_, "where the pictures and the page go")->type_name("DIR")->capture_default_str();
+    app.add_option("--out", out_, "where the pictures and the page go; an earlier run's files there are removed first")
+        ->type_name("DIR")
+        ->capture_default_str();
     app.final_callback([this] { description_ = loadDescription(library_); });
 }
 
 int GalleryCommand::run(std::ostream& out, std::ostream& err) {
-    Gallery gallery(std::make_shared<const PluginLibrary>(PluginLibrary::open(library_)), skin_, out_);
+    Gallery gallery(std::make_shared<const PluginLibrary>(PluginLibrary::open(library_)), skin_, out_, err);
     for (const PluginDescription& plugin : description_->plugins) gallery.addPlugin(plugin);
-    return gallery.write(out, err) ? EXIT_OK : EXIT_FAILED;
+    gallery.write(out);
+    return EXIT_OK;
 }
 
 }  // namespace zuhost

@@ -5,6 +5,7 @@
 
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
+#include "host/run/PanelRunner.h"
 
 namespace zuhost {
 
@@ -28,7 +29,7 @@ gmpi_gui::MpPoint parsePoint(std::string_view text) {
 
 gmpi_gui::MpSize parseSize(std::string_view text) {
     const auto [width, height] = twoNumbers(text, 'x', "WxH with sides from 1 to 4096");
-    if (width < 1 || height < 1 || width > 4096 || height > 4096)
+    if (width < 1 || height < 1 || width > largestPanelSide || height > largestPanelSide)
         throw UsageError("expected WxH with sides from 1 to 4096, not '" + std::string(text) + "'");
     return {width, height};
 }

@@ -10,6 +10,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/panel/PanelArguments.h"
 #include "host/run/DescriptionLookup.h"
+#include "host/run/OutputFile.h"
 #include "host/run/PanelRunner.h"
 
 namespace zuhost {
@@ -117,12 +118,13 @@ void RenderCommand::declare(CLI::App& app) {
 int RenderCommand::run(std::ostream& out, std::ostream& err) {
     const RenderArguments& arguments = arguments_;
     const PluginDescription& plugin = *plugin_;
-    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin);
+    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin,
+                      err, "zuhost render");
     gui::PanelSession& session = panel.session();
     for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
     for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
     openGates(session, plugin, traces_);
-    const gmpi_gui::MpSize size = panel.start(arguments.size);
+    panel.start(arguments.size);
 
     for (const int32_t choice : arguments.menuChoices) session.script().chooseMenuItem(choice);
     for (const std::string& text : arguments.typedTexts) session.script().typeText(text);
@@ -130,16 +132,13 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
 
     const auto picture = panel.picture();
     std::filesystem::create_directories(std::filesystem::absolute(arguments.out).parent_path());
-    if (!picture->writePng(arguments.out)) {
-        err << "zuhost render: cannot write " << arguments.out.string() << "\n";
-        return EXIT_FAILED;
-    }
-    out << "panel: " << plugin.id << " at " << size.width << "x" << size.height << "\n";
+    writePng(picture->surface(), arguments.out);
+    out << "panel: " << plugin.id << " at " << panel.size().width << "x" << panel.size().height << "\n";
     for (const gui::PinTransmit& transmit : session.guiHost().transmits())
         out << "sent " << describeTransmit(plugin, transmit) << "\n";
     printShown(session.script(), out);
     out << "wrote " << arguments.out.string() << "\n";
-    panel.release(err, "zuhost render");
+    panel.release();
     return EXIT_OK;
 }
 

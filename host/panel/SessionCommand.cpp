@@ -17,6 +17,8 @@
 #include "host/panel/SessionConnection.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
+#include "host/run/OutputFile.h"
+#include "host/run/OutputFolder.h"
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
@@ -26,6 +28,7 @@ namespace zuhost {
 namespace {
 
 constexpr int32_t stripColumns = 10;
+constexpr int64_t stripFrames = 100;
 
 int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAction>& actions) {
     const float rate = arguments.audio.sampleRate;
@@ -45,65 +48,72 @@ void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnect
     }
 }
 
-std::string frameName(size_t index) {
-    char name[32];
-    std::snprintf(name, sizeof name, "frame_%04zu.png", index);
+std::string frameName(int64_t index) {
+    char name[40];
+    std::snprintf(name, sizeof name, "frames/frame_%04lld.png", static_cast<long long>(index));
     return name;
 }
 
 class Session {
 public:
-    Session(const SessionArguments& arguments, const PluginDescription& plugin)
+    Session(const SessionArguments& arguments, const PluginDescription& plugin, std::ostream& err)
         : arguments_(arguments), plugin_(plugin),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
           runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
                                                         arguments.audio.voices, arguments.audio.blockSize)),
-          panel_(library_, plugin, arguments.skin) {}
+          panel_(library_, plugin, arguments.skin, err, "zuhost session") {}
 
     int run(const std::vector<ScheduledInput>& inputs, const std::vector<SessionAction>& actions, std::ostream& out,
             std::ostream& err) {
-        std::filesystem::create_directories(arguments_.out / "frames");
+        OutputFolder folder(arguments_.out);
         scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
-        SessionConnection connection(plugin_, panel_.session(), runner_, arguments_.out / "crossings.csv",
+        SessionConnection connection(plugin_, panel_.session(), runner_, folder.file("crossings.csv"),
                                      {arguments_.rangeMinimum, arguments_.rangeMaximum});
         connection.start();
-        const gmpi_gui::MpSize size = panel_.start(arguments_.size);
+        panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
             return EXIT_FAILED;
         }
-        RunOutputs outputs(arguments_.out, plugin_, runner_);
-        play(actions, connection, outputs);
+        RunOutputs outputs(folder, plugin_, runner_, arguments_.writeCaptures);
+        play(actions, connection, outputs, folder);
         runner_.close();
+        outputs.finish();
+        connection.finish();
+        const auto stripPath = folder.file("strip.png");
+        strip_.write(stripPath);
 
-        const auto stripPath = arguments_.out / "strip.png";
-        strip_.writePng(stripPath);
         out << "plug-in: " << plugin_.id << " from " << arguments_.library.string() << "\n"
-            << "panel: " << size.width << "x" << size.height << ", " << actions.size() << " scripted actions, "
-            << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
+            << "panel: " << panel_.size().width << "x" << panel_.size().height << ", " << actions.size()
+            << " scripted actions, " << panel_.session().guiHost().transmits().size() << " values sent by the panel\n"
             << "host: " << connection.valuesToProcessor() << " values to the processor, " << connection.valuesToPanel()
             << " to the panel\n";
         outputs.summary().print(out, runner_);
         for (const auto& file : outputs.files()) out << "wrote " << file.string() << "\n";
-        out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n"
-            << "wrote " << strip_.size() << " frames to " << (arguments_.out / "frames").string() << " and "
-            << stripPath.string() << "\n";
-        panel_.release(err, "zuhost session");
+        out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n";
+        if (arguments_.writeFrames) out << "wrote " << frames_ << " frames to " << (arguments_.out / "frames").string() << "\n";
+        out << "wrote " << stripPath.string() << " with " << strip_.size() << " of " << frames_ << " frames\n";
+        panel_.release();
         return EXIT_OK;
     }
 
 private:
-    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs) {
+    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
+              OutputFolder& folder) {
         const int64_t length = lengthOf(arguments_, actions);
         const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
+        // A frame follows a block that reaches its time: at most one a block.
+        const int64_t plannedFrames = length / std::max<int64_t>(frameInterval, arguments_.audio.blockSize) + 1;
+        const int64_t stripEvery = (plannedFrames + stripFrames - 1) / stripFrames;
         int64_t nextFrame = 0;
         int64_t milliseconds = 0;
         size_t next = 0;
         while (runner_.time() < length) {
             for (; next < actions.size() && actions[next].time <= runner_.time(); ++next)
                 apply(actions[next], panel_.session(), connection);
+            panel_.layOutAgainIfAsked();
             connection.fromPanel();
             const auto frames =
                 static_cast<int32_t>(std::min<int64_t>(arguments_.audio.blockSize, length - runner_.time()));
@@ -115,15 +125,18 @@ private:
             panel_.session().advance(now - milliseconds);
             milliseconds = now;
             if (runner_.time() >= nextFrame) {
-                takeFrame();
+                takeFrame(folder, frames_ % stripEvery == 0);
                 nextFrame += frameInterval;
             }
         }
     }
 
-    void takeFrame() {
+    // Each frame is written as it is made, so that a long session holds no more than its strip.
+    void takeFrame(OutputFolder& folder, bool intoStrip) {
         const auto picture = panel_.picture();
-        picture->writePng(arguments_.out / "frames" / frameName(strip_.size()));
+        if (arguments_.writeFrames) writePng(picture->surface(), folder.file(frameName(frames_)));
+        ++frames_;
+        if (!intoStrip) return;
         char caption[32];
         std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
         strip_.add(*picture, caption);
@@ -135,6 +148,7 @@ private:
     Runner runner_;
     PanelRunner panel_;
     ContactSheet strip_{stripColumns};
+    int64_t frames_ = 0;
 };
 
 std::vector<SessionAction> readScript(const std::filesystem::path& path, float sampleRate) {
@@ -168,7 +182,11 @@ void SessionCommand::declare(CLI::App& app) {
     addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
     a.skin = gui::SkinFolder::besideExecutable();
     app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
-    app.add_option("--out", a.out, "where the files go")->type_name("DIR")->capture_default_str();
+    app.add_option("--out", a.out, "where the files go; an earlier run's files there are removed first")
+        ->type_name("DIR")
+        ->capture_default_str();
+    app.add_flag_callback("--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
+    app.add_flag_callback("--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
     app.footer(
         "Script verbs: pin NAME=VALUE | down X,Y [alt] [control] [shift] | move X,Y | up X,Y |\n"
         "drag X,Y X,Y DURATION [keys] | type TEXT | choose N; # starts a comment.\n"
@@ -186,7 +204,7 @@ void SessionCommand::declare(CLI::App& app) {
 }
 
 int SessionCommand::run(std::ostream& out, std::ostream& err) {
-    Session session(arguments_, *plugin_);
+    Session session(arguments_, *plugin_, err);
     return session.run(inputs_, actions_, out, err);
 }
 

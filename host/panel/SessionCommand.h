@@ -1,9 +1,11 @@
 // `zuhost session PLUGIN [LIBRARY] --script FILE`: runs both halves of one
 // plug-in joined as a host joins them (SessionConnection.h), the panel's
 // timer in the same virtual time as the audio, while a script of gestures
-// and pin values (SessionScript.h) plays. Writes the audio as WAV, the
-// processor's timeline, the panel as a PNG per frame and one strip of them,
-// and crossings.csv with every value that crossed between the halves.
+// and pin values (SessionScript.h) plays. Writes into its output folder
+// (OutputFolder.h) the audio as WAV, the processor's timeline, the panel as
+// a PNG per frame as each is made, a strip of at most 100 of them
+// evenly spread, and crossings.csv with every value that crossed between
+// the halves; per-frame pictures and captures can be left out for long runs.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +35,8 @@ struct SessionArguments {
     std::optional<gmpi_gui::MpSize> size;
     std::filesystem::path skin;
     std::filesystem::path out = "out/session";
+    bool writeFrames = true;
+    bool writeCaptures = true;
 };
 
 class SessionCommand final : public Command {

@@ -1,7 +1,6 @@
 #include "host/panel/SessionConnection.h"
 
 #include <cstring>
-#include <stdexcept>
 
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
@@ -35,8 +34,7 @@ std::vector<uint8_t> initialValue(const ParameterDescription& parameter) {
 
 SessionConnection::SessionConnection(const PluginDescription& plugin, gui::PanelSession& panel, Runner& runner,
                                      const std::filesystem::path& timeline, ParameterRange range)
-    : plugin_(plugin), panel_(panel), runner_(runner), range_(range), timeline_(timeline, std::ios::binary) {
-    if (!timeline_) throw std::runtime_error("cannot create " + timeline.string());
+    : plugin_(plugin), panel_(panel), runner_(runner), range_(range), timeline_(timeline) {
     timeline_ << "time,direction,pin,voice,value\n";
 }
 

@@ -7,13 +7,13 @@
 // voice. Every crossing is written to a CSV timeline.
 //
 // Contract: start() before the first block; fromPanel() before each block,
-// fromProcessor() after it and before the runner's log is cleared. Fields a
+// fromProcessor() after it and before the runner's log is cleared; finish()
+// completes the timeline, throwing OutputError when it could not be written. Fields a
 // plug-in names but the host does not keep (Grab, MenuSelection) get nothing.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -22,6 +22,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/PluginDescription.h"
 #include "host/gui/PanelSession.h"
+#include "host/run/OutputFile.h"
 #include "host/run/PanelPinText.h"
 
 namespace zuhost {
@@ -41,6 +42,7 @@ public:
     void hostSets(const PanelPinValue& value);
     void fromPanel();
     void fromProcessor();
+    void finish() { timeline_.finish(); }
 
     int64_t valuesToProcessor() const { return valuesToProcessor_; }
     int64_t valuesToPanel() const { return valuesToPanel_; }
@@ -55,7 +57,7 @@ private:
     gui::PanelSession& panel_;
     Runner& runner_;
     ParameterRange range_;
-    std::ofstream timeline_;
+    OutputFile timeline_;
     size_t transmitsSeen_ = 0;
     int64_t valuesToProcessor_ = 0;
     int64_t valuesToPanel_ = 0;

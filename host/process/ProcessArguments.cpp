@@ -37,9 +37,11 @@ void declareProcessArguments(CLI::App& app, ProcessArguments& arguments) {
     addRepeatedOption(app, "--streaming", arguments.streaming, parseStreamingAssignment,
                       "a scripted streaming start or stop")
         ->type_name("PIN=on|off@TIME");
-    app.add_option("--out", arguments.outputDirectory, "where the WAV and CSV files go")
+    app.add_option("--out", arguments.outputDirectory,
+                   "where the WAV and CSV files go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->default_str(arguments.outputDirectory.string());
+    app.add_flag_callback("--no-captures", [&arguments] { arguments.writeCaptures = false; }, "write no captures.csv");
     app.footer(FOOTER);
 }
 

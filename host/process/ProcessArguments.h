@@ -34,6 +34,7 @@ struct ProcessArguments {
     std::vector<PinAssignment<std::string>> values;     // the text's type is its pin's datatype
     std::vector<PinAssignment<bool>> streaming;
     std::filesystem::path outputDirectory = "out/process";
+    bool writeCaptures = true;
 };
 
 void declareProcessArguments(CLI::App& app, ProcessArguments& arguments);

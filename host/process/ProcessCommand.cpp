@@ -12,6 +12,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/process/ProgressLine.h"
 #include "host/run/AudioArguments.h"
+#include "host/run/OutputFolder.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
 
@@ -51,7 +52,8 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
         return EXIT_FAILED;
     }
 
-    RunOutputs outputs(options.outputDirectory, plugin, runner);
+    OutputFolder folder(options.outputDirectory);
+    RunOutputs outputs(folder, plugin, runner, options.writeCaptures);
     ProgressLine progress(err);
     runner.run(options.length, [&](int64_t blockStart, int32_t frames) {
         outputs.afterBlock(runner, frames);
@@ -59,6 +61,7 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     });
     progress.finish();
     runner.close();
+    outputs.finish();
 
     out << "plug-in: " << plugin.id << " from " << options.library.string() << "\n";
     outputs.summary().print(out, runner);

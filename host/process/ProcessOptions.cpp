@@ -51,6 +51,7 @@ ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const Li
             withinOption("--streaming", [&] { return resolveStreaming(options.plugin, streaming, audio.sampleRate); }));
     }
     options.outputDirectory = arguments.outputDirectory;
+    options.writeCaptures = arguments.writeCaptures;
     return options;
 }
 

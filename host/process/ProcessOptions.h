@@ -44,6 +44,7 @@ struct ProcessOptions {
     std::vector<ScheduledValue> values;
     std::vector<ScheduledStreaming> streaming;
     std::filesystem::path outputDirectory;
+    bool writeCaptures = true;
 };
 
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <stdexcept>
 
 #include "framework/MpInterfaces.h"
 #include "host/run/CsvText.h"
@@ -21,15 +20,15 @@ float sampleAt(std::span<const uint8_t> blob, size_t index) {
 
 }  // namespace
 
-CaptureCsv::CaptureCsv(const std::filesystem::path& path, const PluginDescription& plugin) : file_(path, std::ios::binary) {
-    if (!file_) throw std::runtime_error("cannot create " + path.string());
-    file_ << "capture,time,voice,sample";
+CaptureCsv::CaptureCsv(const PluginDescription& plugin, const std::optional<std::filesystem::path>& path) {
+    if (path) file_.emplace(*path);
+    std::string header = "capture,time,voice,sample";
     for (const PinDescription& pin : plugin.audioPins) {
         if (pin.datatypeCode != gmpi::MP_BLOB || pin.direction != gmpi::MP_OUT) continue;
         channelPins_.push_back(pin.index);
-        file_ << ',' << csvField(pin.name);
+        header += ',' + csvField(pin.name);
     }
-    file_ << '\n';
+    if (file_) *file_ << header << '\n';
     pending_.resize(channelPins_.size());
 }
 
@@ -59,20 +58,24 @@ int32_t CaptureCsv::channelOf(int32_t pin) const {
 
 void CaptureCsv::flush() {
     if (pendingCall_ == nullptr) return;
-    char number[32];
-    for (size_t sample = 0; sample < CAPTURE_SAMPLES; ++sample) {
-        file_ << captures_ << ',' << pendingCall_->time << ',' << pendingCall_->voice << ',' << sample;
-        for (const auto& blob : pending_) {
-            file_ << ',';
-            if (blob.empty()) continue;
-            const auto [end, error] = std::to_chars(number, number + sizeof number, sampleAt(blob, sample));
-            file_.write(number, end - number);
-        }
-        file_ << '\n';
-    }
+    if (file_) writeRows(*file_);
     ++captures_;
     pendingCall_ = nullptr;
     std::fill(pending_.begin(), pending_.end(), std::span<const uint8_t>());
+}
+
+void CaptureCsv::writeRows(OutputFile& file) const {
+    char number[32];
+    for (size_t sample = 0; sample < CAPTURE_SAMPLES; ++sample) {
+        file << captures_ << ',' << pendingCall_->time << ',' << pendingCall_->voice << ',' << sample;
+        for (const auto& blob : pending_) {
+            file << ',';
+            if (blob.empty()) continue;
+            const auto [end, error] = std::to_chars(number, number + sizeof number, sampleAt(blob, sample));
+            file.write(number, end - number);
+        }
+        file << '\n';
+    }
 }
 
 }  // namespace zuhost

@@ -1,6 +1,9 @@
 #include "host/run/ContactSheet.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "host/run/OutputFile.h"
 
 namespace zuhost {
 
@@ -46,14 +49,19 @@ ContactSheet::~ContactSheet() {
 void ContactSheet::add(const gui::CairoContext& picture, std::string caption) {
     cairo_surface_t* source = picture.surface();
     cairo_surface_flush(source);
-    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width(), picture.height());
+    const double scale = std::min({1.0, largestPicture / static_cast<double>(std::max(1, picture.width())),
+                                   largestPicture / static_cast<double>(std::max(1, picture.height()))});
+    const auto scaled = [scale](int32_t side) { return std::max(1, static_cast<int>(std::lround(side * scale))); };
+    cairo_surface_t* copy =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, scaled(picture.width()), scaled(picture.height()));
     const CairoHandle cairo{cairo_create(copy)};
+    cairo_scale(cairo.cairo, scale, scale);
     cairo_set_source_surface(cairo.cairo, source, 0, 0);
     cairo_paint(cairo.cairo);
     cells_.push_back({copy, std::move(caption)});
 }
 
-bool ContactSheet::writePng(const std::filesystem::path& path) const {
+void ContactSheet::write(const std::filesystem::path& path) const {
     double cellWidth = 0;
     for (const Cell& cell : cells_) cellWidth = std::max(cellWidth, widthOf(cell.picture));
     std::vector<double> rowHeights;
@@ -64,9 +72,10 @@ bool ContactSheet::writePng(const std::filesystem::path& path) const {
     const auto columns = std::min(cells_.size(), static_cast<size_t>(columns_));
     double height = margin;
     for (const double row : rowHeights) height += row + margin;
-    const SurfaceHandle sheet{cairo_image_surface_create(
-        CAIRO_FORMAT_RGB24, static_cast<int>(margin + static_cast<double>(columns) * (cellWidth + margin)),
-        static_cast<int>(height))};
+    const double width = margin + static_cast<double>(columns) * (cellWidth + margin);
+    requirePngSize(path, width, height);
+    const SurfaceHandle sheet{
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(height))};
     const CairoHandle cairo{cairo_create(sheet.surface)};
     cairo_set_source_rgb(cairo.cairo, 0.06, 0.07, 0.08);
     cairo_paint(cairo.cairo);
@@ -81,7 +90,7 @@ bool ContactSheet::writePng(const std::filesystem::path& path) const {
         cairo_paint(cairo.cairo);
         drawCaption(cairo.cairo, cells_[i].caption, left, top + heightOf(cells_[i].picture), cellWidth);
     }
-    return cairo_surface_write_to_png(sheet.surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    writePng(sheet.surface, path);
 }
 
 }  // namespace zuhost

@@ -9,11 +9,6 @@ namespace zuhost {
 
 namespace {
 
-std::filesystem::path prepared(const std::filesystem::path& directory) {
-    std::filesystem::create_directories(directory);
-    return directory;
-}
-
 bool hasBlobOutput(const PluginDescription& plugin) {
     return std::any_of(plugin.audioPins.begin(), plugin.audioPins.end(), [](const PinDescription& pin) {
         return pin.datatypeCode == gmpi::MP_BLOB && pin.direction == gmpi::MP_OUT;
@@ -28,20 +23,20 @@ std::string fileNameFor(std::string_view pinName) {
     return name.empty() ? "pin" : name;
 }
 
-RunOutputs::RunOutputs(const std::filesystem::path& directory, const PluginDescription& plugin, const Runner& runner)
-    : timeline_(prepared(directory) / "timeline.csv", plugin), summary_(plugin) {
-    files_.push_back(directory / "timeline.csv");
+RunOutputs::RunOutputs(OutputFolder& folder, const PluginDescription& plugin, const Runner& runner, bool writeCaptures)
+    : timeline_(made(folder, "timeline.csv"), plugin), summary_(plugin) {
     for (const PinDescription& pin : plugin.audioPins) {
         if (!pin.isAudioRate() || pin.direction != gmpi::MP_OUT) continue;
-        const auto path = directory / (fileNameFor(pin.name) + ".wav");
+        const auto path = made(folder, fileNameFor(pin.name) + ".wav");
         audio_.push_back({pin.index, std::make_unique<WavWriter>(path, runner.voiceCount(), runner.settings().host.sampleRate)});
-        files_.push_back(path);
     }
-    if (hasBlobOutput(plugin)) {
-        captures_.emplace(directory / "captures.csv", plugin);
-        files_.push_back(directory / "captures.csv");
-    }
+    if (hasBlobOutput(plugin))
+        captures_.emplace(plugin, writeCaptures ? std::optional(made(folder, "captures.csv")) : std::nullopt);
     interleaved_.resize(static_cast<size_t>(runner.settings().blockSize) * static_cast<size_t>(runner.voiceCount()));
+}
+
+std::filesystem::path RunOutputs::made(OutputFolder& folder, const std::filesystem::path& name) {
+    return files_.emplace_back(folder.file(name));
 }
 
 void RunOutputs::afterBlock(Runner& runner, int32_t frames) {
@@ -53,6 +48,12 @@ void RunOutputs::afterBlock(Runner& runner, int32_t frames) {
     }
     summary_.record(runner.log());
     runner.log().clear();
+}
+
+void RunOutputs::finish() {
+    for (const AudioOutput& output : audio_) output.writer->close();
+    timeline_.finish();
+    if (captures_) captures_->finish();
 }
 
 void RunOutputs::writeAudio(const Runner& runner, int32_t frames) {

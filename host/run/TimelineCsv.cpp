@@ -1,15 +1,12 @@
 #include "host/run/TimelineCsv.h"
 
-#include <stdexcept>
-
 #include "host/run/CsvText.h"
 #include "host/run/PinValueText.h"
 
 namespace zuhost {
 
 TimelineCsv::TimelineCsv(const std::filesystem::path& path, const PluginDescription& plugin)
-    : plugin_(plugin), file_(path, std::ios::binary) {
-    if (!file_) throw std::runtime_error("cannot create " + path.string());
+    : plugin_(plugin), file_(path) {
     file_ << "time,voice,pin,name,event,value\n";
 }
 

@@ -6,25 +6,26 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 
 #include "host/audio/CallLog.h"
 #include "host/description/PluginDescription.h"
+#include "host/run/OutputFile.h"
 
 namespace zuhost {
 
 class TimelineCsv {
 public:
-    // Throws std::runtime_error when the file cannot be created.
+    // Throws OutputError when the file cannot be created, or finish() when it could not be written.
     TimelineCsv(const std::filesystem::path& path, const PluginDescription& plugin);
 
     void write(const CallLog& log);
+    void finish() { file_.finish(); }
 
 private:
     void writeCall(const CallLog& log, const HostCall& call);
 
     const PluginDescription& plugin_;
-    std::ofstream file_;
+    OutputFile file_;
 };
 
 }  // namespace zuhost

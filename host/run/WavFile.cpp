@@ -55,7 +55,15 @@ WavWriter::WavWriter(const std::filesystem::path& path, int32_t channels, float 
     if (file_ == nullptr) throw failure(path, nullptr);
 }
 
-WavWriter::~WavWriter() { sf_close(static_cast<SNDFILE*>(file_)); }
+WavWriter::~WavWriter() {
+    if (file_ != nullptr) sf_close(static_cast<SNDFILE*>(file_));
+}
+
+void WavWriter::close() {
+    SNDFILE* file = static_cast<SNDFILE*>(file_);
+    file_ = nullptr;
+    if (const int error = sf_close(file); error != 0) throw WavError(path_.string() + ": " + sf_error_number(error));
+}
 
 void WavWriter::write(std::span<const float> interleaved) {
     const auto frames = static_cast<sf_count_t>(interleaved.size() / static_cast<size_t>(channels_));

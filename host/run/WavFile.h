@@ -2,7 +2,8 @@
 // writer of 32-bit float WAV files block by block.
 //
 // Contract: failures throw WavError naming the file and libsndfile's reason.
-// WavWriter closes (and completes the header of) its file when destroyed.
+// WavWriter completes the header of its file and closes it in close(), or
+// when destroyed if close() was not called.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,7 @@ public:
 
     // Appends whole frames, channels interleaved.
     void write(std::span<const float> interleaved);
+    void close();
 
 private:
     void* file_;    // SNDFILE*

@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(CaptureCsvTest, GroupsTheBlobsOneVoiceSendsAtOneTimeIntoOneCapture) {
-    CaptureCsv csv(path, plugin);
+    CaptureCsv csv(plugin, path);
     log.recordValue(0, 100, 0, capture(0.25f));
     log.recordValue(0, 100, 1, capture(-0.5f));
     log.recordValue(1, 100, 0, capture(1.0f));   // another voice: another capture, without channel B
@@ -63,7 +63,7 @@ TEST_F(CaptureCsvTest, GroupsTheBlobsOneVoiceSendsAtOneTimeIntoOneCapture) {
 
 TEST_F(CaptureCsvTest, WritesFourHundredRowsPerCaptureWithAColumnPerChannel) {
     {
-        CaptureCsv csv(path, plugin);
+        CaptureCsv csv(plugin, path);
         log.recordValue(0, 100, 0, capture(0.25f));
         log.recordValue(0, 100, 1, capture(-0.5f));
         log.recordValue(2, 164, 1, capture(0.75f));
@@ -79,7 +79,7 @@ TEST_F(CaptureCsvTest, WritesFourHundredRowsPerCaptureWithAColumnPerChannel) {
 
 TEST_F(CaptureCsvTest, IgnoresClearedTracesOtherSizesAndOtherPins) {
     {
-        CaptureCsv csv(path, plugin);
+        CaptureCsv csv(plugin, path);
         log.recordValue(0, 0, 0, {});
         log.recordValue(0, 0, 1, std::vector<uint8_t>(1596));
         log.recordValue(0, 0, 3, capture(1.0f));  // an input pin

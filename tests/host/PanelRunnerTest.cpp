@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -24,7 +25,9 @@ struct FixtureRun {
         : library(std::make_shared<const PluginLibrary>(PluginLibrary::open(fixture(name)))),
           plugin(loadDescription(fixture(name)).plugins.at(0)) {}
 
-    PanelRunner panel() const { return PanelRunner(library, plugin, gui::SkinFolder::besideExecutable()); }
+    PanelRunner panel(std::ostream& warnings = std::cerr) const {
+        return PanelRunner(library, plugin, gui::SkinFolder::besideExecutable(), warnings, "zuhost test");
+    }
 
     std::shared_ptr<const PluginLibrary> library;
     PluginDescription plugin;
@@ -66,12 +69,12 @@ TEST(PanelRunner, APlugInWithoutADrawablePanelFailsWithOneMessage) {
 TEST(PanelRunner, ReleasingWarnsOfAnyHostReferenceThePanelKept) {
     const FixtureRun run("panel_sound");
     for (const bool keepsHost : {false, true}) {
-        PanelRunner panel = run.panel();
+        std::ostringstream err;
+        PanelRunner panel = run.panel(err);
         panel.start(std::nullopt);
         // A reference taken for the panel stands for one it forgot to give back.
         if (keepsHost) panel.session().guiHost().addRef();
-        std::ostringstream err;
-        panel.release(err, "zuhost test");
+        panel.release();
         if (keepsHost) {
             EXPECT_EQ(err.str().rfind("zuhost test: warning: ", 0), 0u) << err.str();
             EXPECT_NE(err.str().find("GUI host"), std::string::npos) << err.str();

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
+
+#include "host/gui/SkinFolder.h"
 
 #include "tests/host/PanelCommandSupport.h"
 #include "tests/support/TestTempPath.h"
@@ -93,6 +96,36 @@ TEST_F(RenderCommandTest, GesturesAndTypedTextPrintWhatThePanelSent) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_NE(result.out.find(c.expected), std::string::npos) << result.out;
     }
+}
+
+TEST_F(RenderCommandTest, APanelIsMeasuredBeforeItIsArrangedAtAGivenSize) {
+    const std::vector<std::string> knob{"ZU Slider2", "--pin", "Appearance=3", "--pin", "RangeHi=10"};
+    ASSERT_EQ(render(knob).status, 0);
+    const std::filesystem::path natural = testTempPath("natural.png");
+    std::filesystem::rename(png, natural);
+    std::vector<std::string> sized = knob;
+    sized.insert(sized.end(), {"--size", "60x55"});
+    ASSERT_EQ(render(sized).status, 0);
+    std::stringstream a, b;
+    a << std::ifstream(natural, std::ios::binary).rdbuf();
+    b << std::ifstream(png, std::ios::binary).rdbuf();
+    EXPECT_TRUE(a.str() == b.str()) << "the measured size given as --size draws the same bytes";
+
+    // The readout the panel places while it measures takes typed text.
+    sized.insert(sized.end(), {"--down", "30,50", "--up", "30,50", "--type", "7"});
+    EXPECT_NE(render(sized).out.find("sent Value In = 7\n"), std::string::npos);
+}
+
+TEST_F(RenderCommandTest, AMeasureBeyondTheLargestSideIsCappedWithAWarningNamingTheSkinImage) {
+    const std::filesystem::path skin = testTempPath("skin");
+    std::filesystem::copy(zuhost::gui::SkinFolder::besideExecutable(), skin);
+    std::ofstream(skin / "knob_med.txt", std::ios::app) << "frame_size 99999 40\n";
+    const CommandResult result = render({"ZU Slider2", "--pin", "Appearance=3", "--skin", skin.string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "zuhost render: warning: the panel measures 99999x55, more than 4096 a side; it is laid out at 4096x55 "
+              "(skin image knob_med asks for frames of 99999x40)\n");
+    EXPECT_EQ(Picture(png).width(), 4096);
 }
 
 TEST_F(RenderCommandTest, TextThatDoesNotFitThePanelIsAUsageErrorNamingItsOption) {

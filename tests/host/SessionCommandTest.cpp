@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(SessionCommandTest, DraggingAKnobUpRampsTheOutputToATenthOfTheRangeMaximum) {
-    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s drag 30,40 30,-100 0.5s\n",
+    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s drag 30,20 30,-120 0.5s\n",
                                          {"--length", "0.8s", "--frame-every", "100"});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<float> signal = zuhost::readWavChannel(directory / "Signal_Out.wav", 0).samples;
@@ -67,6 +67,51 @@ TEST_F(SessionCommandTest, AScopeFedASineShowsItsTraceOnThePanel) {
     const Picture picture(frame(5));
     ASSERT_TRUE(picture.valid());
     EXPECT_GT(picture.drawnPixels(40, 6, 400, 12), 20);
+}
+
+TEST_F(SessionCommandTest, APanelThatAsksForANewMeasureIsLaidOutAgainBeforeTheNextFrame) {
+    const CommandResult result =
+        session("ZU Slider2", "0s pin Appearance=2\n0.1s pin Appearance=3\n", {"--length", "0.2s", "--frame-every", "100"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // A horizontal slider, then a knob, each at what it measures (as render shows them).
+    const Picture slider(frame(0)), knob(frame(2));
+    EXPECT_EQ(std::pair(slider.width(), slider.height()), std::pair(100, 45));
+    EXPECT_EQ(std::pair(knob.width(), knob.height()), std::pair(60, 55));
+}
+
+TEST_F(SessionCommandTest, ALongRunLeavesOutFramesAndCapturesWhenAskedAndItsStripStaysBounded) {
+    const CommandResult result = session("ZU Scope3 XP", "", {"--length", "0.2s", "--frame-every", "1", "--size", "1000x600",
+                                                              "--no-frames", "--no-captures"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(directory / "frames"));
+    EXPECT_FALSE(std::filesystem::exists(directory / "captures.csv"));
+    EXPECT_EQ(result.out.find("captures sent: 0\n"), std::string::npos) << "still counted";
+    // A frame a block: 150, of which every second, scaled to 512 pixels wide, in ten columns.
+    EXPECT_NE(result.out.find("strip.png with 75 of 150 frames\n"), std::string::npos) << result.out;
+    EXPECT_EQ(Picture(directory / "strip.png").width(), 10 + 10 * (512 + 10));
+}
+
+TEST_F(SessionCommandTest, ARunRemovesTheFilesItsFolderHeldFromTheRunBeforeAndFailsLoudlyWhenAWriteFails) {
+    const std::filesystem::path outside = testTempPath("outside.txt");
+    std::ofstream(directory / "notes.txt") << "mine\n";
+    std::ofstream(outside) << "mine too\n";
+    ASSERT_EQ(session("ZU Slider2", "", {"--length", "0.4s", "--frame-every", "100"}).status, 0);
+    ASSERT_TRUE(std::filesystem::exists(frame(4)));
+    std::ofstream(directory / "zuhost-outputs.txt", std::ios::app) << "../" << outside.filename().string() << "\n";
+
+    ASSERT_EQ(session("ZU Slider2", "", {"--length", "0.1s", "--frame-every", "100"}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(frame(1)));
+    EXPECT_FALSE(std::filesystem::exists(frame(2))) << "a frame of the run before";
+    EXPECT_TRUE(std::filesystem::exists(directory / "notes.txt"));
+    EXPECT_TRUE(std::filesystem::exists(outside));
+
+    std::filesystem::remove(directory / "strip.png");
+    std::filesystem::create_directory(directory / "strip.png");
+    const CommandResult failed = session("ZU Slider2", "", {"--length", "0.1s"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err.rfind("zuhost session: cannot write " + (directory / "strip.png").string() + ": ", 0), 0u)
+        << failed.err;
+    EXPECT_EQ(failed.out.find("strip.png"), std::string::npos) << "no wrote line for it";
 }
 
 TEST_F(SessionCommandTest, ScriptMistakesAreUsageErrorsNamingTheLine) {

@@ -38,7 +38,7 @@ public:
                     int32_t interpolation, const gmpi_gui::MpRect* source) override;
 
     void clear(const gmpi_gui::MpColor& color);
-    bool writePng(const std::filesystem::path& path) const;
+    [[nodiscard]] bool writePng(const std::filesystem::path& path) const;
     uint32_t pixel(int32_t x, int32_t y) const;
     int32_t width() const { return cairo_image_surface_get_width(surface_.get()); }
     int32_t height() const { return cairo_image_surface_get_height(surface_.get()); }
