@@ -27,13 +27,13 @@ namespace gmpi {
 template <typename T, int32_t Datatype>
 class MpControlPinBase : public MpPinBase {
 public:
-    void preEvent(const MpEvent& event) override;              // 2: a value event sets the value and marks it updated
-    void postEvent(const MpEvent& event) override;             // 4: the group is over: no longer updated
-    int32_t getDatatype() const override { return Datatype; }  // 5
-    void sendFirstUpdate() override { sendPinUpdate(); }       // 8: sends the value at the plug-in's blockPosition
-    virtual void setValueRaw(int32_t size, const void* data);  // 9: takes a value from raw bytes
-    virtual int32_t getSize() const;                           // 10: bytes of the value
-    virtual const void* getData() const;                       // 11: the value's bytes
+    void preEvent(const MpEvent& event) override;              // a value event sets the value and marks it updated
+    void postEvent(const MpEvent& event) override;             // the group is over: no longer updated
+    int32_t getDatatype() const override { return Datatype; }
+    void sendFirstUpdate() override { sendPinUpdate(); }       // sends the value at the plug-in's blockPosition
+    virtual void setValueRaw(int32_t size, const void* data);  // takes a value from raw bytes
+    virtual int32_t getSize() const;                           // bytes of the value
+    virtual const void* getData() const;                       // the value's bytes
 
     const T& getValue() const { return value_; }
     bool isUpdated() const { return updated_; }                // meaningful inside onSetPins
@@ -47,7 +47,7 @@ protected:
 template <typename T, int32_t Direction, int32_t Datatype>
 class MpControlPin : public MpControlPinBase<T, Datatype> {
 public:
-    int32_t getDirection() const override { return Direction; }   // 6
+    int32_t getDirection() const override { return Direction; }
 
     // Outputs only: stores and sends v when it differs from the value.
     void setValue(const T& v, int32_t blockPosition = -1)

@@ -34,6 +34,7 @@ public:
     int32_t process(int32_t sampleFrames, const MpEvent* events) override = 0;  // audio thread; one block (MpBase, MpBase2)
     int32_t spareCall(int32_t a, int32_t b, const void* data) override;         // audio thread; reserved, returns 0
 
+    // The first-generation part's table goes on with these, in this order.
     virtual ~MpPluginBase();                                           // releases the host
     virtual int32_t onDataEvent(int32_t a, int32_t b, const void* data);        // audio thread; reserved, returns 0
     virtual int32_t onDataEventForward(int32_t a, int32_t b, const void* data); // audio thread; calls onDataEvent

@@ -22,7 +22,7 @@ class SmartAudioPin : public AudioOutPin {
 public:
     enum CurveMode : int32_t { kLinear = 0, kCurved = 1, kAdaptiveLinear = 2 };
 
-    void sendFirstUpdate() override;   // 8: reports streaming until the first fill
+    void sendFirstUpdate() override;   // reports streaming until the first fill
 
     void setValue(float target, int32_t blockPosition = -1);          // moves to target (jumps when first)
     void setValueInstant(float value, int32_t blockPosition = -1);    // jumps to value

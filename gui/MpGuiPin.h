@@ -7,6 +7,7 @@
 // changed value and reports true; an unchanged one reports false and leaves
 // the pin alone. Assigning a value from the panel stores it and, when it
 // changed, sends it to the host with voice 0. Array pins are only received.
+// Everything here runs on the host's GUI thread.
 #pragma once
 
 #include <array>
