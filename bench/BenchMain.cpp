@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::vector<zubench::RatioRow> kRows{
+const std::vector<zubench::RatioRow> engineRows{
     {"static-fill", "static fill / std::fill", "StaticFill/{n}", "StdFill/{n}", 1.1, {512, 4096}},
     {"linear-ramp", "linear ramp / bare recurrence", "LinearRamp/{n}", "BareRamp/{n}", 1.3, {}},
     {"one-event-per-64", "1 event per 64 samples / none", "BlockLoop/{n}/1", "BlockLoop/{n}/0", 1.5, {64}},
@@ -26,7 +26,7 @@ const std::vector<zubench::RatioRow> kRows{
 };
 
 // Panels render at one size each; a tracker finds these with a null blockSize.
-const std::vector<zubench::RatioRow> kPanelRows{
+const std::vector<zubench::RatioRow> panelRows{
     {"scope-frame", "scope frame 400x300 / Cairo alone", "ScopeFramePanel", "ScopeFrameCairo", 1.2, {}},
     {"slider-render", "slider render / its bitmaps", "SliderRenderPanel", "SliderRenderCairo", 2.0, {}},
     {"list-entry-render", "list entry render / its bitmaps", "ListEntryRenderPanel", "ListEntryRenderCairo", 2.0, {}},
@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     zubench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const zubench::RatioTable table(kRows);
-    const zubench::RatioTable panelTable(kPanelRows, /*blockSizes=*/{});
+    const zubench::RatioTable table(engineRows);
+    const zubench::RatioTable panelTable(panelRows, /*sizes=*/{});
     auto cells = table.cells(reporter.times());
     const auto panelCells = panelTable.cells(reporter.times());
     table.print(cells, stdout);

@@ -21,10 +21,10 @@ namespace {
 
 using namespace gmpi;
 
-using zubench::kBlockSizes;
+using zubench::blockSizes;
 // A sample rate at which a ramp from 0 to 1 lasts far longer than any run.
-constexpr float kSlowRampSampleRate = 1e9f;
-constexpr int32_t kStreamSamples = 4096;
+constexpr float slowRampSampleRate = 1e9f;
+constexpr int32_t streamSamples = 4096;
 
 class Output : public MpBase2 {
 public:
@@ -66,7 +66,7 @@ void StaticFill(benchmark::State& state) {
 void BareRamp(benchmark::State& state) {
     std::vector<float> buffer(static_cast<size_t>(state.range(0)));
     benchmark::DoNotOptimize(buffer.data());
-    const float step = 1.0f / (0.015f * kSlowRampSampleRate);
+    const float step = 1.0f / (0.015f * slowRampSampleRate);
     float value = 0.0f;
     for (auto _ : state) {
         for (float& sample : buffer) {
@@ -79,9 +79,9 @@ void BareRamp(benchmark::State& state) {
 }
 
 void LinearRamp(benchmark::State& state) {
-    OutputFixture fixture(kSlowRampSampleRate, static_cast<int32_t>(state.range(0)));
+    OutputFixture fixture(slowRampSampleRate, static_cast<int32_t>(state.range(0)));
     SmartAudioPin& out = fixture.plugin.out;
-    out.setCurveMode(SmartAudioPin::kLinear);
+    out.setCurveMode(SmartAudioPin::linear);
     out.setValue(0.0f);
     float target = 1.0f;
     out.setValue(target);
@@ -124,9 +124,9 @@ MpEvent valueEvent(int32_t time, float value) {
 void BlockLoop(benchmark::State& state) {
     const auto blockSize = static_cast<int32_t>(state.range(0));
     const auto eventsPer64 = static_cast<int32_t>(state.range(1));
-    std::vector<std::vector<MpEvent>> blocks(kStreamSamples / blockSize);
+    std::vector<std::vector<MpEvent>> blocks(streamSamples / blockSize);
     if (eventsPer64 > 0) {
-        for (int32_t time = 0; time < kStreamSamples; time += 64 / eventsPer64)
+        for (int32_t time = 0; time < streamSamples; time += 64 / eventsPer64)
             blocks[time / blockSize].push_back(valueEvent(time % blockSize, 0.5f));
     }
     for (auto& events : blocks) {
@@ -147,10 +147,10 @@ void BlockLoop(benchmark::State& state) {
     }
 }
 
-BENCHMARK(StdFill)->ArgsProduct({kBlockSizes});
-BENCHMARK(StaticFill)->ArgsProduct({kBlockSizes});
-BENCHMARK(BareRamp)->ArgsProduct({kBlockSizes});
-BENCHMARK(LinearRamp)->ArgsProduct({kBlockSizes});
-BENCHMARK(BlockLoop)->ArgsProduct({kBlockSizes, {0, 1, 8}});
+BENCHMARK(StdFill)->ArgsProduct({blockSizes});
+BENCHMARK(StaticFill)->ArgsProduct({blockSizes});
+BENCHMARK(BareRamp)->ArgsProduct({blockSizes});
+BENCHMARK(LinearRamp)->ArgsProduct({blockSizes});
+BENCHMARK(BlockLoop)->ArgsProduct({blockSizes, {0, 1, 8}});
 
 }  // namespace

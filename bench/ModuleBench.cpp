@@ -34,14 +34,14 @@ namespace {
 
 using zubench::QuietHost;
 
-constexpr int32_t kCaptureSamples = zu::Scope3::captureSamples;
-constexpr int32_t kVoices = 16;
+constexpr int32_t captureSamples = zu::Scope3::captureSamples;
+constexpr int32_t voiceCount = 16;
 // Scope pin indices ("ZU Scope3 XP") and the slider's.
-constexpr int32_t kSignalA = 2;
-constexpr int32_t kSignalB = 3;
-constexpr int32_t kVoiceActive = 4;
-constexpr int32_t kSliderValue = 0;
-constexpr int32_t kSliderOut = 1;
+constexpr int32_t signalA = 2;
+constexpr int32_t signalB = 3;
+constexpr int32_t voiceActive = 4;
+constexpr int32_t sliderValue = 0;
+constexpr int32_t sliderOut = 1;
 
 // One processor as a host holds it: its IMpPlugin2 part with one reference,
 // given its host. Made by the library's factory, or handed over just made.
@@ -80,12 +80,12 @@ std::array<uint8_t, 4> bytesOf(T value) {
     return bytes;
 }
 
-// A sine of `period` samples, long enough that a block of up to kMaxBlock
-// samples can start anywhere in its first kRing samples.
-constexpr int32_t kRing = 8192;
-constexpr int32_t kMaxBlock = 4096;
+// A sine of `period` samples, long enough that a block of up to maxBlock
+// samples can start anywhere in its first ringSamples samples.
+constexpr int32_t ringSamples = 8192;
+constexpr int32_t maxBlock = 4096;
 std::vector<float> sineRing(int32_t period) {
-    std::vector<float> samples(kRing + kMaxBlock);
+    std::vector<float> samples(ringSamples + maxBlock);
     for (size_t i = 0; i < samples.size(); ++i)
         samples[i] = std::sin(2.0f * std::numbers::pi_v<float> * static_cast<float>(i % period) / static_cast<float>(period));
     return samples;
@@ -97,7 +97,7 @@ struct ScopeInputs {
     std::vector<float> a = sineRing(512);
     std::vector<float> b = sineRing(1024);
     static int32_t start(int32_t voice, int64_t block, int32_t blockSize) {
-        return static_cast<int32_t>((voice * 37 + block * blockSize) % kRing);
+        return static_cast<int32_t>((voice * 37 + block * blockSize) % ringSamples);
     }
 };
 
@@ -106,9 +106,9 @@ struct ScopeInputs {
 void startScope(Processor& scope, int32_t blockSize) {
     zuhost::EventList events;
     events.addGraphStart(0);
-    events.addStreaming(0, kSignalA, true);
-    events.addStreaming(0, kSignalB, true);
-    events.add(0, gmpi::EVENT_PIN_SET, kVoiceActive, bytesOf(1.0f));
+    events.addStreaming(0, signalA, true);
+    events.addStreaming(0, signalB, true);
+    events.add(0, gmpi::EVENT_PIN_SET, voiceActive, bytesOf(1.0f));
     scope->process(blockSize, events.first());
 }
 
@@ -119,15 +119,15 @@ public:
 };
 
 // Blocks of blockSize covering one capture; the last may reach past it.
-int32_t blocksPerCapture(int32_t blockSize) { return (kCaptureSamples + blockSize - 1) / blockSize; }
+int32_t blocksPerCapture(int32_t blockSize) { return (captureSamples + blockSize - 1) / blockSize; }
 // Blocks of blockSize that a capture takes whole without filling; none for a block of a capture or more.
-int32_t blocksBeforeFull(int32_t blockSize) { return (kCaptureSamples - 1) / blockSize; }
+int32_t blocksBeforeFull(int32_t blockSize) { return (captureSamples - 1) / blockSize; }
 
 void copyInPieces(benchmark::State& state, int32_t samples) {
     const auto blockSize = static_cast<int32_t>(state.range(0));
     const ScopeInputs inputs;
-    std::array<float, kCaptureSamples> captureA{};
-    std::array<float, kCaptureSamples> captureB{};
+    std::array<float, captureSamples> captureA{};
+    std::array<float, captureSamples> captureB{};
     for (auto _ : state) {
         for (int32_t taken = 0; taken < samples;) {
             const int32_t n = std::min(blockSize, samples - taken);
@@ -139,7 +139,7 @@ void copyInPieces(benchmark::State& state, int32_t samples) {
     }
 }
 
-void CaptureMemcpy(benchmark::State& state) { copyInPieces(state, kCaptureSamples); }
+void CaptureMemcpy(benchmark::State& state) { copyInPieces(state, captureSamples); }
 void CopyingMemcpy(benchmark::State& state) {
     copyInPieces(state, blocksBeforeFull(static_cast<int32_t>(state.range(0))) * static_cast<int32_t>(state.range(0)));
 }
@@ -151,8 +151,8 @@ void captureInBlocks(benchmark::State& state, int32_t blocks) {
     auto* probe = new CaptureProbe();
     Processor scope(gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpPlugin*>(probe)), host);
     scope->open();
-    scope->setBuffer(kSignalA, inputs.a.data());
-    scope->setBuffer(kSignalB, inputs.b.data());
+    scope->setBuffer(signalA, inputs.a.data());
+    scope->setBuffer(signalB, inputs.b.data());
     startScope(scope, blockSize);
     const int64_t sentBefore = host.valuesSent();
     for (auto _ : state) {
@@ -187,11 +187,11 @@ void IdleSlider(benchmark::State& state) {
     std::vector<float> out(blockSize);
     QuietHost host;
     Processor slider(u"ZU Slider", host);
-    slider->setBuffer(kSliderOut, out.data());
+    slider->setBuffer(sliderOut, out.data());
     slider->open();
     zuhost::EventList events;
     events.addGraphStart(0);
-    events.add(0, gmpi::EVENT_PIN_SET, kSliderValue, bytesOf(5.0f));
+    events.add(0, gmpi::EVENT_PIN_SET, sliderValue, bytesOf(5.0f));
     slider->process(blockSize, events.first());
     // Its output holds still at once, so it asks for sleep after the host's countdown.
     for (int block = 0; block < 1000 && host.sleepRequests() == 0; ++block) slider->process(blockSize, nullptr);
@@ -202,10 +202,10 @@ void IdleSlider(benchmark::State& state) {
 void PolyScopeMemcpy(benchmark::State& state) {
     const auto blockSize = static_cast<int32_t>(state.range(0));
     const ScopeInputs inputs;
-    std::vector<float> copies(2 * kVoices * blockSize);
+    std::vector<float> copies(2 * voiceCount * blockSize);
     int64_t block = 0;
     for (auto _ : state) {
-        for (int32_t voice = 0; voice < kVoices; ++voice) {
+        for (int32_t voice = 0; voice < voiceCount; ++voice) {
             const int32_t start = inputs.start(voice, block, blockSize);
             float* copyA = copies.data() + 2 * voice * blockSize;
             std::memcpy(copyA, inputs.a.data() + start, blockSize * sizeof(float));
@@ -223,23 +223,23 @@ void PolyScope(benchmark::State& state) {
     const zuhost::HostSettings settings{.polyphonic = true, .handle = zuhost::newModuleHandle()};
     std::vector<std::unique_ptr<QuietHost>> hosts;
     std::vector<std::unique_ptr<Processor>> voices;
-    for (int32_t voice = 0; voice < kVoices; ++voice) {
+    for (int32_t voice = 0; voice < voiceCount; ++voice) {
         hosts.push_back(std::make_unique<QuietHost>(settings, memory));
         voices.push_back(std::make_unique<Processor>(u"ZU Scope3 XP", *hosts.back()));
         Processor& scope = *voices.back();
         scope->open();
-        scope->setBuffer(kSignalA, inputs.a.data() + inputs.start(voice, 0, blockSize));
-        scope->setBuffer(kSignalB, inputs.b.data() + inputs.start(voice, 0, blockSize));
+        scope->setBuffer(signalA, inputs.a.data() + inputs.start(voice, 0, blockSize));
+        scope->setBuffer(signalB, inputs.b.data() + inputs.start(voice, 0, blockSize));
         startScope(scope, blockSize);
     }
     const int64_t sentAtStart = hosts.back()->valuesSent();
     int64_t block = 1;
     for (auto _ : state) {
-        for (int32_t voice = 0; voice < kVoices; ++voice) {
+        for (int32_t voice = 0; voice < voiceCount; ++voice) {
             const int32_t start = inputs.start(voice, block, blockSize);
             Processor& scope = *voices[voice];
-            scope->setBuffer(kSignalA, inputs.a.data() + start);
-            scope->setBuffer(kSignalB, inputs.b.data() + start);
+            scope->setBuffer(signalA, inputs.a.data() + start);
+            scope->setBuffer(signalB, inputs.b.data() + start);
             scope->process(blockSize, nullptr);
         }
         ++block;
@@ -249,13 +249,13 @@ void PolyScope(benchmark::State& state) {
         state.SkipWithError("the current voice sent no capture");
 }
 
-BENCHMARK(CaptureMemcpy)->ArgsProduct({zubench::kBlockSizes});
-BENCHMARK(ScopeCapture)->ArgsProduct({zubench::kBlockSizes});
+BENCHMARK(CaptureMemcpy)->ArgsProduct({zubench::blockSizes});
+BENCHMARK(ScopeCapture)->ArgsProduct({zubench::blockSizes});
 BENCHMARK(CopyingMemcpy)->ArgsProduct({{16, 64}});
 BENCHMARK(ScopeCopying)->ArgsProduct({{16, 64}});
-BENCHMARK(EmptyProcess)->ArgsProduct({zubench::kBlockSizes});
-BENCHMARK(IdleSlider)->ArgsProduct({zubench::kBlockSizes});
-BENCHMARK(PolyScopeMemcpy)->ArgsProduct({zubench::kBlockSizes});
-BENCHMARK(PolyScope)->ArgsProduct({zubench::kBlockSizes});
+BENCHMARK(EmptyProcess)->ArgsProduct({zubench::blockSizes});
+BENCHMARK(IdleSlider)->ArgsProduct({zubench::blockSizes});
+BENCHMARK(PolyScopeMemcpy)->ArgsProduct({zubench::blockSizes});
+BENCHMARK(PolyScope)->ArgsProduct({zubench::blockSizes});
 
 }  // namespace

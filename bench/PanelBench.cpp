@@ -26,14 +26,14 @@ namespace {
 
 using zuhost::gui::PanelSession;
 
-constexpr gmpi_gui::MpSize kScopeFrame{400, 300};
-constexpr gmpi_gui::MpSize kControlSpace{100, 200};
+constexpr gmpi_gui::MpSize scopeFrame{400, 300};
+constexpr gmpi_gui::MpSize controlSpace{100, 200};
 
-enum ScopePin : int32_t { CaptureA = 0, CaptureB = 1, VoiceGate = 3, PolyDetect = 4 };
-enum SliderPin : int32_t { SliderValue = 13, SliderAppearance = 15, RangeLo = 21, RangeHi = 22, ShowReadout = 23 };
-enum ListEntryPin : int32_t { ListValue = 10, EnumList = 12, ListAppearance = 13 };
-constexpr int32_t kVerticalSlider = 0;
-constexpr int32_t kLedStack = 1;
+enum ScopePin : int32_t { captureA = 0, captureB = 1, voiceGate = 3, polyDetect = 4 };
+enum SliderPin : int32_t { sliderValue = 13, sliderAppearance = 15, rangeLo = 21, rangeHi = 22, showReadout = 23 };
+enum ListEntryPin : int32_t { listValue = 10, enumList = 12, listAppearance = 13 };
+constexpr int32_t verticalSlider = 0;
+constexpr int32_t ledStack = 1;
 
 std::unique_ptr<PanelSession> openPanel(std::u16string_view id) {
     return std::make_unique<PanelSession>(*PanelSession::factoryFrom(&MP_GetFactory), id);
@@ -53,20 +53,20 @@ std::vector<uint8_t> sineCapture(float cycles, float phase, float level) {
 // Every voice gated with a capture on both channels: one trace per voice and channel.
 std::unique_ptr<PanelSession> busyScope() {
     auto scope = openPanel(u"ZU Scope3 XP");
-    scope->setBool(PolyDetect, true);
+    scope->setBool(polyDetect, true);
     for (int32_t voice = 0; voice < zu::Scope3Gui::voiceCount; ++voice) {
         const float phase = float(voice) / zu::Scope3Gui::voiceCount;
-        scope->setFloat(VoiceGate, 1.0f, voice);
-        scope->setBlob(CaptureA, sineCapture(3, phase, 0.9f), voice);
-        scope->setBlob(CaptureB, sineCapture(5, phase, 0.45f), voice);
+        scope->setFloat(voiceGate, 1.0f, voice);
+        scope->setBlob(captureA, sineCapture(3, phase, 0.9f), voice);
+        scope->setBlob(captureB, sineCapture(5, phase, 0.45f), voice);
     }
     scope->initialize();
-    scope->arrange({0, 0, kScopeFrame.width, kScopeFrame.height});
+    scope->arrange({0, 0, scopeFrame.width, scopeFrame.height});
     return scope;
 }
 
-// The size a control panel asks for within kControlSpace, at which it is laid out.
-gmpi_gui::MpSize frameSize(PanelSession& panel) { return panel.measure(kControlSpace); }
+// The size a control panel asks for within controlSpace, at which it is laid out.
+gmpi_gui::MpSize frameSize(PanelSession& panel) { return panel.measure(controlSpace); }
 
 void arrangeAtDesiredSize(PanelSession& panel) {
     const gmpi_gui::MpSize size = frameSize(panel);
@@ -75,11 +75,11 @@ void arrangeAtDesiredSize(PanelSession& panel) {
 
 std::unique_ptr<PanelSession> slider() {
     auto panel = openPanel(u"ZU Slider");
-    panel->setFloat(RangeLo, 0.0f);
-    panel->setFloat(RangeHi, 10.0f);
-    panel->setFloat(SliderValue, 6.0f);
-    panel->setBool(ShowReadout, false);
-    panel->setInt(SliderAppearance, kVerticalSlider);
+    panel->setFloat(rangeLo, 0.0f);
+    panel->setFloat(rangeHi, 10.0f);
+    panel->setFloat(sliderValue, 6.0f);
+    panel->setBool(showReadout, false);
+    panel->setInt(sliderAppearance, verticalSlider);
     panel->initialize();
     arrangeAtDesiredSize(*panel);
     return panel;
@@ -87,9 +87,9 @@ std::unique_ptr<PanelSession> slider() {
 
 std::unique_ptr<PanelSession> listEntry() {
     auto panel = openPanel(u"ZU List Entry");
-    panel->setString(EnumList, u"Sine,Saw,Square,Triangle,Noise,Pulse");
-    panel->setInt(ListValue, 2);
-    panel->setInt(ListAppearance, kLedStack);
+    panel->setString(enumList, u"Sine,Saw,Square,Triangle,Noise,Pulse");
+    panel->setInt(listValue, 2);
+    panel->setInt(listAppearance, ledStack);
     panel->initialize();
     arrangeAtDesiredSize(*panel);
     return panel;
@@ -125,8 +125,8 @@ void replayedFrames(benchmark::State& state, PanelSession& panel, gmpi_gui::MpSi
     countFrames(state);
 }
 
-void ScopeFramePanel(benchmark::State& state) { panelFrames(state, *busyScope(), kScopeFrame); }
-void ScopeFrameCairo(benchmark::State& state) { replayedFrames(state, *busyScope(), kScopeFrame); }
+void ScopeFramePanel(benchmark::State& state) { panelFrames(state, *busyScope(), scopeFrame); }
+void ScopeFrameCairo(benchmark::State& state) { replayedFrames(state, *busyScope(), scopeFrame); }
 
 // A control panel at the size it asks for, rendered or replayed.
 using PanelMaker = std::unique_ptr<PanelSession> (*)();

@@ -21,7 +21,7 @@
 namespace zubench {
 
 // The block sizes every benchmark runs at: the table's columns.
-inline const std::vector<int64_t> kBlockSizes{16, 64, 512, 4096};
+inline const std::vector<int64_t> blockSizes{16, 64, 512, 4096};
 
 struct RatioRow {
     std::string name;                   // identifier in the JSON output
@@ -44,8 +44,8 @@ struct RatioCell {
 
 class RatioTable {
 public:
-    explicit RatioTable(std::vector<RatioRow> rows, std::vector<int64_t> blockSizes = kBlockSizes)
-        : rows_(std::move(rows)), blockSizes_(std::move(blockSizes)) {}
+    explicit RatioTable(std::vector<RatioRow> rows, std::vector<int64_t> sizes = blockSizes)
+        : rows_(std::move(rows)), blockSizes_(std::move(sizes)) {}
 
     // The ratios of every row at every block size (or once), from times by benchmark name.
     std::vector<RatioCell> cells(const std::map<std::string, double>& times) const;

@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "framework/MpPluginBase.h"
+#include "framework/ProcessRoutines.h"
 
 namespace gmpi {
 
@@ -39,11 +40,10 @@ protected:
     void setSleep(bool allowed);   // true: sleep allowed, sleep checks resume; false: never sleep
 
 private:
-    void selectSubProcess(SubProcess routine);
+    void selectSubProcess(SubProcess routine) { routines_.choose(routine); }
     void sleepCheck(int32_t bufferOffset, int32_t sampleFrames);
 
-    SubProcess processRoutine_;
-    SubProcess subProcessRoutine_;
+    ProcessRoutines<SubProcess> routines_;
 };
 
 class MpBase2 : public MpPluginBase {
@@ -63,11 +63,10 @@ protected:
     void setSleep(bool allowed);   // true: sleep allowed, sleep checks resume; false: never sleep
 
 private:
-    void selectSubProcess(SubProcess routine);
+    void selectSubProcess(SubProcess routine) { routines_.choose(routine); }
     void sleepCheck(int32_t sampleFrames);
 
-    SubProcess processRoutine_;
-    SubProcess subProcessRoutine_;
+    ProcessRoutines<SubProcess> routines_;
 };
 
 }  // namespace gmpi

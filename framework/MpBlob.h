@@ -1,4 +1,4 @@
-// A block of bytes with its size, owned and copied deeply: the value of blob pins.
+// A block of bytes with its size, owned and copied deeply: blob pins' value.
 //
 // Contract: a blob constructed empty or from a size <= 0 has size 0 and no
 // data. Assigning or setting a value that fits the block the blob already

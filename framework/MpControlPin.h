@@ -6,34 +6,31 @@
 // the group's third pass, so onSetPins can tell which inputs changed. An
 // output sends its value with setValue (only when it changed) or
 // sendPinUpdate; the time stamp -1 means the plug-in's blockPosition. A value
-// event of the wrong width for an int32 or float pin copies at most 4 bytes;
-// a bool pin reads a 4-byte value as an int32 and otherwise its first byte,
-// either way as true when non-zero. A value of size <= 0 leaves scalars as
-// they are and empties a blob.
+// event's bytes are read by PinValue (framework/PinValue.h) over the current
+// value: fewer than 4 bytes replace only the first bytes of an int32 or
+// float, and no bytes leave int32, float and bool as they are and empty a
+// blob.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <type_traits>
 #include <utility>
 
-#include "framework/MpBlob.h"
 #include "framework/MpPin.h"
 #include "framework/MpPluginBase.h"
+#include "framework/PinValue.h"
 
 namespace gmpi {
 
 template <typename T, int32_t Datatype>
 class MpControlPinBase : public MpPinBase {
 public:
-    void preEvent(const MpEvent& event) override;              // 2: a value event sets the value and marks it updated
-    void postEvent(const MpEvent& event) override;             // 4: the group is over: no longer updated
-    int32_t getDatatype() const override { return Datatype; }  // 5
-    void sendFirstUpdate() override { sendPinUpdate(); }       // 8: sends the value at the plug-in's blockPosition
-    virtual void setValueRaw(int32_t size, const void* data);  // 9: takes a value from raw bytes
-    virtual int32_t getSize() const;                           // 10: bytes of the value
-    virtual const void* getData() const;                       // 11: the value's bytes
+    void preEvent(const MpEvent& event) override;              // a value event sets the value and marks it updated
+    void postEvent(const MpEvent& event) override;             // the group is over: no longer updated
+    int32_t getDatatype() const override { return Datatype; }
+    void sendFirstUpdate() override { sendPinUpdate(); }       // sends the value at the plug-in's blockPosition
+    virtual void setValueRaw(int32_t size, const void* data);  // takes a value from raw bytes
+    virtual int32_t getSize() const;                           // bytes of the value
+    virtual const void* getData() const;                       // the value's bytes
 
     const T& getValue() const { return value_; }
     bool isUpdated() const { return updated_; }                // meaningful inside onSetPins
@@ -47,7 +44,7 @@ protected:
 template <typename T, int32_t Direction, int32_t Datatype>
 class MpControlPin : public MpControlPinBase<T, Datatype> {
 public:
-    int32_t getDirection() const override { return Direction; }   // 6
+    int32_t getDirection() const override { return Direction; }
 
     // Outputs only: stores and sends v when it differs from the value.
     void setValue(const T& v, int32_t blockPosition = -1)
@@ -89,43 +86,17 @@ void MpControlPinBase<T, Datatype>::postEvent(const MpEvent& event) {
 
 template <typename T, int32_t Datatype>
 void MpControlPinBase<T, Datatype>::setValueRaw(int32_t size, const void* data) {
-    if constexpr (std::is_same_v<T, MpBlob>) {
-        value_.setValueRaw(size, data);
-    } else if constexpr (std::is_same_v<T, bool>) {
-        // Any non-zero byte pattern is true: a bool object must never hold another value.
-        if (size == sizeof(int32_t)) {
-            int32_t word;
-            std::memcpy(&word, data, sizeof word);
-            value_ = word != 0;
-        } else if (size > 0) {
-            value_ = *static_cast<const uint8_t*>(data) != 0;
-        }
-    } else {
-        static_assert(sizeof(T) == 4, "scalar control pins hold 4-byte values");
-        if (size >= static_cast<int32_t>(sizeof(T))) {
-            std::memcpy(&value_, data, sizeof(T));
-        } else if (size > 0) {
-            std::memcpy(&value_, data, static_cast<size_t>(size));
-        }
-    }
+    PinValue<T>::take(value_, RawBytes(size, data), MissingBytes::kept);
 }
 
 template <typename T, int32_t Datatype>
 int32_t MpControlPinBase<T, Datatype>::getSize() const {
-    if constexpr (std::is_same_v<T, MpBlob>) {
-        return value_.getSize();
-    } else {
-        return static_cast<int32_t>(sizeof(T));
-    }
+    return PinValue<T>::size(value_);
 }
 
 template <typename T, int32_t Datatype>
 const void* MpControlPinBase<T, Datatype>::getData() const {
-    if constexpr (std::is_same_v<T, MpBlob>) {
-        return value_.getData();
-    } else {
-        return &value_;
-    }
+    return PinValue<T>::data(value_);
 }
 
 template <typename T, int32_t Datatype>

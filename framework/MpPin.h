@@ -3,8 +3,8 @@
 // Contract: a pin is a member object of its plug-in, bound once by the
 // plug-in's registerPin (id and plug-in set) and destroyed with it. The
 // plug-in's block loop hands each event addressed to the pin to preEvent,
-// onEvent and postEvent in three passes, in that order, all on the audio
-// thread; none of these allocates.
+// onEvent and postEvent in three passes, in that order; none of these
+// allocates. Everything a pin does happens on the audio thread.
 #pragma once
 
 #include <cstdint>
@@ -39,14 +39,14 @@ inline MpEventValue eventValue(const MpEvent& event) {
 class MpPinBase {
 public:
     virtual ~MpPinBase() = default;
-    virtual void setBuffer(float* buffer);                    // 1: audio pins keep the block's samples; host calls through setBuffer
-    virtual void preEvent(const MpEvent& event);              // 2: first pass, takes the event's value or state
-    virtual void onEvent(const MpEvent& event);               // 3: second pass, calls the handler if one was given
-    virtual void postEvent(const MpEvent& event);             // 4: third pass, after onSetPins; clears per-group flags
-    virtual int32_t getDatatype() const = 0;                  // 5: MpDatatype code
-    virtual int32_t getDirection() const = 0;                 // 6: MP_IN or MP_OUT
-    virtual MpPinHandler getDefaultHandler() const;           // 7: handler used when registerPin is given none
-    virtual void sendFirstUpdate();                           // 8: output pins tell the host their state at graph start
+    virtual void setBuffer(float* buffer);                    // an audio pin keeps the host's samples for the block
+    virtual void preEvent(const MpEvent& event);              // first pass: takes the event's value or state
+    virtual void onEvent(const MpEvent& event);               // second pass: calls the handler if one was given
+    virtual void postEvent(const MpEvent& event);             // third pass, after onSetPins: clears per-group flags
+    virtual int32_t getDatatype() const = 0;                  // the MpDatatype code
+    virtual int32_t getDirection() const = 0;                 // MP_IN or MP_OUT
+    virtual MpPinHandler getDefaultHandler() const;           // the handler registerPin binds when given none
+    virtual void sendFirstUpdate();                           // at graph start an output tells the host its state
 
     int32_t getId() const { return id_; }                     // the pin index, -1 until registered
     MpPluginBase* getPlugin() { return plugin_; }             // the owning plug-in, null until registered

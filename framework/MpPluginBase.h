@@ -20,6 +20,7 @@
 #include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
 #include "framework/MpPin.h"
+#include "framework/ProcessRoutines.h"
 
 namespace gmpi {
 
@@ -34,6 +35,7 @@ public:
     int32_t process(int32_t sampleFrames, const MpEvent* events) override = 0;  // audio thread; one block (MpBase, MpBase2)
     int32_t spareCall(int32_t a, int32_t b, const void* data) override;         // audio thread; reserved, returns 0
 
+    // The first-generation part's table goes on with these, in this order.
     virtual ~MpPluginBase();                                           // releases the host
     virtual int32_t onDataEvent(int32_t a, int32_t b, const void* data);        // audio thread; reserved, returns 0
     virtual int32_t onDataEventForward(int32_t a, int32_t b, const void* data); // audio thread; calls onDataEvent
@@ -61,11 +63,30 @@ protected:
     template <class RunSegment>
     void runBlock(int32_t sampleFrames, const MpEvent* events, RunSegment runSegment);
 
-    // Sleep bookkeeping for the bases' sleep-check routines.
-    bool sleepAllowed() const;
-    int32_t awakeSamples(int32_t sampleFrames);    // samples to run before the countdown ends; 0 after asking for sleep
-    bool countStreamingChange(bool isStreaming);   // true when the chosen routine must run without sleep checks
-    void setSleepMode(bool allowed);
+    // The sleep check of both bases, for sampleFrames samples from offset.
+    // While sleep is not allowed, the chosen routine becomes current and runs
+    // them all; otherwise it runs only until the host's countdown ends, and
+    // in the last segment of a block the plug-in asks for sleep instead.
+    // runAt(routine, offset, count) runs a routine in the base's style.
+    template <class Routine, class RunAt>
+    void runSleepCheck(ProcessRoutines<Routine>& routines, int32_t offset, int32_t sampleFrames, RunAt runAt);
+
+    // A pin started or stopped streaming: while any streams, the chosen
+    // routine runs without sleep checks, unless sleep is allowed outright.
+    template <class Routine>
+    void followStreaming(ProcessRoutines<Routine>& routines, bool isStreaming) {
+        if (countStreamingChange(isStreaming)) {
+            routines.runChosen();
+        } else {
+            routines.checkSleep();
+        }
+    }
+    // true: sleep allowed, sleep checks resume; false: never sleep.
+    template <class Routine>
+    void allowSleep(ProcessRoutines<Routine>& routines, bool allowed) {
+        setSleepMode(allowed);
+        if (allowed) routines.checkSleep();
+    }
 
     int32_t blockPosition_ = 0;
 
@@ -76,6 +97,10 @@ private:
         return searchPins(index);
     }
     MpPinBase* searchPins(int32_t index) const;
+    bool sleepAllowed() const;
+    int32_t awakeSamples(int32_t sampleFrames);    // samples to run before the countdown ends; 0 after asking for sleep
+    bool countStreamingChange(bool isStreaming);   // true when the chosen routine must run without sleep checks
+    void setSleepMode(bool allowed);
     const MpEvent* dispatchEventGroup(const MpEvent* first, int32_t time, int32_t processed, int32_t sampleFrames);
     void dispatchEvent(const MpEvent& event);
 
@@ -115,6 +140,23 @@ void MpPluginBase::runBlock(int32_t sampleFrames, const MpEvent* events, RunSegm
         }
     }
     runSegment(processed, frames - processed);
+}
+
+template <class Routine, class RunAt>
+void MpPluginBase::runSleepCheck(ProcessRoutines<Routine>& routines, int32_t offset, int32_t sampleFrames,
+                                 RunAt runAt) {
+    while (true) {
+        if (!sleepAllowed()) {
+            routines.runChosen();
+            if (sampleFrames >= 1) runAt(routines.chosen(), offset, sampleFrames);
+            return;
+        }
+        const int32_t samples = awakeSamples(sampleFrames);
+        if (samples == 0) return;
+        sampleFrames -= samples;
+        runAt(routines.chosen(), offset, samples);
+        offset += samples;
+    }
 }
 
 }  // namespace gmpi

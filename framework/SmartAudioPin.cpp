@@ -10,12 +10,12 @@ namespace gmpi {
 namespace {
 
 // Ramp durations in seconds: the starting rate, and the bounds the adaptive rate moves between.
-constexpr float kRampSeconds = 0.015f;
-constexpr float kSlowestRampSeconds = 0.05f;
-constexpr float kFastestRampSeconds = 0.001f;
+constexpr float rampSeconds = 0.015f;
+constexpr float slowestRampSeconds = 0.05f;
+constexpr float fastestRampSeconds = 0.001f;
 // A target arriving while a ramp runs speeds the next ramp up; one arriving at rest slows it down.
-constexpr float kAdaptFaster = 1.05f;
-constexpr float kAdaptSlower = 0.9f;
+constexpr float adaptFaster = 1.05f;
+constexpr float adaptSlower = 0.9f;
 
 }  // namespace
 
@@ -33,7 +33,7 @@ void SmartAudioPin::setValue(float target, int32_t blockPosition) {
         return;
     }
     const float distance = target - current_;
-    if (curveMode_ == kCurved) {
+    if (curveMode_ == curved) {
         startCurve(distance, blockPosition);
     } else {
         startRamp(distance, blockPosition);
@@ -52,14 +52,14 @@ void SmartAudioPin::setCurveMode(int32_t mode) {
     if (IMpAudioHost* host = plugin_->getHost()) host->getSampleRate(&sampleRate);
     // A host without a usable rate leaves the rates as they were.
     if (!std::isfinite(sampleRate) || sampleRate <= 0.0f) return;
-    rampRate_ = 1.0f / (kRampSeconds * sampleRate);
-    minRate_ = 1.0f / (kSlowestRampSeconds * sampleRate);
-    maxRate_ = 1.0f / (kFastestRampSeconds * sampleRate);
+    rampRate_ = 1.0f / (rampSeconds * sampleRate);
+    minRate_ = 1.0f / (slowestRampSeconds * sampleRate);
+    maxRate_ = 1.0f / (fastestRampSeconds * sampleRate);
 }
 
 void SmartAudioPin::startCurve(float distance, int32_t blockPosition) {
     // dx·(3u² − 2u³) over u = n/T, evaluated by forward differences from n = 1.
-    const float t = kTransitionSamples;
+    const float t = transitionSamples;
     const float t3 = t * t * t;
     const float a = (3.0f * t - 2.0f) * distance / t3;
     const float b = 6.0f * distance * (t - 2.0f) / t3;
@@ -74,11 +74,11 @@ void SmartAudioPin::startCurve(float distance, int32_t blockPosition) {
 }
 
 void SmartAudioPin::startRamp(float distance, int32_t blockPosition) {
-    if (curveMode_ == kAdaptiveLinear) {
+    if (curveMode_ == adaptiveLinear) {
         if (isRamping()) {
-            if (rampRate_ < maxRate_) rampRate_ *= kAdaptFaster;
+            if (rampRate_ < maxRate_) rampRate_ *= adaptFaster;
         } else if (rampRate_ > minRate_) {
-            rampRate_ *= kAdaptSlower;
+            rampRate_ *= adaptSlower;
         }
     }
     step_ = distance * rampRate_;

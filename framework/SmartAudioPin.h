@@ -20,9 +20,9 @@ namespace gmpi {
 
 class SmartAudioPin : public AudioOutPin {
 public:
-    enum CurveMode : int32_t { kLinear = 0, kCurved = 1, kAdaptiveLinear = 2 };
+    enum CurveMode : int32_t { linear = 0, curved = 1, adaptiveLinear = 2 };
 
-    void sendFirstUpdate() override;   // 8: reports streaming until the first fill
+    void sendFirstUpdate() override;   // reports streaming until the first fill
 
     void setValue(float target, int32_t blockPosition = -1);          // moves to target (jumps when first)
     void setValueInstant(float value, int32_t blockPosition = -1);    // jumps to value
@@ -35,7 +35,7 @@ public:
 private:
     using Generator = void (SmartAudioPin::*)(float* out, int32_t offset, int32_t count, bool& canSleep);
 
-    static constexpr float kTransitionSamples = 40.0f;
+    static constexpr float transitionSamples = 40.0f;
 
     void fillFirst(float* out, int32_t offset, int32_t count, bool& canSleep);
     void fillStatic(float* out, int32_t offset, int32_t count, bool& canSleep);
@@ -54,7 +54,7 @@ private:
     float rampRate_ = 0.1f;    // fraction of the distance covered per sample
     float current_ = 0.0f;     // the last value written
     float target_ = 0.0f;
-    int32_t curveMode_ = kLinear;
+    int32_t curveMode_ = linear;
     float step_ = 0.0f;        // per-sample increment, and its forward differences for the curve
     float delta2_ = 0.0f;
     float delta3_ = 0.0f;

@@ -254,8 +254,9 @@ public:
     virtual int32_t lockPixels(void** pixels, int32_t flags) = 0;                      // 4: an object that answers IMpBitmapPixels
 };
 
-// Direct access to a bitmap's pixels (MP_IID_BITMAP_PIXELS): 32 bits each, bytes
-// B, G, R, A with straight alpha, rows top to bottom. Changes show in later drawing.
+// Direct access to a bitmap's pixels (MP_IID_BITMAP_PIXELS): 32 bits each,
+// bytes B, G, R, A with straight alpha, rows top to bottom. Changes show in
+// later drawing.
 class IMpBitmapPixels : public IMpUnknown {
 public:
     virtual uint8_t* getPixelAddress() = 0;                                            // 3: the first pixel

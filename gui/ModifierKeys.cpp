@@ -8,8 +8,8 @@ namespace {
 bool isKeyDown(int32_t virtualKey) { return (platform::getKeyState(virtualKey) & 0x8000) != 0; }
 }  // namespace
 
-bool isShiftKeyDown() { return isKeyDown(platform::VK_SHIFT_KEY); }
-bool isControlKeyDown() { return isKeyDown(platform::VK_CONTROL_KEY); }
-bool isAltKeyDown() { return isKeyDown(platform::VK_ALT_KEY); }
+bool isShiftKeyDown() { return isKeyDown(platform::shiftKey); }
+bool isControlKeyDown() { return isKeyDown(platform::controlKey); }
+bool isAltKeyDown() { return isKeyDown(platform::altKey); }
 
 }  // namespace gmpi_gui

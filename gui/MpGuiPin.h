@@ -5,8 +5,11 @@
 // Contract: a pin's value starts at its type's default (0, 0.0, false, empty
 // string, empty blob; for array pins every voice). setValueRaw stores a
 // changed value and reports true; an unchanged one reports false and leaves
-// the pin alone. Assigning a value from the panel stores it and, when it
+// the pin alone. Bytes are read by PinValue (framework/PinValue.h) as the
+// whole value: fewer bytes than an int32, float or bool holds are
+// zero-filled. Assigning a value from the panel stores it and, when it
 // changed, sends it to the host with voice 0. Array pins are only received.
+// Everything here runs on the host's GUI thread.
 #pragma once
 
 #include <array>
@@ -14,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/GuiPinValue.h"
+#include "framework/PinValue.h"
 
 namespace gmpi {
 
@@ -73,6 +76,13 @@ protected:
     virtual bool holdsDefault() const = 0;
     void sendValue(int32_t size, const void* data);
 
+    template <class T>
+    static bool storeIfChanged(T& stored, RawBytes bytes) {
+        if (PinValue<T>::holds(stored, bytes)) return false;
+        PinValue<T>::take(stored, bytes, MissingBytes::zeroed);
+        return true;
+    }
+
 private:
     friend class GuiPinOwner;
     int32_t pinId_ = -1;
@@ -84,18 +94,18 @@ template <class T>
 class MpGuiPin : public MpGuiPinBase {
 public:
     bool setValueRaw(int32_t, int32_t size, const void* data) override {
-        return GuiPinValue<T>::storeIfChanged(value_, RawBytes(size, data));
+        return storeIfChanged(value_, RawBytes(size, data));
     }
-    int32_t getDatatype() const override { return GuiPinValue<T>::datatype; }
-    int32_t getSize() const { return GuiPinValue<T>::size(value_); }
-    const void* getData() const { return GuiPinValue<T>::data(value_); }
+    int32_t getDatatype() const override { return PinValue<T>::datatype; }
+    int32_t getSize() const { return PinValue<T>::size(value_); }
+    const void* getData() const { return PinValue<T>::data(value_); }
 
     const T& getValue() const { return value_; }
     operator const T&() const { return value_; }
 
     // Stores the value and sends it when it differs from the stored one.
     MpGuiPin& operator=(const T& value) {
-        if (setValueRaw(0, GuiPinValue<T>::size(value), GuiPinValue<T>::data(value))) sendValue(getSize(), getData());
+        if (setValueRaw(0, PinValue<T>::size(value), PinValue<T>::data(value))) sendValue(getSize(), getData());
         return *this;
     }
 
@@ -111,11 +121,11 @@ template <class T, int32_t Count = 128>
 class MpGuiArrayPin : public MpGuiPinBase {
 public:
     bool setValueRaw(int32_t voice, int32_t size, const void* data) override {
-        return voice >= 0 && voice < Count && GuiPinValue<T>::storeIfChanged(values_[voice], RawBytes(size, data));
+        return voice >= 0 && voice < Count && storeIfChanged(values_[voice], RawBytes(size, data));
     }
-    int32_t getDatatype() const override { return GuiPinValue<T>::datatype; }
-    int32_t getSize(int32_t voice) const { return GuiPinValue<T>::size(values_.at(voice)); }
-    const void* getData(int32_t voice) const { return GuiPinValue<T>::data(values_.at(voice)); }
+    int32_t getDatatype() const override { return PinValue<T>::datatype; }
+    int32_t getSize(int32_t voice) const { return PinValue<T>::size(values_.at(voice)); }
+    const void* getData(int32_t voice) const { return PinValue<T>::data(values_.at(voice)); }
 
     const T& getValue(int32_t voice) const { return values_.at(voice); }
     const T& operator[](int32_t voice) const { return values_.at(voice); }

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-enum VirtualKey : int32_t { VK_SHIFT_KEY = 0x10, VK_CONTROL_KEY = 0x11, VK_ALT_KEY = 0x12 };
+enum VirtualKey : int32_t { shiftKey = 0x10, controlKey = 0x11, altKey = 0x12 };
 
 // The key's state word: bit 15 set while the key is down.
 int16_t getKeyState(int32_t virtualKey);

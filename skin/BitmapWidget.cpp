@@ -77,12 +77,12 @@ void BitmapWidget::updateFrame() {
 int32_t BitmapWidget::frameOffsetFor(float value) const {
     const ImageMetadata& m = *metadata_;
     switch (m.mode) {
-        case ImageMetadata::SLIDER: {
+        case ImageMetadata::slider: {
             const float span = std::trunc((m.handleRangeEnd - m.handleRangeStart) * value);
-            return m.orientation == ImageMetadata::VERTICAL ? truncateToInt(m.handleRangeEnd - span)
+            return m.orientation == ImageMetadata::vertical ? truncateToInt(m.handleRangeEnd - span)
                                                             : truncateToInt(span + m.handleRangeStart);
         }
-        case ImageMetadata::BAR_GRAPH:
+        case ImageMetadata::barGraph:
             return saturatingInt(std::trunc(m.handleRangeEnd) * std::trunc((m.lineEndLength + 1.0f) * value) +
                                  std::trunc(m.handleRangeStart - 1.0f));
         default:
@@ -114,8 +114,8 @@ int32_t BitmapWidget::stripOffset(float value) const {
 void BitmapWidget::render(gmpi_gui::IMpDrawingContext& context) {
     if (!hasImage()) return;
     switch (metadata_->mode) {
-        case ImageMetadata::SLIDER: drawSlider(context); break;
-        case ImageMetadata::BAR_GRAPH: drawBarGraph(context); break;
+        case ImageMetadata::slider: drawSlider(context); break;
+        case ImageMetadata::barGraph: drawBarGraph(context); break;
         default: if (hasFrames()) drawFrame(context); break;
     }
 }
@@ -136,7 +136,7 @@ void BitmapWidget::drawSlider(gmpi_gui::IMpDrawingContext& context) const {
     const MpRect& handle = m.handleRect;
     const float offset = static_cast<float>(frameOffset_);
     const float clipped = std::max(-offset, 0.0f);
-    if (m.orientation == ImageMetadata::VERTICAL) {
+    if (m.orientation == ImageMetadata::vertical) {
         draw(context, {handle.left, handle.top + clipped, handle.right, handle.bottom},
              {left + handle.left, top + offset + clipped, left + handle.right, top + offset + (handle.bottom - handle.top)});
     } else {
@@ -169,10 +169,10 @@ bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
     lastPoint_ = {point.x - getBounds().left, point.y - getBounds().top};
     if (!hasImage()) return false;
     switch (metadata_->orientation) {
-        case ImageMetadata::CLICK:
+        case ImageMetadata::click:
             storeValue(normalisedValue_ == 0 ? 1.0f : 0.0f);
             break;
-        case ImageMetadata::STEPPED: {
+        case ImageMetadata::stepped: {
             // Each click advances one frame and wraps to the first.
             const int32_t last = hasFrames() ? lastFrame() : 0;
             int32_t next = nearestFrame(static_cast<float>(last), normalisedValue_);
@@ -192,10 +192,10 @@ void BitmapWidget::onPointerMove(uint32_t, MpPoint point) {
     if (hasImage()) {
         const float perPixel = gmpi_gui::isControlKeyDown() ? 0.001f : 0.005f;
         switch (metadata_->orientation) {
-            case ImageMetadata::CLICK:
-            case ImageMetadata::STEPPED: break;
-            case ImageMetadata::ROTARY: followRotary(p); break;
-            case ImageMetadata::VERTICAL: storeValue(normalisedValue_ - (p.y - lastPoint_.y) * perPixel); break;
+            case ImageMetadata::click:
+            case ImageMetadata::stepped: break;
+            case ImageMetadata::rotary: followRotary(p); break;
+            case ImageMetadata::vertical: storeValue(normalisedValue_ - (p.y - lastPoint_.y) * perPixel); break;
             default: storeValue(normalisedValue_ + (p.x - lastPoint_.x) * perPixel); break;
         }
     }
@@ -228,7 +228,7 @@ void BitmapWidget::followRotary(MpPoint p) {
 }
 
 void BitmapWidget::onPointerUp(uint32_t, MpPoint) {
-    if (hasImage() && metadata_->orientation == ImageMetadata::CLICK && !isToggle_ && normalisedValue_ != 0)
+    if (hasImage() && metadata_->orientation == ImageMetadata::click && !isToggle_ && normalisedValue_ != 0)
         storeValue(0.0f);
 }
 

@@ -20,18 +20,18 @@ char lowerFirstByte(const std::string& value) { return value.empty() ? '\0' : lo
 
 uint32_t weightFlag(const std::string& value) {
     const char first = lowerFirstByte(value);
-    if (first == 'b') return FontMetadata::BOLD;
-    if (first == 'l') return FontMetadata::LIGHT;
+    if (first == 'b') return FontMetadata::bold;
+    if (first == 'l') return FontMetadata::light;
     const int32_t weight = decimalPrefix(value);
     if (weight == 0) return 0;
-    if (weight < 301) return FontMetadata::LIGHT;
-    return weight > 550 ? uint32_t(FontMetadata::BOLD) : 0u;
+    if (weight < 301) return FontMetadata::light;
+    return weight > 550 ? uint32_t(FontMetadata::bold) : 0u;
 }
 
 uint32_t alignmentFlag(const std::string& value) {
     switch (lowerFirstByte(value)) {
-        case 'r': return FontMetadata::RIGHT_ALIGNED;
-        case 'c': return FontMetadata::CENTRED;
+        case 'r': return FontMetadata::rightAligned;
+        case 'c': return FontMetadata::centred;
         default: return 0;
     }
 }
@@ -45,15 +45,15 @@ void applyStyleLine(FontMetadata& style, const std::vector<std::string>& tokens)
     else if (key == "background-color") style.backgroundColor = parseColorWord(value);
     else if (key == "font-weight") style.flags |= weightFlag(value);
     else if (key == "text-align") style.flags |= alignmentFlag(value);
-    else if (key == "text-decoration" && lowerFirstByte(value) == 'u') style.flags |= FontMetadata::UNDERLINED;
+    else if (key == "text-decoration" && lowerFirstByte(value) == 'u') style.flags |= FontMetadata::underlined;
 }
 
 }  // namespace
 
 int32_t FontMetadata::weight() const {
-    switch (flags & (BOLD | LIGHT)) {
-        case BOLD: return 700;
-        case LIGHT: return 300;
+    switch (flags & (bold | light)) {
+        case bold: return 700;
+        case light: return 300;
         default: return 400;
     }
 }

@@ -19,7 +19,7 @@
 namespace skin {
 
 struct FontMetadata {
-    enum Flags : uint32_t { CENTRED = 0x08, RIGHT_ALIGNED = 0x10, UNDERLINED = 0x40, BOLD = 0x80, LIGHT = 0x100 };
+    enum Flags : uint32_t { centred = 0x08, rightAligned = 0x10, underlined = 0x40, bold = 0x80, light = 0x100 };
 
     std::string category;               // the style's name, lower case
     std::vector<std::string> fontFamilies;

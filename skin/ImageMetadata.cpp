@@ -14,21 +14,21 @@ using Tokens = std::vector<std::string>;
 float number(const std::string& token) { return static_cast<float>(decimalPrefix(token)); }
 
 void applyMode(ImageMetadata& record, const std::string& value) {
-    if (value == "slider") record.mode = ImageMetadata::SLIDER;
-    else if (value == "knob" || value == "animated") record.mode = ImageMetadata::ANIMATED;
-    else if (value == "button") record.mode = ImageMetadata::BUTTON;
-    else if (value == "bargraph") record.mode = ImageMetadata::BAR_GRAPH;
+    if (value == "slider") record.mode = ImageMetadata::slider;
+    else if (value == "knob" || value == "animated") record.mode = ImageMetadata::animated;
+    else if (value == "button") record.mode = ImageMetadata::button;
+    else if (value == "bargraph") record.mode = ImageMetadata::barGraph;
 }
 
 // Chosen by the first byte alone: vertical/true, horizontal/false, click, rotary, stepped.
 void applyOrientation(ImageMetadata& record, const std::string& value) {
     if (value.empty()) return;
     switch (value[0]) {
-        case 'v': case 't': record.orientation = ImageMetadata::VERTICAL; break;
-        case 'h': case 'f': record.orientation = ImageMetadata::HORIZONTAL; break;
-        case 'c': record.orientation = ImageMetadata::CLICK; break;
-        case 'r': record.orientation = ImageMetadata::ROTARY; break;
-        case 's': record.orientation = ImageMetadata::STEPPED; break;
+        case 'v': case 't': record.orientation = ImageMetadata::vertical; break;
+        case 'h': case 'f': record.orientation = ImageMetadata::horizontal; break;
+        case 'c': record.orientation = ImageMetadata::click; break;
+        case 'r': record.orientation = ImageMetadata::rotary; break;
+        case 's': record.orientation = ImageMetadata::stepped; break;
         default: break;
     }
 }

@@ -15,11 +15,11 @@
 namespace skin {
 
 struct ImageMetadata {
-    enum Mode : int32_t { SLIDER = 0, ANIMATED = 1, BUTTON = 2, BAR_GRAPH = 3 };
+    enum Mode : int32_t { slider = 0, animated = 1, button = 2, barGraph = 3 };
     // The mouse response (and, for sliders, the direction of travel).
-    enum Orientation : int32_t { NOT_GIVEN = -1, VERTICAL = 0, HORIZONTAL = 1, CLICK = 2, ROTARY = 3, STEPPED = 4 };
+    enum Orientation : int32_t { notGiven = -1, vertical = 0, horizontal = 1, click = 2, rotary = 3, stepped = 4 };
 
-    int32_t mode = ANIMATED;
+    int32_t mode = animated;
     gmpi_gui::MpSize frameSize{10, 10};
     float paddingLeft = 0;
     float paddingRight = 0;
@@ -27,7 +27,7 @@ struct ImageMetadata {
     float paddingBottom = 0;
     float handleRangeEnd = 50;
     float handleRangeStart = 0;
-    int32_t orientation = NOT_GIVEN;
+    int32_t orientation = notGiven;
     float lineEndLength = 5;       // bar graph: the number of segments
     int32_t transparentPixelX = -1;  // negative: no key colour
     int32_t transparentPixelY = -1;

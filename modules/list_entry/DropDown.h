@@ -4,11 +4,12 @@
 //
 // Contract: only the drop-down chosen by its own code keeps its layout when
 // the list changes; as the stand-in for an unknown code it is rebuilt, and so
-// asks for a new measure, as any other appearance is. The menu offers the first maxMenuItems items, since a range list
-// may hold billions and a menu of more is of no use to anyone. The box's
-// text format lives in the panel, made on first use and kept for the panel's
-// life whatever the appearance does meanwhile. Without a graphics host, or
-// in a rectangle that is not finite, no menu opens.
+// asks for a new measure, as any other appearance is. The menu offers the
+// first maxMenuItems items, since a range list may hold billions and a menu
+// of more is of no use to anyone. The box's text format lives in the panel,
+// made on first use and kept for the panel's life whatever the appearance
+// does meanwhile. Without a graphics host, or in a rectangle that is not
+// finite, no menu opens.
 #pragma once
 
 #include "framework/ComRef.h"

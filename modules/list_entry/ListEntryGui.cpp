@@ -25,14 +25,14 @@ gmpi::PluginRegistration listEntryGuiRegistration(gmpi::MP_SUB_TYPE_GUI, u"ZU Li
 // The item values of the "Appearance" pin's list; any code it does not hold
 // shows the drop-down too.
 enum Appearance : int32_t {
-    DROPDOWN = 0,
-    LED_STACK = 1,
-    LED_STACK_LABELLED = 2,
-    SELECTOR = 3,
-    BUTTON_STACK = 4,
-    ROTARY_SWITCH = 5,
-    ROTARY_SWITCH_PLAIN = 6,
-    UP_DOWN = 7,
+    dropdown = 0,
+    ledStack = 1,
+    ledStackLabelled = 2,
+    selector = 3,
+    buttonStack = 4,
+    rotarySwitch = 5,
+    rotarySwitchPlain = 6,
+    upDown = 7,
 };
 
 }  // namespace
@@ -49,14 +49,14 @@ std::unique_ptr<ListAppearance> ListEntryGui::makeAppearance() {
     ListPanel& panel = *this;
     const int32_t shown = std::min(itemCount_, ListAppearance::maxShownItems);
     switch (appearance_) {
-        case LED_STACK: return std::make_unique<LedStack>(panel, shown, Labels::without);
-        case LED_STACK_LABELLED: return std::make_unique<LedStack>(panel, shown, Labels::with);
-        case SELECTOR: return std::make_unique<Selector>(panel);
-        case BUTTON_STACK: return std::make_unique<ButtonStack>(panel, shown);
-        case ROTARY_SWITCH: return std::make_unique<RotarySwitch>(panel, shown, Labels::with);
-        case ROTARY_SWITCH_PLAIN: return std::make_unique<RotarySwitch>(panel, shown, Labels::without);
-        case UP_DOWN: return std::make_unique<UpDownSelect>(panel);
-        case DROPDOWN: return std::make_unique<DropDown>(panel, dropdownFormat_, DropDown::Chosen::byItsCode);
+        case ledStack: return std::make_unique<LedStack>(panel, shown, Labels::without);
+        case ledStackLabelled: return std::make_unique<LedStack>(panel, shown, Labels::with);
+        case selector: return std::make_unique<Selector>(panel);
+        case buttonStack: return std::make_unique<ButtonStack>(panel, shown);
+        case rotarySwitch: return std::make_unique<RotarySwitch>(panel, shown, Labels::with);
+        case rotarySwitchPlain: return std::make_unique<RotarySwitch>(panel, shown, Labels::without);
+        case upDown: return std::make_unique<UpDownSelect>(panel);
+        case dropdown: return std::make_unique<DropDown>(panel, dropdownFormat_, DropDown::Chosen::byItsCode);
         default: return std::make_unique<DropDown>(panel, dropdownFormat_, DropDown::Chosen::asStandIn);
     }
 }

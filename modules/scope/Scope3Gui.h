@@ -8,9 +8,9 @@
 // Contract: a capture is 400 little-endian floats (1600 bytes); a blob of any
 // other size draws nothing for its channel and voice, and non-finite samples
 // are left out of the trace. It asks for the size it is offered, at least 15
-// by 15; an infinite offer gets the minimum. A voice counts as active while its gate is open
-// and for 500 ms after its last capture. render allocates nothing beyond the
-// host objects it creates and releases.
+// by 15; an infinite offer gets the minimum. A voice counts as active while
+// its gate is open and for 500 ms after its last capture. render allocates
+// nothing beyond the host objects it creates and releases.
 #pragma once
 
 #include <array>

@@ -4,10 +4,10 @@
 // "RangeLo".."RangeHi"; the user's changes go back on "Value In".
 //
 // Contract: a rectangle that is not finite (see FiniteRect.h) is kept but
-// neither lays out nor draws anything. Values from the host do not move the control while the user
-// drags it. Typed text that sets no value (see TypedNumber.h) leaves the value
-// as it was and restores the readout, as does a cancelled entry. An Alt-click
-// writes the reset value.
+// neither lays out nor draws anything. Values from the host do not move the
+// control while the user drags it. Typed text that sets no value (see
+// TypedNumber.h) leaves the value as it was and restores the readout, as does
+// a cancelled entry. An Alt-click writes the reset value.
 #pragma once
 
 #include <string>

@@ -13,7 +13,7 @@ using zubench::RatioTable;
 
 // Times (ns) for a fill measured at 16 and 512 samples, and a second row
 // without a target whose baseline did not run at 512.
-const std::map<std::string, double> kTimes{
+const std::map<std::string, double> measuredTimes{
     {"Fill/16", 30.0}, {"Base/16", 10.0}, {"Fill/512", 105.0}, {"Base/512", 100.0},
     {"Info/16/1", 4.0}, {"Other/16", 2.0}, {"Info/512/1", 4.0},
 };
@@ -37,7 +37,7 @@ std::string printed(const RatioTable& table, const std::vector<zubench::RatioCel
 
 TEST(RatioTableTest, TargetsApplyOnlyAtTheirBlockSizesAndRatiosWithoutBothTimesAreLeftOut) {
     const RatioTable ratios = table();
-    const auto cells = ratios.cells(kTimes);
+    const auto cells = ratios.cells(measuredTimes);
     std::ostringstream json;
     RatioTable::writeJson(cells, json);
     EXPECT_EQ(json.str(),
@@ -49,7 +49,7 @@ TEST(RatioTableTest, TargetsApplyOnlyAtTheirBlockSizesAndRatiosWithoutBothTimesA
 }
 
 TEST(RatioTableTest, VerdictNamesTheBlockSizesThatMissTheirTarget) {
-    std::map<std::string, double> times = kTimes;
+    std::map<std::string, double> times = measuredTimes;
     times["Fill/4096"] = 1300.0;
     times["Base/4096"] = 1000.0;
     const RatioTable ratios = table();
@@ -70,7 +70,7 @@ TEST(RatioTableTest, ATableWithoutBlockSizesRatesEachRowOnceWithRunsPerSecondAnd
             {"frame", "frame / replay", "FramePanel", "FrameCairo", 1.2, {}},
             {"render", "render / bitmaps", "RenderPanel", "RenderCairo", 2.0, {}},
         },
-        /*blockSizes=*/{});
+        /*sizes=*/{});
     const std::map<std::string, double> times{
         {"FramePanel", 25e6}, {"FrameCairo", 20e6}, {"RenderPanel", 3000.0}, {"RenderCairo", 2000.0}, {"FramePanel/16", 1.0},
     };

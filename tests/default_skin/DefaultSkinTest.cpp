@@ -38,7 +38,7 @@ TEST(DefaultSkin, EveryImageLoadsAndIsAWholeNumberOfFrames) {
         ASSERT_TRUE(picture);
         const ImageMetadata metadata = metadataOf(name);
         ASSERT_GT(metadata.frameSize.height, 0);
-        if (metadata.mode == ImageMetadata::SLIDER) continue;  // a background and a handle, not frames
+        if (metadata.mode == ImageMetadata::slider) continue;  // a background and a handle, not frames
         EXPECT_EQ(picture->width, metadata.frameSize.width);
         EXPECT_EQ(picture->height % int(metadata.frameSize.height), 0)
             << picture->height << " rows, frames of " << metadata.frameSize.height;
@@ -70,14 +70,14 @@ TEST_P(PanelImageTest, RespondsAsThePanelExpectsWithEnoughFrames) {
 
 INSTANTIATE_TEST_SUITE_P(
     DefaultSkin, PanelImageTest,
-    ::testing::Values(PanelImage{"knob_med", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 50, 72},
-                      PanelImage{"knob_sm", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 50, 72},
-                      PanelImage{"switch_rotary", ImageMetadata::ANIMATED, ImageMetadata::ROTARY, 36, 360},
-                      PanelImage{"button", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
-                      PanelImage{"button_sm", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
-                      PanelImage{"arrow_left", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
-                      PanelImage{"arrow_right", ImageMetadata::BUTTON, ImageMetadata::CLICK, 2, 2},
-                      PanelImage{"led", ImageMetadata::ANIMATED, ImageMetadata::NOT_GIVEN, 2, 2}),
+    ::testing::Values(PanelImage{"knob_med", ImageMetadata::animated, ImageMetadata::rotary, 50, 72},
+                      PanelImage{"knob_sm", ImageMetadata::animated, ImageMetadata::rotary, 50, 72},
+                      PanelImage{"switch_rotary", ImageMetadata::animated, ImageMetadata::rotary, 36, 360},
+                      PanelImage{"button", ImageMetadata::button, ImageMetadata::click, 2, 2},
+                      PanelImage{"button_sm", ImageMetadata::button, ImageMetadata::click, 2, 2},
+                      PanelImage{"arrow_left", ImageMetadata::button, ImageMetadata::click, 2, 2},
+                      PanelImage{"arrow_right", ImageMetadata::button, ImageMetadata::click, 2, 2},
+                      PanelImage{"led", ImageMetadata::animated, ImageMetadata::notGiven, 2, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class SliderImageTest : public ::testing::TestWithParam<const char*> {};
@@ -86,10 +86,10 @@ TEST_P(SliderImageTest, HandleLiesBesideTheBackgroundAndTravelsWithinIt) {
     const ImageMetadata metadata = metadataOf(GetParam());
     const std::optional<Picture> picture = readSkinImage(GetParam());
     ASSERT_TRUE(picture);
-    ASSERT_EQ(metadata.mode, ImageMetadata::SLIDER);
+    ASSERT_EQ(metadata.mode, ImageMetadata::slider);
     const gmpi_gui::MpSize frame = metadata.frameSize;
     const gmpi_gui::MpRect handle = metadata.handleRect;
-    const bool vertical = metadata.orientation == ImageMetadata::VERTICAL;
+    const bool vertical = metadata.orientation == ImageMetadata::vertical;
 
     EXPECT_LE(handle.right, picture->width);
     EXPECT_LE(handle.bottom, picture->height);

@@ -18,16 +18,16 @@ using zuhost::RunnerSettings;
 using zuhost::SharedMemory;
 using zuhost::Signal;
 
-constexpr int32_t VALUE_IN = 0;
-constexpr int32_t AUDIO_IN = 1;
-constexpr int32_t AUDIO_OUT = 2;
-constexpr int32_t BLOB_OUT = 3;
+constexpr int32_t valueIn = 0;
+constexpr int32_t audioIn = 1;
+constexpr int32_t audioOut = 2;
+constexpr int32_t blobOut = 3;
 
 const std::vector<PinInfo> probePins{
-    {VALUE_IN, MP_FLOAT32, MP_IN, false},
-    {AUDIO_IN, MP_AUDIO, MP_IN, true},
-    {AUDIO_OUT, MP_AUDIO, MP_OUT, true},
-    {BLOB_OUT, MP_BLOB, MP_OUT, false},
+    {valueIn, MP_FLOAT32, MP_IN, false},
+    {audioIn, MP_AUDIO, MP_IN, true},
+    {audioOut, MP_AUDIO, MP_OUT, true},
+    {blobOut, MP_BLOB, MP_OUT, false},
 };
 
 struct SeenEvent {
@@ -59,7 +59,7 @@ public:
 
     int32_t takeBuffer(int32_t pin, float* buffer) {
         bufferCalls.emplace_back(pin, opened);
-        if (pin != AUDIO_IN && pin != AUDIO_OUT) return MP_FAIL;
+        if (pin != audioIn && pin != audioOut) return MP_FAIL;
         buffers[pin] = buffer;
         return MP_OK;
     }
@@ -71,7 +71,7 @@ public:
                               std::vector<uint8_t>(bytes, bytes + event->parm2)});
         }
         frames.push_back(sampleFrames);
-        std::memcpy(buffers[AUDIO_OUT], buffers[AUDIO_IN], sizeof(float) * sampleFrames);
+        std::memcpy(buffers[audioOut], buffers[audioIn], sizeof(float) * sampleFrames);
         if (behaviour) behaviour(*this, sampleFrames);
         ++processCalls;
         return MP_OK;
@@ -167,14 +167,14 @@ TEST_F(RunnerTest, HandsOutBuffersBeforeOpenAfterOpenAndBeforeEveryBlock) {
     EXPECT_FALSE(calls[0].second);
     EXPECT_FALSE(calls[1].second);
     EXPECT_TRUE(calls[2].second);
-    EXPECT_EQ(calls[0].first, AUDIO_IN);
-    EXPECT_EQ(calls[1].first, AUDIO_OUT);
+    EXPECT_EQ(calls[0].first, audioIn);
+    EXPECT_EQ(calls[1].first, audioOut);
     EXPECT_EQ(probes[0]->frames, (std::vector<int32_t>{16, 16}));
 }
 
 TEST_F(RunnerTest, SendsGraphStartFirstAndOnlyInTheFirstBlock) {
     Runner runner(probePins, settings());
-    runner.script().setValue(0, VALUE_IN, 1.0f);
+    runner.script().setValue(0, valueIn, 1.0f);
     ASSERT_EQ(open(runner), MP_OK);
     runner.run(48);
     const auto& events = probes[0]->events;
@@ -186,10 +186,10 @@ TEST_F(RunnerTest, SendsGraphStartFirstAndOnlyInTheFirstBlock) {
 
 TEST_F(RunnerTest, DeliversScriptedValuesInTheBlockHoldingThemAtTheirOffset) {
     Runner runner(probePins, settings());
-    runner.script().setValue(37, VALUE_IN, 2.5f);
-    runner.script().setValue(20, VALUE_IN, 1.5f);
+    runner.script().setValue(37, valueIn, 2.5f);
+    runner.script().setValue(20, valueIn, 1.5f);
     std::vector<uint8_t> blob(1600, 0xAB);
-    runner.script().setValue(21, BLOB_OUT, std::span<const uint8_t>(blob));
+    runner.script().setValue(21, blobOut, std::span<const uint8_t>(blob));
     ASSERT_EQ(open(runner), MP_OK);
     runner.run(48);
 
@@ -208,8 +208,8 @@ TEST_F(RunnerTest, DeliversScriptedValuesInTheBlockHoldingThemAtTheirOffset) {
 
 TEST_F(RunnerTest, SendsVoiceEventsOnlyToTheirVoice) {
     Runner runner(probePins, settings(2));
-    runner.script().setValue(3, VALUE_IN, 1.0f, 1);
-    runner.script().setValue(4, VALUE_IN, 2.0f, ALL_VOICES);
+    runner.script().setValue(3, valueIn, 1.0f, 1);
+    runner.script().setValue(4, valueIn, 2.0f, ALL_VOICES);
     ASSERT_EQ(open(runner), MP_OK);
     runner.run(16);
     EXPECT_EQ(eventsOfType(*probes[0], EVENT_PIN_SET).size(), 1u);
@@ -218,21 +218,21 @@ TEST_F(RunnerTest, SendsVoiceEventsOnlyToTheirVoice) {
 
 TEST_F(RunnerTest, FeedsInputSignalsAndReportsWhenTheyStartAndStopStreaming) {
     Runner runner(probePins, settings());
-    runner.setInput(AUDIO_IN, Signal::constant(0.25f));
-    runner.setInput(AUDIO_IN, Signal::sine(1000.0f), 20);
-    runner.setInput(AUDIO_IN, Signal::noise(3), 24);        // streaming to streaming: no event
-    runner.setInput(AUDIO_IN, Signal::constant(-1.0f), 40);
+    runner.setInput(audioIn, Signal::constant(0.25f));
+    runner.setInput(audioIn, Signal::sine(1000.0f), 20);
+    runner.setInput(audioIn, Signal::noise(3), 24);        // streaming to streaming: no event
+    runner.setInput(audioIn, Signal::constant(-1.0f), 40);
     ASSERT_EQ(open(runner), MP_OK);
     std::vector<float> output;
     runner.run(48, [&](int64_t, int32_t) {
-        const auto block = runner.buffer(0, AUDIO_OUT);
+        const auto block = runner.buffer(0, audioOut);
         output.insert(output.end(), block.begin(), block.end());
     });
 
     std::vector<std::pair<int32_t, int32_t>> changes;  // (absolute time, type)
     for (const auto& e : probes[0]->events)
         if (e.type == EVENT_PIN_STREAMING_START || e.type == EVENT_PIN_STREAMING_STOP) {
-            EXPECT_EQ(e.pin, AUDIO_IN);
+            EXPECT_EQ(e.pin, audioIn);
             changes.emplace_back(e.call * 16 + e.time, e.type);
         }
     EXPECT_EQ(changes, (std::vector<std::pair<int32_t, int32_t>>{
@@ -246,11 +246,11 @@ TEST_F(RunnerTest, FeedsInputSignalsAndReportsWhenTheyStartAndStopStreaming) {
 
 TEST_F(RunnerTest, SleepingVoiceIsNotCalledAndHoldsItsLastOutputSample) {
     Runner runner(probePins, settings());
-    runner.setInput(AUDIO_IN, Signal::constant(0.75f));
+    runner.setInput(audioIn, Signal::constant(0.75f));
     ASSERT_EQ(open(runner, sleepy), MP_OK);
     std::vector<float> output;
     runner.run(64, [&](int64_t, int32_t) {
-        const auto block = runner.buffer(0, AUDIO_OUT);
+        const auto block = runner.buffer(0, audioOut);
         output.insert(output.end(), block.begin(), block.end());
     });
     EXPECT_EQ(probes[0]->processCalls, 1);
@@ -261,7 +261,7 @@ TEST_F(RunnerTest, SleepingVoiceIsNotCalledAndHoldsItsLastOutputSample) {
 
 TEST_F(RunnerTest, EventWakesASleepingVoiceForTheBlockHoldingIt) {
     Runner runner(probePins, settings(2));
-    runner.script().setValue(37, VALUE_IN, 4.0f, 1);
+    runner.script().setValue(37, valueIn, 4.0f, 1);
     ASSERT_EQ(open(runner, sleepy), MP_OK);
     runner.run(64);
     EXPECT_EQ(probes[0]->processCalls, 1);
@@ -276,8 +276,8 @@ TEST_F(RunnerTest, EventWakesASleepingVoiceForTheBlockHoldingIt) {
 
 TEST_F(RunnerTest, InputStartingToStreamWakesASleepingVoice) {
     Runner runner(probePins, settings());
-    runner.setInput(AUDIO_IN, Signal::silence(), 0);
-    runner.setInput(AUDIO_IN, Signal::sine(100.0f), 40);
+    runner.setInput(audioIn, Signal::silence(), 0);
+    runner.setInput(audioIn, Signal::sine(100.0f), 40);
     ASSERT_EQ(open(runner, sleepy), MP_OK);
     runner.run(64);
     EXPECT_EQ(probes[0]->processCalls, 2);
@@ -289,15 +289,15 @@ TEST_F(RunnerTest, RecordsHostCallsAtAbsoluteTimes) {
     ASSERT_EQ(open(runner, [](ProbeBase& probe, int32_t) {
         if (probe.processCalls != 2) return;
         const int32_t value = 42;
-        probe.host->setPinValue(5, BLOB_OUT, sizeof value, &value);
-        probe.host->setPinStreaming(9, AUDIO_OUT, false);
+        probe.host->setPinValue(5, blobOut, sizeof value, &value);
+        probe.host->setPinStreaming(9, audioOut, false);
         probe.host->requestSleep();
     }), MP_OK);
     runner.run(64);
     const auto calls = runner.log().calls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].time, 37);
-    EXPECT_EQ(calls[0].pin, BLOB_OUT);
+    EXPECT_EQ(calls[0].pin, blobOut);
     EXPECT_EQ(runner.log().bytes(calls[0]).size(), 4u);
     EXPECT_EQ(calls[1].time, 41);
     EXPECT_EQ(calls[1].kind, HostCall::Kind::PinStreaming);
@@ -359,7 +359,7 @@ TEST_F(RunnerTest, APluginThatKeepsItsHostReferenceIsVisible) {
 
 TEST_F(RunnerTest, DrivesFirstGenerationPluginsThatGetTheirHostAtCreation) {
     Runner runner(probePins, settings());
-    runner.setInput(AUDIO_IN, Signal::constant(0.5f));
+    runner.setInput(audioIn, Signal::constant(0.5f));
     Probe1* probe = nullptr;
     ASSERT_EQ(runner.open([&](IMpUnknown* host) -> IMpUnknown* {
         probe = new Probe1(host);
@@ -367,7 +367,7 @@ TEST_F(RunnerTest, DrivesFirstGenerationPluginsThatGetTheirHostAtCreation) {
     }), MP_OK);
     runner.run(32);
     EXPECT_EQ(probe->processCalls, 2);
-    EXPECT_EQ(runner.buffer(0, AUDIO_OUT)[15], 0.5f);
+    EXPECT_EQ(runner.buffer(0, audioOut)[15], 0.5f);
     runner.close();
     EXPECT_EQ(runner.host(0).outstandingReferences(), 0);
 }
@@ -384,7 +384,7 @@ TEST_F(RunnerTest, LastBlockIsShortWhenTheLengthIsNotAMultipleOfTheBlockSize) {
     runner.run(20);
     EXPECT_EQ(probes[0]->frames, (std::vector<int32_t>{16, 4}));
     EXPECT_EQ(runner.time(), 20);
-    EXPECT_EQ(runner.buffer(0, AUDIO_OUT).size(), 4u);
+    EXPECT_EQ(runner.buffer(0, audioOut).size(), 4u);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using namespace gmpi;
 using enginetest::addValue;
 using enginetest::hostCalls;
 
-constexpr int32_t kUnknownPin = 9;
+constexpr int32_t unknownPin = 9;
 
 // Its output streams while the control input is 1 and holds still otherwise.
 // Routine runs are noted as " start+count".
@@ -79,7 +79,7 @@ protected:
 
 TEST_F(SleepTest, WithoutStreamingPinsOnlySamplesFollowedByEventsAreProducedBeforeSleep) {
     block(64);
-    addValue(events, 32, kUnknownPin, 5);
+    addValue(events, 32, unknownPin, 5);
     block(64);
     EXPECT_EQ(plugin.runs, " 0+32");
     EXPECT_EQ(hostCalls(host->log()), "sleep@0 sleep@64");
@@ -100,7 +100,7 @@ TEST_F(SleepTest, CountdownEndingBeforeLaterEventsRunsTheRestOfThatSegment) {
     addValue(events, 0, 0, 1);
     block(16);
     addValue(events, 0, 0, 0);
-    addValue(events, 80, kUnknownPin, 0);
+    addValue(events, 80, unknownPin, 0);
     block(100);
     EXPECT_EQ(plugin.runs, " 0+16 0+10 10+70");
     EXPECT_EQ(hostCalls(host->log()), "stream2+@0 stream2-@16 sleep@16");
@@ -137,7 +137,7 @@ TEST(FirstStyleSleepTest, CountdownRunsAdvanceTheBufferOffset) {
     zuhost::EventList events;
     addValue(events, 0, 0, 1);
     addValue(events, 20, 0, 0);
-    addValue(events, 50, kUnknownPin, 2);
+    addValue(events, 50, unknownPin, 2);
     plugin.process(64, events.first());
     EXPECT_EQ(plugin.runs, " 0+20 20+10 30+20");
     EXPECT_EQ(hostCalls(host.log()), "stream2+@0 stream2-@20 sleep@0");

@@ -7,8 +7,8 @@ namespace {
 using namespace moduletest;
 using zuhost::Runner;
 
-constexpr int32_t VALUE_IN = 0;
-constexpr int32_t VALUE_OUT = 1;
+constexpr int32_t valueIn = 0;
+constexpr int32_t valueOut = 1;
 
 class ListEntryTest : public ::testing::Test {
 protected:
@@ -17,7 +17,7 @@ protected:
         EXPECT_EQ(openProcessor(runner, u"ZU List Entry"), gmpi::MP_OK);
         runner.run(samples);
         std::vector<std::pair<int64_t, int32_t>> sends;
-        for (const SentValue& value : sentValues(runner.log(), VALUE_OUT)) {
+        for (const SentValue& value : sentValues(runner.log(), valueOut)) {
             EXPECT_EQ(value.bytes.size(), 4u);
             sends.emplace_back(value.time, asInt(value));
         }
@@ -33,15 +33,15 @@ TEST_F(ListEntryTest, GraphStartSendsTheCurrentValueAndTheProcessorSleeps) {
 }
 
 TEST_F(ListEntryTest, RepeatedValueIsSentOnce) {
-    runner.script().setValue(0, VALUE_IN, int32_t{3});
-    runner.script().setValue(100, VALUE_IN, int32_t{3});
+    runner.script().setValue(0, valueIn, int32_t{3});
+    runner.script().setValue(100, valueIn, int32_t{3});
     EXPECT_EQ(run(256), (std::vector<std::pair<int64_t, int32_t>>{{0, 0}, {0, 3}}));
 }
 
 TEST_F(ListEntryTest, EachChangeIsSentAtItsOwnPositionInTheBlock) {
-    runner.script().setValue(10, VALUE_IN, int32_t{1});
-    runner.script().setValue(20, VALUE_IN, int32_t{2});
-    runner.script().setValue(200, VALUE_IN, int32_t{-7});
+    runner.script().setValue(10, valueIn, int32_t{1});
+    runner.script().setValue(20, valueIn, int32_t{2});
+    runner.script().setValue(200, valueIn, int32_t{-7});
     EXPECT_EQ(run(256), (std::vector<std::pair<int64_t, int32_t>>{{0, 0}, {10, 1}, {20, 2}, {200, -7}}));
 }
 

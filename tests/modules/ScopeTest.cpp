@@ -22,12 +22,12 @@ constexpr int32_t holdOff = 48000 / 25;
 constexpr int32_t timeOut = 48000 / 3;
 
 // Pin indices of the free-running scope; the triggered scope's are one higher.
-constexpr int32_t CAPTURE_A = 0;
-constexpr int32_t CAPTURE_B = 1;
-constexpr int32_t SIGNAL_A = 2;
-constexpr int32_t SIGNAL_B = 3;
-constexpr int32_t VOICE_ACTIVE = 4;
-constexpr int32_t POLY_DETECT = 5;
+constexpr int32_t captureA = 0;
+constexpr int32_t captureB = 1;
+constexpr int32_t signalA = 2;
+constexpr int32_t signalB = 3;
+constexpr int32_t voiceActive = 4;
+constexpr int32_t polyDetect = 5;
 
 RunnerSettings scopeSettings(int32_t voices = 1, bool polyphonic = false) {
     RunnerSettings settings;
@@ -65,16 +65,16 @@ TEST(Scope3Test, SineCapturesStartAtRisingZeroCrossingsOnBothChannels) {
     Runner runner(scopePins(0), scopeSettings());
     const Signal a = Signal::sine(440.0f, 0.8f);
     const Signal b = Signal::sine(97.0f, 0.3f);
-    runner.setInput(SIGNAL_A, a);
-    runner.setInput(SIGNAL_B, b);
-    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    runner.setInput(signalA, a);
+    runner.setInput(signalB, b);
+    runner.script().setValue(0, voiceActive, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
     runner.run(48000);
 
     const auto sourceA = rendered(a, 48000);
     const auto sourceB = rendered(b, 48000);
-    const auto capturesA = nonEmpty(sentValues(runner.log(), CAPTURE_A));
-    const auto capturesB = nonEmpty(sentValues(runner.log(), CAPTURE_B));
+    const auto capturesA = nonEmpty(sentValues(runner.log(), captureA));
+    const auto capturesB = nonEmpty(sentValues(runner.log(), captureB));
     ASSERT_EQ(capturesA.size(), capturesB.size());
     // A capture, a 40 ms hold-off and at most one period of waiting: about 20 a second.
     EXPECT_GE(capturesA.size(), 18u);
@@ -96,19 +96,19 @@ TEST(Scope3Test, SineCapturesStartAtRisingZeroCrossingsOnBothChannels) {
 TEST(Scope3Test, GraphStartDuringACaptureResendsTheLastWholeOne) {
     auto runSine = [](int64_t graphStartAt) {
         auto runner = std::make_unique<Runner>(scopePins(0), scopeSettings());
-        runner->setInput(SIGNAL_A, Signal::sine(440.0f, 0.8f));
-        runner->setInput(SIGNAL_B, Signal::sine(97.0f, 0.3f));
-        runner->script().setValue(0, VOICE_ACTIVE, 1.0f);
+        runner->setInput(signalA, Signal::sine(440.0f, 0.8f));
+        runner->setInput(signalB, Signal::sine(97.0f, 0.3f));
+        runner->script().setValue(0, voiceActive, 1.0f);
         if (graphStartAt > 0) runner->script().add({.time = graphStartAt, .type = gmpi::EVENT_GRAPH_START, .value = {}});
         EXPECT_EQ(openProcessor(*runner, u"ZU Scope3 XP"), gmpi::MP_OK);
         runner->run(12000);
         return runner;
     };
-    const auto plain = nonEmpty(sentValues(runSine(0)->log(), CAPTURE_A));
+    const auto plain = nonEmpty(sentValues(runSine(0)->log(), captureA));
     ASSERT_GE(plain.size(), 3u);
     // A capture is sent when it fills, so 100 samples before the third is sent it is three quarters taken.
     const auto resent = runSine(plain[2].time - 100);
-    const auto captures = nonEmpty(sentValues(resent->log(), CAPTURE_A));
+    const auto captures = nonEmpty(sentValues(resent->log(), captureA));
     ASSERT_GE(captures.size(), 4u);
     EXPECT_EQ(captures[2].time, plain[2].time - 100);
     EXPECT_EQ(captures[2].bytes, plain[1].bytes);
@@ -117,13 +117,13 @@ TEST(Scope3Test, GraphStartDuringACaptureResendsTheLastWholeOne) {
 
 TEST(Scope3Test, ConstantZeroTriggerStillCapturesAfterTheTimeOut) {
     Runner runner(scopePins(0), scopeSettings());
-    runner.setInput(SIGNAL_A, Signal::silence());
-    runner.setInput(SIGNAL_B, Signal::noise(7));  // keeps an input streaming, so the scope stays awake
-    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    runner.setInput(signalA, Signal::silence());
+    runner.setInput(signalB, Signal::noise(7));  // keeps an input streaming, so the scope stays awake
+    runner.script().setValue(0, voiceActive, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
     runner.run(96000);
 
-    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A));
+    const auto captures = nonEmpty(sentValues(runner.log(), captureA));
     ASSERT_GE(captures.size(), 4u);
     for (size_t i = 1; i < captures.size(); ++i) {
         const int64_t interval = captures[i].time - captures[i - 1].time;
@@ -134,25 +134,25 @@ TEST(Scope3Test, ConstantZeroTriggerStillCapturesAfterTheTimeOut) {
 TEST(TriggerScopeTest, ConstantTriggerSendsNothingAfterTheFirstCapture) {
     Runner runner(triggerScopePins(), scopeSettings());
     runner.setInput(0, Signal::constant(0.5f));
-    runner.setInput(SIGNAL_A + 1, Signal::sine(440.0f));
-    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    runner.setInput(signalA + 1, Signal::sine(440.0f));
+    runner.script().setValue(0, voiceActive + 1, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
     runner.run(96000);
-    EXPECT_EQ(nonEmpty(sentValues(runner.log(), CAPTURE_A + 1)).size(), 1u);
+    EXPECT_EQ(nonEmpty(sentValues(runner.log(), captureA + 1)).size(), 1u);
     EXPECT_FALSE(runner.asleep(0));
 }
 
 TEST(TriggerScopeTest, IdleInputsSleepInsteadOfWaitingForATriggerThatCannotCome) {
     Runner runner(triggerScopePins(), scopeSettings());
     runner.setInput(0, Signal::constant(0.5f));
-    runner.setInput(SIGNAL_A + 1, Signal::silence());
-    runner.setInput(SIGNAL_B + 1, Signal::silence());
-    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    runner.setInput(signalA + 1, Signal::silence());
+    runner.setInput(signalB + 1, Signal::silence());
+    runner.script().setValue(0, voiceActive + 1, 1.0f);
     runner.script().setValue(24000, 0, 0.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
     runner.run(96000);
     // The first capture, and the same one again when the event at 24000 wakes the scope.
-    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
+    const auto captures = nonEmpty(sentValues(runner.log(), captureA + 1));
     ASSERT_EQ(captures.size(), 2u);
     EXPECT_EQ(captures[1].time, 24000);
     EXPECT_EQ(captures[1].bytes, captures[0].bytes);
@@ -175,26 +175,26 @@ TEST(ScopeWakeTest, ResendsTheLastWholeCaptureByteForByte) {
         const char* name;
         int32_t voices;
         // Voice 0 sleeps with its capture taken; an event at wakeAt wakes it.
-        void (*script)(zuhost::EventScript& script, int32_t voiceActive);
+        void (*script)(zuhost::EventScript& script, int32_t pin);
     };
     constexpr int64_t wakeAt = 30000;
     const Scope scopes[] = {{u"ZU Scope3 XP", 0, 0.75f}, {u"ZU TrigScope3 XP", 1, 0.5f}};
     const Wake wakes[] = {
         {"mono, woken by a value", 1,
-         [](zuhost::EventScript& script, int32_t voiceActive) {
-             script.setValue(0, voiceActive, 1.0f);
-             script.setValue(wakeAt, voiceActive, 1.0f);
+         [](zuhost::EventScript& script, int32_t pin) {
+             script.setValue(0, pin, 1.0f);
+             script.setValue(wakeAt, pin, 1.0f);
          }},
         {"polyphonic, sent, ended and started again", 2,
-         [](zuhost::EventScript& script, int32_t voiceActive) {
-             script.setValue(0, voiceActive, 1.0f, 0);
-             script.setValue(24000, voiceActive, 0.0f, 0);
-             script.setValue(wakeAt, voiceActive, 1.0f, 0);
+         [](zuhost::EventScript& script, int32_t pin) {
+             script.setValue(0, pin, 1.0f, 0);
+             script.setValue(24000, pin, 0.0f, 0);
+             script.setValue(wakeAt, pin, 1.0f, 0);
          }},
         {"polyphonic, taken while another voice was current", 2,
-         [](zuhost::EventScript& script, int32_t voiceActive) {
-             script.setValue(0, voiceActive, 1.0f);  // voice 1 starts last and is current
-             script.setValue(wakeAt, voiceActive, 1.0f, 0);
+         [](zuhost::EventScript& script, int32_t pin) {
+             script.setValue(0, pin, 1.0f);  // voice 1 starts last and is current
+             script.setValue(wakeAt, pin, 1.0f, 0);
          }},
     };
     for (const Scope& scope : scopes) {
@@ -204,10 +204,10 @@ TEST(ScopeWakeTest, ResendsTheLastWholeCaptureByteForByte) {
             SCOPED_TRACE(triggered ? "triggered scope" : "free-running scope");
             Runner runner(triggered ? triggerScopePins() : scopePins(0), scopeSettings(wake.voices, wake.voices > 1));
             if (triggered) runner.setInput(0, Signal::constant(0.5f));
-            runner.setInput(scope.firstPin + SIGNAL_A, Signal::constant(0.5f));
-            runner.setInput(scope.firstPin + SIGNAL_A, Signal::constant(0.75f), 10000);
-            runner.setInput(scope.firstPin + SIGNAL_B, Signal::constant(0.25f));
-            wake.script(runner.script(), scope.firstPin + VOICE_ACTIVE);
+            runner.setInput(scope.firstPin + signalA, Signal::constant(0.5f));
+            runner.setInput(scope.firstPin + signalA, Signal::constant(0.75f), 10000);
+            runner.setInput(scope.firstPin + signalB, Signal::constant(0.25f));
+            wake.script(runner.script(), scope.firstPin + voiceActive);
             ASSERT_EQ(openProcessor(runner, scope.id), gmpi::MP_OK);
             runner.run(36000);
 
@@ -216,8 +216,8 @@ TEST(ScopeWakeTest, ResendsTheLastWholeCaptureByteForByte) {
                     if (value.voice == 0 && value.time >= wakeAt) return value;
                 return SentValue{0, -1, {}};
             };
-            const SentValue a = resent(CAPTURE_A);
-            const SentValue b = resent(CAPTURE_B);
+            const SentValue a = resent(captureA);
+            const SentValue b = resent(captureB);
             EXPECT_EQ(a.time, wakeAt);
             EXPECT_EQ(b.time, wakeAt);
             EXPECT_EQ(asFloats(a), std::vector<float>(captureSamples, scope.lastCaptureA));
@@ -231,13 +231,13 @@ TEST(TriggerScopeTest, CapturesSignalsFromTheTriggerInputsCrossings) {
     const Signal trigger = Signal::sine(50.0f);
     const Signal a = Signal::noise(3);  // never repeats, so each capture is found where it was taken
     runner.setInput(0, trigger);
-    runner.setInput(SIGNAL_A + 1, a);
-    runner.script().setValue(0, VOICE_ACTIVE + 1, 1.0f);
+    runner.setInput(signalA + 1, a);
+    runner.script().setValue(0, voiceActive + 1, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU TrigScope3 XP"), gmpi::MP_OK);
     runner.run(48000);
     const auto triggerSource = rendered(trigger, 48000);
     const auto sourceA = rendered(a, 48000);
-    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_A + 1));
+    const auto captures = nonEmpty(sentValues(runner.log(), captureA + 1));
     // Capture and hold-off take 2320 samples; the next crossing of a 960-sample period follows at 2880.
     ASSERT_GE(captures.size(), 16u);
     for (size_t i = 1; i < captures.size(); ++i) {
@@ -250,12 +250,12 @@ TEST(TriggerScopeTest, CapturesSignalsFromTheTriggerInputsCrossings) {
 
 TEST(Scope3Test, IdleInputsGiveExactlyTwoCapturesThenSleep) {
     Runner runner(scopePins(0), scopeSettings());
-    runner.setInput(SIGNAL_A, Signal::silence());
-    runner.setInput(SIGNAL_B, Signal::constant(0.25f));
-    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    runner.setInput(signalA, Signal::silence());
+    runner.setInput(signalB, Signal::constant(0.25f));
+    runner.script().setValue(0, voiceActive, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
     runner.run(96000);
-    const auto captures = nonEmpty(sentValues(runner.log(), CAPTURE_B));
+    const auto captures = nonEmpty(sentValues(runner.log(), captureB));
     ASSERT_EQ(captures.size(), 2u);
     for (float sample : asFloats(captures[1])) ASSERT_EQ(sample, 0.25f);
     EXPECT_TRUE(runner.asleep(0));
@@ -264,24 +264,24 @@ TEST(Scope3Test, IdleInputsGiveExactlyTwoCapturesThenSleep) {
 
 TEST(Scope3Test, OnlyTheLatestActiveVoiceSendsAndAnEndedVoiceClearsBothTraces) {
     Runner runner(scopePins(0), scopeSettings(2, true));
-    runner.setInput(SIGNAL_A, Signal::sine(440.0f));
-    runner.setInput(SIGNAL_B, Signal::sine(220.0f));
-    runner.script().setValue(0, VOICE_ACTIVE, 1.0f, 0);
-    runner.script().setValue(24000, VOICE_ACTIVE, 1.0f, 1);
-    runner.script().setValue(36000, VOICE_ACTIVE, 0.0f, 1);
+    runner.setInput(signalA, Signal::sine(440.0f));
+    runner.setInput(signalB, Signal::sine(220.0f));
+    runner.script().setValue(0, voiceActive, 1.0f, 0);
+    runner.script().setValue(24000, voiceActive, 1.0f, 1);
+    runner.script().setValue(36000, voiceActive, 0.0f, 1);
     ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
     runner.run(48000);
 
     // Each voice reports polyphony when it opens, and again at graph start.
     int32_t polyphonyReports[2] = {0, 0};
-    for (const SentValue& report : sentValues(runner.log(), POLY_DETECT)) {
+    for (const SentValue& report : sentValues(runner.log(), polyDetect)) {
         EXPECT_EQ(report.bytes, std::vector<uint8_t>{1});
         ++polyphonyReports[report.voice];
     }
     EXPECT_GE(polyphonyReports[0], 1);
     EXPECT_GE(polyphonyReports[1], 1);
     int captures = 0;
-    for (const SentValue& capture : nonEmpty(sentValues(runner.log(), CAPTURE_A))) {
+    for (const SentValue& capture : nonEmpty(sentValues(runner.log(), captureA))) {
         ++captures;
         EXPECT_LT(capture.time, 36000);
         EXPECT_EQ(capture.voice, capture.time < 24000 ? 0 : 1) << "at " << capture.time;
@@ -292,7 +292,7 @@ TEST(Scope3Test, OnlyTheLatestActiveVoiceSendsAndAnEndedVoiceClearsBothTraces) {
     for (const zuhost::HostCall& call : runner.log().calls())
         if (call.kind == zuhost::HostCall::Kind::PinValue && call.size == 0 && call.time > 0)
             cleared.emplace_back(call.pin, call.time);
-    EXPECT_EQ(cleared, (std::vector<std::pair<int32_t, int64_t>>{{CAPTURE_A, 36000}, {CAPTURE_B, 36000}}));
+    EXPECT_EQ(cleared, (std::vector<std::pair<int32_t, int64_t>>{{captureA, 36000}, {captureB, 36000}}));
     EXPECT_TRUE(runner.asleep(1));
 }
 
@@ -303,11 +303,11 @@ TEST(Scope3Test, WithoutASharedBlockTheScopeIsItsOwnVoice) {
     // A block too small for the scope's request makes the host answer with none.
     memory->allocate(u"ZU Scope3 2a currentvoice", 4);
     Runner runner(scopePins(0), settings, memory);
-    runner.setInput(SIGNAL_A, Signal::sine(440.0f));
-    runner.script().setValue(0, VOICE_ACTIVE, 1.0f);
+    runner.setInput(signalA, Signal::sine(440.0f));
+    runner.script().setValue(0, voiceActive, 1.0f);
     ASSERT_EQ(openProcessor(runner, u"ZU Scope3 XP"), gmpi::MP_OK);
     runner.run(9600);
-    EXPECT_GE(nonEmpty(sentValues(runner.log(), CAPTURE_A)).size(), 3u);
+    EXPECT_GE(nonEmpty(sentValues(runner.log(), captureA)).size(), 3u);
 }
 
 TEST(Scope3Test, SecondOpenKeepsThePinTable) {
@@ -315,11 +315,11 @@ TEST(Scope3Test, SecondOpenKeepsThePinTable) {
     void* object = nullptr;
     ASSERT_EQ(libraryFactory()->createInstance(u"ZU Scope3 XP", gmpi::MP_SUB_TYPE_AUDIO, &host, &object), gmpi::MP_OK);
     auto* scope = static_cast<gmpi::IMpPlugin*>(object);
-    EXPECT_EQ(scope->setBuffer(SIGNAL_A, nullptr), gmpi::MP_FAIL);  // pins appear only in open
+    EXPECT_EQ(scope->setBuffer(signalA, nullptr), gmpi::MP_FAIL);  // pins appear only in open
     ASSERT_EQ(scope->open(), gmpi::MP_OK);
     ASSERT_EQ(scope->open(), gmpi::MP_OK);
-    EXPECT_EQ(scope->setBuffer(POLY_DETECT, nullptr), gmpi::MP_OK);
-    EXPECT_EQ(scope->setBuffer(POLY_DETECT + 1, nullptr), gmpi::MP_FAIL);
+    EXPECT_EQ(scope->setBuffer(polyDetect, nullptr), gmpi::MP_OK);
+    EXPECT_EQ(scope->setBuffer(polyDetect + 1, nullptr), gmpi::MP_FAIL);
     EXPECT_EQ(scope->release(), 0);
     EXPECT_EQ(host.outstandingReferences(), 0);
 }

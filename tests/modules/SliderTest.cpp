@@ -12,8 +12,8 @@ using zuhost::HostCall;
 using zuhost::Runner;
 using zuhost::RunnerSettings;
 
-constexpr int32_t S0 = 0;
-constexpr int32_t SIGNAL_OUT = 1;
+constexpr int32_t s0 = 0;
+constexpr int32_t signalOut = 1;
 constexpr float sampleRate = 48000.0f;
 
 struct StreamingReport {
@@ -24,7 +24,7 @@ struct StreamingReport {
 std::vector<StreamingReport> streamingReports(const zuhost::CallLog& log) {
     std::vector<StreamingReport> reports;
     for (const HostCall& call : log.calls())
-        if (call.kind == HostCall::Kind::PinStreaming && call.pin == SIGNAL_OUT) reports.push_back({call.time, call.streaming});
+        if (call.kind == HostCall::Kind::PinStreaming && call.pin == signalOut) reports.push_back({call.time, call.streaming});
     return reports;
 }
 
@@ -43,7 +43,7 @@ protected:
 
     std::vector<float> run(int64_t samples) {
         EXPECT_EQ(openProcessor(runner, GetParam()), gmpi::MP_OK);
-        return runAndRecord(runner, samples, SIGNAL_OUT);
+        return runAndRecord(runner, samples, signalOut);
     }
 
     // The sample at which the output last reported that it went static.
@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_P(SliderTest, FirstValueJumpsWithoutRampThenTheProcessorSleeps) {
-    runner.script().setValue(0, S0, 5.0f);
+    runner.script().setValue(0, s0, 5.0f);
     const auto out = run(4096);
     for (float sample : out) ASSERT_EQ(sample, 0.5f);
     const auto reports = streamingReports(runner.log());
@@ -71,8 +71,8 @@ TEST_P(SliderTest, FirstValueJumpsWithoutRampThenTheProcessorSleeps) {
 }
 
 TEST_P(SliderTest, LaterValueRampsLinearlyOverFifteenMillisecondsSlowedByTheSettledRate) {
-    runner.script().setValue(0, S0, 0.0f);
-    runner.script().setValue(4800, S0, 5.0f);
+    runner.script().setValue(0, s0, 0.0f);
+    runner.script().setValue(4800, s0, 5.0f);
     const auto out = run(9600);
     // The first ramp after settling runs at 0.9 of the 15 ms rate: 800 samples.
     const float step = 0.5f * 0.9f / (0.015f * sampleRate);
@@ -85,9 +85,9 @@ TEST_P(SliderTest, LaterValueRampsLinearlyOverFifteenMillisecondsSlowedByTheSett
 }
 
 TEST_P(SliderTest, ValueArrivingDuringARampSpeedsTheNextRampByFivePercent) {
-    runner.script().setValue(0, S0, 0.0f);
-    runner.script().setValue(4800, S0, 10.0f);
-    runner.script().setValue(5200, S0, 0.0f);
+    runner.script().setValue(0, s0, 0.0f);
+    runner.script().setValue(4800, s0, 10.0f);
+    runner.script().setValue(5200, s0, 0.0f);
     const auto out = run(9600);
     EXPECT_GT(out[5199], 0.4f);
     EXPECT_LT(out[5201], out[5199]);
@@ -97,18 +97,18 @@ TEST_P(SliderTest, ValueArrivingDuringARampSpeedsTheNextRampByFivePercent) {
 }
 
 TEST_P(SliderTest, EqualValueNeitherRampsNorStreams) {
-    runner.script().setValue(0, S0, 5.0f);
-    runner.script().setValue(4800, S0, 5.0f);
+    runner.script().setValue(0, s0, 5.0f);
+    runner.script().setValue(4800, s0, 5.0f);
     const auto out = run(9600);
     for (float sample : out) ASSERT_EQ(sample, 0.5f);
     EXPECT_EQ(streamingReports(runner.log()).size(), 2u);
 }
 
 TEST_P(SliderTest, NonFiniteValuesAreIgnoredAndTheOutputHolds) {
-    runner.script().setValue(0, S0, 5.0f);
-    runner.script().setValue(4800, S0, std::numeric_limits<float>::quiet_NaN());
-    runner.script().setValue(6000, S0, std::numeric_limits<float>::infinity());
-    runner.script().setValue(7000, S0, -std::numeric_limits<float>::infinity());
+    runner.script().setValue(0, s0, 5.0f);
+    runner.script().setValue(4800, s0, std::numeric_limits<float>::quiet_NaN());
+    runner.script().setValue(6000, s0, std::numeric_limits<float>::infinity());
+    runner.script().setValue(7000, s0, -std::numeric_limits<float>::infinity());
     const auto out = run(9600);
     for (float sample : out) ASSERT_EQ(sample, 0.5f);
     for (const StreamingReport& report : streamingReports(runner.log())) {

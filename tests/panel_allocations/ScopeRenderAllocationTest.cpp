@@ -20,8 +20,8 @@ namespace {
 using zuhost::gui::DrawCall;
 using zuhost::gui::PanelSession;
 
-enum Pin : int32_t { CaptureA = 0, CaptureB = 1, VoiceGate = 3, PolyDetect = 4 };
-constexpr int32_t kVoices = 128;
+enum Pin : int32_t { captureA = 0, captureB = 1, voiceGate = 3, polyDetect = 4 };
+constexpr int32_t voiceCount = 128;
 
 std::vector<uint8_t> capture(float value, size_t bytes = 1600) {
     std::vector<uint8_t> data(bytes);
@@ -95,24 +95,24 @@ TEST_F(ScopeRenderAllocationTest, RenderAllocatesNothingOfItsOwnWhateverItDraws)
         {"idle, grid and labels only", 400, 215, [](PanelSession&) {}, 0},
         {"one capture per channel", 400, 215,
          [](PanelSession& s) {
-             s.setBlob(CaptureA, capture(0.5f));
-             s.setBlob(CaptureB, capture(-0.5f));
+             s.setBlob(captureA, capture(0.5f));
+             s.setBlob(captureB, capture(-0.5f));
          },
          2},
-        {"short panel without labels", 200, 30, [](PanelSession& s) { s.setBlob(CaptureA, capture(0.1f)); }, 1},
-        {"non-finite samples left out", 400, 215, [&](PanelSession& s) { s.setBlob(CaptureA, withNaN); }, 1},
-        {"a capture of the wrong size", 400, 215, [](PanelSession& s) { s.setBlob(CaptureA, capture(0.5f, 800)); }, 0},
-        {"no area to draw in", 0, 215, [](PanelSession& s) { s.setBlob(CaptureA, capture(0.5f)); }, 0},
+        {"short panel without labels", 200, 30, [](PanelSession& s) { s.setBlob(captureA, capture(0.1f)); }, 1},
+        {"non-finite samples left out", 400, 215, [&](PanelSession& s) { s.setBlob(captureA, withNaN); }, 1},
+        {"a capture of the wrong size", 400, 215, [](PanelSession& s) { s.setBlob(captureA, capture(0.5f, 800)); }, 0},
+        {"no area to draw in", 0, 215, [](PanelSession& s) { s.setBlob(captureA, capture(0.5f)); }, 0},
         {"every voice gated on both channels", 400, 300,
          [](PanelSession& s) {
-             s.setBool(PolyDetect, true);
-             for (int32_t voice = 0; voice < kVoices; ++voice) {
-                 s.setFloat(VoiceGate, 1.0f, voice);
-                 s.setBlob(CaptureA, capture(0.5f), voice);
-                 s.setBlob(CaptureB, capture(-0.25f), voice);
+             s.setBool(polyDetect, true);
+             for (int32_t voice = 0; voice < voiceCount; ++voice) {
+                 s.setFloat(voiceGate, 1.0f, voice);
+                 s.setBlob(captureA, capture(0.5f), voice);
+                 s.setBlob(captureB, capture(-0.25f), voice);
              }
          },
-         2 * kVoices},
+         2 * voiceCount},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

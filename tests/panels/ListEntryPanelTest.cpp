@@ -12,7 +12,7 @@ namespace {
 
 using zuhost::gui::DrawCall;
 
-enum Pin : int32_t { ValueIn = 10, Hint = 11, EnumList = 12, Appearance = 13, ShowTitle = 14 };
+enum Pin : int32_t { valueIn = 10, hint = 11, enumList = 12, appearance = 13, showTitle = 14 };
 
 class ListEntryPanelTest : public PanelTest {
 protected:
@@ -27,9 +27,9 @@ protected:
     // The panel with a list, a value and an appearance, laid out at its size.
     gmpi_gui::MpSize show(std::u16string_view list, int32_t value, int32_t appearance) {
         auto& panel = open(u"ZU List Entry");
-        panel.setString(EnumList, list);
-        panel.setInt(ValueIn, value);
-        panel.setInt(Appearance, appearance);
+        panel.setString(Pin::enumList, list);
+        panel.setInt(Pin::valueIn, value);
+        panel.setInt(Pin::appearance, appearance);
         panel.initialize();
         const auto size = panel.measure({300, 300});
         panel.arrange({0, 0, size.width, size.height});
@@ -49,20 +49,20 @@ protected:
 
 TEST_F(ListEntryPanelTest, BindsThePinsOfItsDescription) {
     auto& panel = open(u"ZU List Entry");
-    EXPECT_EQ(panel.setInt(ValueIn, 1), gmpi::MP_OK);
-    EXPECT_EQ(panel.setString(Hint, u"h"), gmpi::MP_OK);
-    EXPECT_EQ(panel.setString(EnumList, u"a,b"), gmpi::MP_OK);
-    EXPECT_EQ(panel.setInt(Appearance, 3), gmpi::MP_OK);
-    EXPECT_EQ(panel.setBool(ShowTitle, true), gmpi::MP_FAIL);
+    EXPECT_EQ(panel.setInt(Pin::valueIn, 1), gmpi::MP_OK);
+    EXPECT_EQ(panel.setString(Pin::hint, u"h"), gmpi::MP_OK);
+    EXPECT_EQ(panel.setString(Pin::enumList, u"a,b"), gmpi::MP_OK);
+    EXPECT_EQ(panel.setInt(Pin::appearance, 3), gmpi::MP_OK);
+    EXPECT_EQ(panel.setBool(Pin::showTitle, true), gmpi::MP_FAIL);
 }
 
 TEST_F(ListEntryPanelTest, TheSelectorStepsForwardAndWraps) {
     show(u"a=10,b=20", 20, 3);
     EXPECT_EQ(label(), "b");
     click({5, 5});
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{10});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{10});
     EXPECT_EQ(label(), "a");
-    session().setString(EnumList, u"x=10,y=20");
+    session().setString(Pin::enumList, u"x=10,y=20");
     EXPECT_EQ(label(), "x");
 }
 
@@ -73,7 +73,7 @@ TEST_F(ListEntryPanelTest, ArrowsStepBothWaysAndWrap) {
     click({5, size.height / 2});
     click({5, size.height / 2});
     click({5, size.height / 2});
-    EXPECT_EQ(sent<int32_t>(ValueIn), (std::vector<int32_t>{1, 2, 1, 0, 2}));
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), (std::vector<int32_t>{1, 2, 1, 0, 2}));
 }
 
 TEST_F(ListEntryPanelTest, TheMenuSendsOnlyAChangedChoice) {
@@ -85,7 +85,7 @@ TEST_F(ListEntryPanelTest, TheMenuSendsOnlyAChangedChoice) {
     click({5, 5});
     click({5, 5});
     click({5, 5});
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{2});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{2});
     const auto& menu = session().script().menus().at(0);
     ASSERT_EQ(menu.items.size(), 3u);
     EXPECT_EQ(menu.items[2].text, "high");
@@ -117,7 +117,7 @@ TEST_F(ListEntryPanelTest, AnUnknownAppearanceBehavesAsTheDropDown) {
     EXPECT_EQ(size.width, 100);
     session().script().chooseMenuItem(1);
     click({5, 5});
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{1});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{1});
 }
 
 // Only the drop-down's own code keeps its layout over a new list; standing in
@@ -127,7 +127,7 @@ TEST_F(ListEntryPanelTest, ANewListAsksForANewLayoutUnlessTheCodeIsTheDropDownsO
          std::vector<std::pair<int32_t, bool>>{{0, false}, {3, false}, {-1, true}, {8, true}, {9, true}, {1, true}}) {
         show(u"a,b", 0, appearance);
         const int32_t before = session().graphicsHost().measureRequests();
-        session().setString(EnumList, u"a,b,c");
+        session().setString(Pin::enumList, u"a,b,c");
         EXPECT_EQ(session().graphicsHost().measureRequests() - before, asksForLayout ? 1 : 0) << appearance;
     }
 }
@@ -143,7 +143,7 @@ TEST_F(ListEntryPanelTest, AnLedStackStacksItsLedsBesideTheButton) {
     EXPECT_EQ(bitmaps[2].source.top, 10);  // the current item's LED is lit
     EXPECT_EQ(bitmaps[1].source.top, 0);
     click({5, 15});
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{2});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{2});
 
     // An empty list still shows its one LED, beside the button as in any stack.
     const auto empty = show(u"", 0, 1);
@@ -225,7 +225,7 @@ TEST_F(ListEntryPanelTest, AButtonStackIsTallEnoughForLabelsTallerThanItsButtons
 TEST_F(ListEntryPanelTest, AButtonStackChoosesThePressedItem) {
     show(u"a,b,c", 0, 4);
     click({5, 45});
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{2});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{2});
     const auto bitmaps = only(render(), DrawCall::Kind::DrawBitmap);
     EXPECT_EQ(bitmaps[0].source.top, 0);
     EXPECT_EQ(bitmaps[2].source.top, 20);
@@ -258,7 +258,7 @@ TEST_F(ListEntryPanelTest, ReleasingTheRotarySwitchChoosesTheItemItPointsAt) {
         session().drag(upper, {x, upper.y - 20}, 4);    // from 0.5 to 0.7: the last item
         session().drag(lower, {x, lower.y + 100}, 10);  // back to the first
         session().drag(lower, {x, lower.y + 10}, 2);    // past the start, where it already is
-        EXPECT_EQ(sent<int32_t>(ValueIn), (std::vector<int32_t>{20, 30, 10})) << appearance;
+        EXPECT_EQ(sent<int32_t>(Pin::valueIn), (std::vector<int32_t>{20, 30, 10})) << appearance;
     }
 }
 
@@ -305,7 +305,7 @@ TEST_F(ListEntryPanelTest, TheMenuOfAHugeRangeOffersItsFirstItemsOnly) {
     const auto& menu = session().script().menus().at(0);
     ASSERT_EQ(menu.items.size(), size_t(zu::DropDown::maxMenuItems));
     EXPECT_EQ(menu.items.back().text, "4095");
-    EXPECT_EQ(sent<int32_t>(ValueIn), std::vector<int32_t>{4095});
+    EXPECT_EQ(sent<int32_t>(Pin::valueIn), std::vector<int32_t>{4095});
 }
 
 TEST_F(ListEntryPanelTest, HugeAndHostileListsStillLayOutFinitely) {

@@ -10,7 +10,7 @@ namespace {
 
 using zuhost::gui::DrawCall;
 
-enum Pin : int32_t { CaptureA = 0, CaptureB = 1, VoiceGate = 3, PolyDetect = 4 };
+enum Pin : int32_t { captureA = 0, captureB = 1, voiceGate = 3, polyDetect = 4 };
 
 std::vector<uint8_t> capture(float value) {
     std::vector<uint8_t> bytes(1600);
@@ -48,8 +48,8 @@ TEST_F(ScopePanelTest, ShortPanelsDrawFewerTicksAndNoLabels) {
 
 TEST_F(ScopePanelTest, ASampleOfOneLiesAHundredPixelsAboveTheCentreOf215) {
     show(400, 215);
-    session().setBlob(CaptureA, capture(1.0f));
-    session().setBlob(CaptureB, capture(-1.0f));
+    session().setBlob(captureA, capture(1.0f));
+    session().setBlob(captureB, capture(-1.0f));
     const auto traces = only(render(), DrawCall::Kind::DrawGeometry);
     ASSERT_EQ(traces.size(), 2u);
     const auto& b = traces[0].figures.at(0).points;
@@ -67,7 +67,7 @@ TEST_F(ScopePanelTest, NonFiniteSamplesAndSizesNeverReachTheHost) {
     const float nan = NAN, inf = INFINITY;
     std::memcpy(bytes.data(), &nan, 4);
     std::memcpy(bytes.data() + 400, &inf, 4);
-    session().setBlob(CaptureA, bytes);
+    session().setBlob(captureA, bytes);
     const auto traces = only(render(), DrawCall::Kind::DrawGeometry);
     ASSERT_EQ(traces.size(), 1u);
     EXPECT_EQ(traces[0].figures.at(0).points.size(), 398u);
@@ -90,7 +90,7 @@ TEST_F(ScopePanelTest, MonophonicCapturesRunTheTimerOnlyUntilTheNextRender) {
     show(100, 100);
     render();
     EXPECT_FALSE(timerRuns());
-    session().setBlob(CaptureA, capture(0.1f));
+    session().setBlob(captureA, capture(0.1f));
     EXPECT_TRUE(timerRuns());
     render();
     EXPECT_FALSE(timerRuns());
@@ -98,10 +98,10 @@ TEST_F(ScopePanelTest, MonophonicCapturesRunTheTimerOnlyUntilTheNextRender) {
 
 TEST_F(ScopePanelTest, PolyphonicVoicesStayActiveWhileGatedOrRecentlyCaptured) {
     show(100, 100);
-    session().setBool(PolyDetect, true);
-    session().setFloat(VoiceGate, 1.0f, 5);
-    session().setBlob(CaptureA, capture(0.2f), 5);
-    session().setBlob(CaptureA, capture(0.3f), 2);
+    session().setBool(polyDetect, true);
+    session().setFloat(voiceGate, 1.0f, 5);
+    session().setBlob(captureA, capture(0.2f), 5);
+    session().setBlob(captureA, capture(0.3f), 2);
     auto traces = only(render(), DrawCall::Kind::DrawGeometry);
     ASSERT_EQ(traces.size(), 2u);
     EXPECT_EQ(traces[0].color->g, 160 / 255.0f);  // voice 2 dim
@@ -111,13 +111,13 @@ TEST_F(ScopePanelTest, PolyphonicVoicesStayActiveWhileGatedOrRecentlyCaptured) {
     session().advance(1200);
     EXPECT_EQ(only(render(), DrawCall::Kind::DrawGeometry).size(), 1u);  // voice 2 faded, 5 still gated
     EXPECT_TRUE(timerRuns());
-    session().setFloat(VoiceGate, 0.0f, 5);
+    session().setFloat(voiceGate, 0.0f, 5);
     session().advance(600);
     EXPECT_TRUE(only(render(), DrawCall::Kind::DrawGeometry).empty());
     EXPECT_FALSE(timerRuns());
 
-    session().setBool(PolyDetect, false);
-    session().setBlob(CaptureA, capture(0.4f), 0);
+    session().setBool(polyDetect, false);
+    session().setBlob(captureA, capture(0.4f), 0);
     EXPECT_EQ(only(render(), DrawCall::Kind::DrawGeometry).size(), 1u);  // back to voice 0
 }
 

@@ -28,7 +28,7 @@ TEST(FontStyleSheetTest, AStyleIsFoundByItsNameInAnyCase) {
         EXPECT_EQ(style.category, "title");
         EXPECT_EQ(style.fontFamilies, (std::vector<std::string>{"Tahoma", "Arial", "Verdana"}));
         EXPECT_EQ(style.fontSize, 14);
-        EXPECT_EQ(style.flags, FontMetadata::BOLD);
+        EXPECT_EQ(style.flags, FontMetadata::bold);
         EXPECT_EQ(style.weight(), 700);
     }
 }
@@ -61,7 +61,7 @@ TEST(FontStyleSheetTest, ColourWordsAreReadBlueGreenRedAndOpaque) {
     const FontMetadata& style = skin::findStyle(sheet, "s");
     EXPECT_EQ(style.color, 0xFFFF0000);
     EXPECT_EQ(style.backgroundColor, 0xFF000000);
-    EXPECT_EQ(style.flags, FontMetadata::CENTRED | FontMetadata::UNDERLINED);
+    EXPECT_EQ(style.flags, FontMetadata::centred | FontMetadata::underlined);
 }
 
 TEST(FontStyleSheetTest, UnknownNamesAndStylelessLinesFallBack) {

@@ -50,7 +50,7 @@ TEST_F(ImageCacheTest, AnImageWithoutMetadataGetsTheDefaults) {
     const ImageMetadata* metadata = nullptr;
     ASSERT_TRUE(load("plain", metadata));
     ASSERT_NE(metadata, nullptr);
-    EXPECT_EQ(metadata->mode, ImageMetadata::ANIMATED);
+    EXPECT_EQ(metadata->mode, ImageMetadata::animated);
     EXPECT_EQ(metadata->frameSize.height, 10);
     // A metadata name the host cannot resolve is not opened anyway.
     EXPECT_EQ(lookupsOf("ImageMeta", "plain"), 1);

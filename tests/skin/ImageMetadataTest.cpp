@@ -20,7 +20,7 @@ TEST(ImageMetadataTest, AnEmptyTextGivesTheDefaults) {
     const ImageMetadata record = parsed("");
     const ImageMetadata defaults;
     EXPECT_EQ(std::memcmp(&record, &defaults, sizeof(ImageMetadata)), 0);
-    EXPECT_EQ(record.mode, ImageMetadata::ANIMATED);
+    EXPECT_EQ(record.mode, ImageMetadata::animated);
     EXPECT_EQ(record.frameSize.width, 10);
     EXPECT_EQ(record.handleRangeEnd, 50);
     EXPECT_EQ(record.orientation, -1);
