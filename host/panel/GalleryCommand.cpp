@@ -11,13 +11,13 @@
 #include "host/command/NumberText.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/ParameterPins.h"
 #include "host/panel/ScopeCaptures.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
 #include "host/run/OutputFile.h"
 #include "host/run/OutputFolder.h"
 #include "host/run/PanelRunner.h"
+#include "host/run/ParameterPins.h"
 #include "host/run/RunOutputs.h"
 
 namespace zuhost {

@@ -1,9 +1,12 @@
 #include "host/panel/PanelArguments.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cmath>
 #include <optional>
 
 #include "host/command/NumberText.h"
+#include "host/command/OptionValidators.h"
 #include "host/command/UsageError.h"
 #include "host/run/PanelRunner.h"
 
@@ -39,6 +42,12 @@ std::pair<std::string, std::string> parseNameValue(std::string_view text) {
     if (equals == std::string_view::npos || equals == 0)
         throw UsageError("expected NAME=VALUE, not '" + std::string(text) + "'");
     return {std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
+}
+
+void declareParameterRange(CLI::App& app, ParameterRange& range) {
+    const CLI::Validator bound = finiteNumber(-1e9, 1e9);
+    app.add_option("--range-min", range.minimum, "every parameter's range minimum")->check(bound)->capture_default_str();
+    app.add_option("--range-max", range.maximum, "every parameter's range maximum")->check(bound)->capture_default_str();
 }
 
 }  // namespace zuhost

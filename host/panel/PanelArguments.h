@@ -1,5 +1,6 @@
 // Pieces of the command line that the panel commands share: a point X,Y, a
-// size WxH, and pin values NAME=VALUE, read while the command line is read.
+// size WxH, and pin values NAME=VALUE, read while the command line is read;
+// and the options --range-min and --range-max.
 //
 // Contract: the parsers throw UsageError for text that is not of the form or
 // holds a number that is not finite; sizes are positive.
@@ -11,11 +12,18 @@
 #include <utility>
 
 #include "gui/GuiInterfaces.h"
+#include "host/run/ParameterPins.h"
+
+namespace CLI {
+class App;
+}
 
 namespace zuhost {
 
 gmpi_gui::MpPoint parsePoint(std::string_view text);  // X,Y
 gmpi_gui::MpSize parseSize(std::string_view text);    // WxH
 std::pair<std::string, std::string> parseNameValue(std::string_view text);  // NAME=VALUE
+
+void declareParameterRange(CLI::App& app, ParameterRange& range);
 
 }  // namespace zuhost

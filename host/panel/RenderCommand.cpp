@@ -22,7 +22,8 @@ constexpr float captureRate = 48000.0f;
 constexpr const char* FOOTER =
     "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
     "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE or silence; PIN may be the last word\n"
-    "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.";
+    "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.\n"
+    "Every parameter starts at its default with the range --range-min to --range-max; --pin values follow.";
 
 std::vector<PanelPinValue> resolvePins(const RenderArguments& arguments, const PluginDescription& plugin) {
     std::vector<PanelPinValue> pins;
@@ -95,6 +96,7 @@ void RenderCommand::declare(CLI::App& app) {
     app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
         ->type_name("FILE");
     addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
+    declareParameterRange(app, a.range);
     addParsedOption(app, "--down", a.down, parsePoint, "pointer down")->type_name("X,Y");
     addRepeatedOption(app, "--move", a.moves, parsePoint, "pointer moves")->type_name("X,Y");
     addParsedOption(app, "--up", a.up, parsePoint, "pointer up")->type_name("X,Y");
@@ -121,6 +123,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin,
                       err, "zuhost render");
     gui::PanelSession& session = panel.session();
+    for (const PanelPinValue& value : parameterPinValues(plugin, arguments.range)) session.setPin(value.pin, value.bytes);
     for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
     for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
     openGates(session, plugin, traces_);

@@ -69,7 +69,7 @@ public:
         scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
         SessionConnection connection(plugin_, panel_.session(), runner_, folder.file("crossings.csv"),
-                                     {arguments_.rangeMinimum, arguments_.rangeMaximum});
+                                     arguments_.range);
         connection.start();
         panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
@@ -174,8 +174,7 @@ void SessionCommand::declare(CLI::App& app) {
         ->type_name("TIME")
         ->default_str("the script's last action and 0.5s");
     declareAudioArguments(app, a.audio);
-    app.add_option("--range-min", a.rangeMinimum, "every parameter's range minimum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
-    app.add_option("--range-max", a.rangeMaximum, "every parameter's range maximum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
+    declareParameterRange(app, a.range);
     app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
         ->check(finiteNumber(1.0, 60000.0))
         ->capture_default_str();

@@ -16,7 +16,8 @@ constexpr const char* FOOTER =
     "VALUE is text of the pin's datatype: a number (float), a whole number (int, enum),\n"
     "0, 1, true or false (bool), or hex digits, two per byte (blob).\n"
     "A pin the host connects to Voice/Active is 1 for every voice from sample 0 unless set otherwise.\n"
-    "A voice's own value follows the values for every voice at the same time, so it wins.";
+    "A voice's own value follows the values for every voice at the same time, so it wins.\n"
+    "Every parameter the processor takes starts at its default at time 0, unless --set gives one then.";
 
 }  // namespace
 

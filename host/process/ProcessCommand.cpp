@@ -45,6 +45,7 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     Runner runner(audioPinInfos(plugin),
                   runnerSettings(options.sampleRate, options.blockSize, options.voices, options.sleepCountdown));
     noteFileRates(options, err);
+    for (const std::string& warning : options.warnings) err << "zuhost process: warning: " << warning << "\n";
     scheduleInputs(runner, options.inputs);
     configureScript(runner, options);
     if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {

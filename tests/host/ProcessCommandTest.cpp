@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -183,5 +184,36 @@ TEST_F(ProcessCommandTest, AMissingLibraryOrInputFileFails) {
     EXPECT_EQ(runZuhost(args, out, err), 1);
     EXPECT_EQ(process({"ZU Scope3 XP", "--input", "Signal A=wav:/no/such.wav"}).status, 1);
 }
+
+// As a host opening a patch, so that the processor settles and sleeps.
+TEST_F(ProcessCommandTest, EveryParameterStartsAtItsDefaultUnlessSetAtTimeZero) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"ZU Slider"}, "0,0,1,Signal Out,streaming,off"},
+        {{"ZU List Entry"}, "0,0,1,Value Out,value,0"},
+        {{"ZU List Entry", "--set", "Value In=4@0"}, "0,0,1,Value Out,value,4"},
+    };
+    for (const auto& [args, settled] : cases) {
+        std::vector<std::string> run = args;
+        run.insert(run.end(), {"--length", "0.1s"});
+        const Result result = process(run);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find("sleep requests: 1\n"), std::string::npos) << args[0] << '\n' << result.out;
+        std::ifstream file(directory / "timeline.csv");
+        const std::string timeline{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        EXPECT_NE(timeline.find("\n" + settled + "\n0,0,,,sleep,\n"), std::string::npos) << timeline;
+    }
+}
+
+TEST_F(ProcessCommandTest, WhatIsScheduledAfterTheEndIsAWarning) {
+    const Result result = process({"ZU Slider", "--length", "1s", "--set", "S0=1@0.5s", "--set", "S0=2@1s",
+                                   "--streaming", "Signal Out=off@48000"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "zuhost process: warning: --set for \"S0\" at 1s comes at or after the end of the run (--length 1s) "
+              "and never happens\n"
+              "zuhost process: warning: --streaming for \"Signal Out\" at 48000 comes at or after the end of the run "
+              "(--length 1s) and never happens\n");
+}
+
 
 }  // namespace

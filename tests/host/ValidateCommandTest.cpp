@@ -153,7 +153,9 @@ TEST(ValidateCommand, EachBrokenPanelFailsExactlyTheCheckThatCatchesItsFault) {
          {Fault{"leaks_brush", "panel rendering", "1 drawing objects not released"},
           Fault{"calls_after_release", "panel reference counts", "called the host after its last release"},
           Fault{"undescribed_pin", "panel gestures", "pin 7, which is not described"},
-          Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"}}) {
+          Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"},
+          Fault{"sends_nothing", "panel gestures",
+                "shows parameter \"Level\" on pin 0 \"Value\", whose range is 0 to 10, but sent nothing"}}) {
         SCOPED_TRACE(fault.fixture);
         expectOnlyFailure(validatePanelFixture(fault.fixture), std::string("ZU Fixture Panel: ") + fault.check, fault.reason);
     }
@@ -203,6 +205,13 @@ TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
     const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("no plug-in \"ZU Nothing\""), std::string::npos) << unknown.err;
+}
+
+TEST(ValidateCommand, TheBuiltLibrarysControlsSendWhenDragged) {
+    const ValidationRun run =
+        validate({(binDirectory() / "libzu_modules.so").string(), "--only", "panel gestures", "--strictness", "1"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.lastLine(), "5 passed, 0 failed");
 }
 
 TEST(ValidateCommand, WritesTheSameResultsAsJson) {
