@@ -80,6 +80,13 @@ void printShown(const gui::UserScript& script, std::ostream& out) {
     }
 }
 
+void warnAboutUnused(const gui::UserScript& script, std::ostream& err) {
+    for (const int32_t choice : script.unusedMenuChoices())
+        err << "zuhost render: warning: --menu-choice " << choice << ": no menu was shown to take it\n";
+    for (const std::string& text : script.unusedTypedTexts())
+        err << "zuhost render: warning: --type \"" << text << "\": no text entry was shown to take it\n";
+}
+
 }  // namespace
 
 std::string_view RenderCommand::summary() const {
@@ -140,6 +147,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     for (const gui::PinTransmit& transmit : session.guiHost().transmits())
         out << "sent " << describeTransmit(plugin, transmit) << "\n";
     printShown(session.script(), out);
+    warnAboutUnused(session.script(), err);
     out << "wrote " << arguments.out.string() << "\n";
     panel.release();
     return EXIT_OK;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <span>
 
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
@@ -54,6 +55,24 @@ std::string frameName(int64_t index) {
     return name;
 }
 
+// The answers no menu or text entry took are the last ones the script gave.
+void warnAboutUnused(std::span<const SessionAction> played, const gui::UserScript& user, std::ostream& err) {
+    size_t choices = user.unusedMenuChoices().size();
+    size_t texts = user.unusedTypedTexts().size();
+    std::vector<const SessionAction*> unused;
+    for (auto action = played.rbegin(); action != played.rend(); ++action) {
+        const bool choice = action->kind == SessionAction::Kind::Choose;
+        if (!choice && action->kind != SessionAction::Kind::Type) continue;
+        size_t& left = choice ? choices : texts;
+        if (left == 0) continue;
+        --left;
+        unused.push_back(&*action);
+    }
+    for (auto action = unused.rbegin(); action != unused.rend(); ++action)
+        err << "zuhost session: warning: script line " << (*action)->line << ": no "
+            << ((*action)->kind == SessionAction::Kind::Choose ? "menu" : "text entry") << " was shown to take it\n";
+}
+
 class Session {
 public:
     Session(const SessionArguments& arguments, const PluginDescription& plugin, std::ostream& err)
@@ -77,10 +96,12 @@ public:
             return EXIT_FAILED;
         }
         RunOutputs outputs(folder, plugin_, runner_, arguments_.writeCaptures);
-        play(actions, connection, outputs, folder);
+        const size_t played = play(actions, connection, outputs, folder);
         runner_.close();
         outputs.finish();
         connection.finish();
+        warnAboutUnused(std::span(actions).first(played), panel_.session().script(), err);
+        warnAboutUnplayed(std::span(actions).subspan(played), err);
         const auto stripPath = folder.file("strip.png");
         strip_.write(stripPath);
 
@@ -99,8 +120,9 @@ public:
     }
 
 private:
-    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
-              OutputFolder& folder) {
+    // Answers how many of the actions it played.
+    size_t play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
+                OutputFolder& folder) {
         const int64_t length = lengthOf(arguments_, actions);
         const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
@@ -129,6 +151,14 @@ private:
                 nextFrame += frameInterval;
             }
         }
+        return next;
+    }
+
+    void warnAboutUnplayed(std::span<const SessionAction> actions, std::ostream& err) const {
+        const std::string end = arguments_.length ? "--length " + arguments_.length->text() : "its last action";
+        for (const SessionAction& action : actions)
+            err << "zuhost session: warning: script line " << action.line << " comes too late to be played before the end ("
+                << end << ")\n";
     }
 
     // Each frame is written as it is made, so that a long session holds no more than its strip.

@@ -144,6 +144,14 @@ TEST_F(RenderCommandTest, ParametersHaveARangeSoADragSendsAValueInIt) {
     }
 }
 
+TEST_F(RenderCommandTest, AChoiceOrTextThatNoMenuOrEntryTookIsAWarning) {
+    const CommandResult result = render({"ZU Slider2", "--menu-choice", "3", "--type", "7"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              "zuhost render: warning: --menu-choice 3: no menu was shown to take it\n"
+              "zuhost render: warning: --type \"7\": no text entry was shown to take it\n");
+}
+
 TEST_F(RenderCommandTest, TextThatDoesNotFitThePanelIsAUsageErrorNamingItsOption) {
     const std::vector<std::string> cases[] = {
         {"ZU Slider2", "--pin", "Nonsense=1"},
