@@ -5,6 +5,8 @@
 #include <set>
 
 #include "host/command/LibraryArgument.h"
+#include "host/command/OptionValidators.h"
+#include "host/command/OutputPaths.h"
 #include "host/command/ParsedOption.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
@@ -12,6 +14,7 @@
 #include "host/run/DescriptionLookup.h"
 #include "host/run/OutputFile.h"
 #include "host/run/PanelRunner.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -19,11 +22,12 @@ namespace {
 
 constexpr float captureRate = 48000.0f;
 
-constexpr const char* FOOTER =
+const std::string FOOTER =
     "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
-    "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE or silence; PIN may be the last word\n"
-    "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.\n"
-    "Every parameter starts at its default with the range --range-min to --range-max; --pin values follow.";
+    "SIGNAL is " + std::string(signalForms) + ";\n"
+    "PIN may be the last word of a trace pin's name (A, B). The gesture is down, the moves in order,\n"
+    "then up. Every parameter starts at its default with the range --range-min to --range-max;\n"
+    "--pin values follow.";
 
 std::vector<PanelPinValue> resolvePins(const RenderArguments& arguments, const PluginDescription& plugin) {
     std::vector<PanelPinValue> pins;
@@ -102,7 +106,7 @@ void RenderCommand::declare(CLI::App& app) {
         ->type_name("[VOICE:]PIN=SIGNAL");
     app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
         ->type_name("FILE");
-    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
+    declarePanelSize(app, a.size);
     declareParameterRange(app, a.range);
     addParsedOption(app, "--down", a.down, parsePoint, "pointer down")->type_name("X,Y");
     addRepeatedOption(app, "--move", a.moves, parsePoint, "pointer moves")->type_name("X,Y");
@@ -110,10 +114,11 @@ void RenderCommand::declare(CLI::App& app) {
     app.add_flag("--alt", a.alt, "hold Alt during the gesture");
     app.add_flag("--control", a.control, "hold Control during the gesture");
     app.add_flag("--shift", a.shift, "hold Shift during the gesture");
-    app.add_option("--menu-choice", a.menuChoices, "the item id the user picks in each menu shown")->type_name("N");
+    app.add_option("--menu-choice", a.menuChoices, "the item id the user picks in each menu shown")
+        ->type_name("N")
+        ->transform(wholeNumber<int32_t>(-1));
     app.add_option("--type", a.typedTexts, "the text the user types into each text entry shown")->type_name("TEXT");
-    a.skin = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    declareSkinFolder(app, a.skin);
     app.add_option("--out", a.out, "the PNG to write")->type_name("FILE")->capture_default_str();
     app.footer(FOOTER);
     app.final_callback([this] {
@@ -121,6 +126,7 @@ void RenderCommand::declare(CLI::App& app) {
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
         pins_ = resolvePins(arguments_, *plugin_);
         traces_ = resolveTraces(arguments_, *plugin_);
+        withinOption("--out", [&] { requireWritableFile(arguments_.out, MissingDirectory::Make); });
     });
 }
 

@@ -11,6 +11,7 @@
 #include "host/audio/Runner.h"
 #include "host/command/LibraryArgument.h"
 #include "host/command/OptionValidators.h"
+#include "host/command/OutputPaths.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
@@ -23,6 +24,7 @@
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -208,18 +210,21 @@ void SessionCommand::declare(CLI::App& app) {
     app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
         ->check(finiteNumber(1.0, 60000.0))
         ->capture_default_str();
-    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
-    a.skin = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    declarePanelSize(app, a.size);
+    declareSkinFolder(app, a.skin);
     app.add_option("--out", a.out, "where the files go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->capture_default_str();
     app.add_flag_callback("--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
     app.add_flag_callback("--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
     app.footer(
-        "Script verbs: pin NAME=VALUE | down X,Y [alt] [control] [shift] | move X,Y | up X,Y |\n"
-        "drag X,Y X,Y DURATION [keys] | type TEXT | choose N; # starts a comment.\n"
-        "A panel pin of a parameter's value sets the parameter, as the host does.");
+        "A script holds one `TIME VERB ARGUMENTS` a line; TIME is samples, or seconds with s or ms. Verbs:\n"
+        "pin NAME=VALUE; down|move|up X,Y [alt] [control] [shift]; drag X,Y X,Y DURATION [alt] [control]\n"
+        "[shift]; type TEXT; choose N. A # that begins a word starts a comment; blanks and a CR at the end\n"
+        "of a line are ignored. type and choose answer the next text entry or menu shown, also when\n"
+        "written after the gesture that opens it at the same time.\n"
+        "A panel pin of a parameter's value sets the parameter, as the host does.\n"
+        "SIGNAL is " + std::string(signalForms) + ".");
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
@@ -229,6 +234,7 @@ void SessionCommand::declare(CLI::App& app) {
             return actions;
         });
         inputs_ = resolveInputs(*plugin_, arguments_.audio);
+        withinOption("--out", [&] { requireWritableDirectory(arguments_.out); });
     });
 }
 

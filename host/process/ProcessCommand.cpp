@@ -8,6 +8,8 @@
 
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
+#include "host/command/OutputPaths.h"
+#include "host/command/ParsedOption.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
 #include "host/process/ProgressLine.h"
@@ -79,7 +81,10 @@ std::string_view ProcessCommand::summary() const {
 void ProcessCommand::declare(CLI::App& app) {
     declareProcessArguments(app, arguments_);
     // The plug-in's description, read from the file without loading it, gives the pins' names and datatypes.
-    app.final_callback([this] { options_ = resolveProcessOptions(arguments_, loadDescription(arguments_.library)); });
+    app.final_callback([this] {
+        options_ = resolveProcessOptions(arguments_, loadDescription(arguments_.library));
+        withinOption("--out", [&] { requireWritableDirectory(options_->outputDirectory); });
+    });
 }
 
 int ProcessCommand::run(std::ostream& out, std::ostream& err) { return process(*options_, out, err); }

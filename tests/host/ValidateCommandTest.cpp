@@ -202,9 +202,12 @@ TEST(ValidateCommand, TheSameSeedReproducesARunAndAnotherSeedVariesIt) {
 TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
     const ValidationRun run = validateFixture("sound", {"--plugin", "ZU Fixture Gain"});
     EXPECT_EQ(run.lastLine(), "16 passed, 0 failed");
+    const ValidationRun byName = validateFixture("sound", {"--plugin", "Fixture Gain", "--list"});
+    EXPECT_EQ(byName.rows("ZU Fixture Gain: ").size(), 9u) << byName.out << byName.err;
     const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_NE(unknown.err.find("no plug-in \"ZU Nothing\""), std::string::npos) << unknown.err;
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("zuhost validate: --plugin: the library has no plug-in \"ZU Nothing\"; it has:\n"
+                                "  ZU Fixture Gain\n", 0), 0u) << unknown.err;
 }
 
 TEST(ValidateCommand, TheBuiltLibrarysControlsSendWhenDragged) {
@@ -212,6 +215,17 @@ TEST(ValidateCommand, TheBuiltLibrarysControlsSendWhenDragged) {
         validate({(binDirectory() / "libzu_modules.so").string(), "--only", "panel gestures", "--strictness", "1"});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.lastLine(), "5 passed, 0 failed");
+}
+
+TEST(ValidateCommand, AWindowsDllIsRefusedOnceBeforeAnyCheck) {
+    const auto dll = testTempPath("plugins.dll");
+    std::ofstream(dll) << std::string("MZ\0\0", 4);
+    const ValidationRun run = validate({dll.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "zuhost validate: " + dll.string() +
+                           " is a Windows DLL: zuhost on Linux can read its description but cannot load it to create "
+                           "plug-ins\n");
+    EXPECT_TRUE(run.out.empty()) << run.out;
 }
 
 TEST(ValidateCommand, WritesTheSameResultsAsJson) {
