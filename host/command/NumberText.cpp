@@ -11,4 +11,9 @@ std::optional<double> parseReal(std::string_view text) {
     return value;
 }
 
+bool isWholeNumberText(std::string_view text) {
+    if (text.starts_with('-')) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 }  // namespace zuhost

@@ -23,6 +23,9 @@ std::optional<T> parseInteger(std::string_view text) {
 
 std::optional<double> parseReal(std::string_view text);
 
+// Decimal digits, perhaps after a '-': a whole number, of whatever size.
+bool isWholeNumberText(std::string_view text);
+
 template <std::floating_point T>
 std::string shortestText(T value, std::chars_format format = std::chars_format::general) {
     char buffer[400];   // room for the longest double in fixed notation

@@ -10,18 +10,17 @@ CLI::Validator finiteNumber(double minimum, double maximum) {
     return CLI::Validator(
         [=](std::string& text) -> std::string {
             const auto value = parseReal(text);
-            if (!value || *value < minimum || *value > maximum) return text + " is not a number, " + range;
+            if (!value) return text + " is not a number (" + range + ")";
+            if (*value < minimum || *value > maximum) return text + " is out of range (" + range + ")";
             return {};
         },
         range);
 }
 
-CLI::Validator inExistingDirectory() {
+CLI::Validator existingDirectory() {
     return CLI::Validator(
         [](std::string& text) -> std::string {
-            const std::filesystem::path directory = std::filesystem::path(text).parent_path();
-            if (directory.empty() || std::filesystem::is_directory(directory)) return {};
-            return "the directory " + directory.string() + " does not exist";
+            return std::filesystem::is_directory(text) ? std::string() : "the directory " + text + " does not exist";
         },
         "");
 }

@@ -4,8 +4,9 @@
 // text first, with NumberText's strict rules, and refuse it with the
 // option's range.
 //
-// Contract: a refused text gives "TEXT is not a whole number, MIN to MAX"
-// (or "... a number, ..."); CLI11 adds the option's name.
+// Contract: a refused text gives "TEXT is not a whole number (MIN to MAX)"
+// (or "... a number ..."), or for a number outside the range "TEXT is out
+// of range (MIN to MAX)"; CLI11 adds the option's name.
 // wholeNumber also rewrites an accepted text in plain decimal, so the
 // conversion that follows reads exactly the number that was checked; it is
 // therefore added with Option::transform(), as check() would hand it a copy.
@@ -30,7 +31,8 @@ CLI::Validator wholeNumber(T minimum, T maximum = std::numeric_limits<T>::max())
     return CLI::Validator(
         [=](std::string& text) -> std::string {
             const auto value = parseInteger<T>(text);
-            if (!value || *value < minimum || *value > maximum) return text + " is not a whole number, " + range;
+            if (!value && !isWholeNumberText(text)) return text + " is not a whole number (" + range + ")";
+            if (!value || *value < minimum || *value > maximum) return text + " is out of range (" + range + ")";
             text = std::to_string(*value);
             return {};
         },
@@ -39,8 +41,7 @@ CLI::Validator wholeNumber(T minimum, T maximum = std::numeric_limits<T>::max())
 
 CLI::Validator finiteNumber(double minimum, double maximum);
 
-// A file that the command will write: its directory must exist already, so
-// that a long run does not end in failing to save its results.
-CLI::Validator inExistingDirectory();
+// A directory the command reads from: "the directory TEXT does not exist".
+CLI::Validator existingDirectory();
 
 }  // namespace zuhost

@@ -11,13 +11,6 @@ namespace {
 
 using GetFactoryFunction = int32_t (*)(void**);
 
-void refuseForeignFormat(const std::filesystem::path& path) {
-    if (detectBinaryFormat(path) == BinaryFormat::Pe) {
-        throw LibraryError(path.string() + " is a Windows DLL: zuhost on Linux can read its description "
-                           "but cannot load it to create plug-ins");
-    }
-}
-
 gmpi::IMpFactory2* factoryOf(const SharedLibrary& library) {
     const std::string where = library.path().string();
     auto getFactory = reinterpret_cast<GetFactoryFunction>(library.symbol("MP_GetFactory"));
@@ -37,8 +30,15 @@ gmpi::IMpFactory2* factoryOf(const SharedLibrary& library) {
 
 }  // namespace
 
+void refuseForeignLibrary(const std::filesystem::path& path) {
+    if (detectBinaryFormat(path) == BinaryFormat::Pe) {
+        throw LibraryError(path.string() + " is a Windows DLL: zuhost on Linux can read its description "
+                           "but cannot load it to create plug-ins");
+    }
+}
+
 PluginLibrary PluginLibrary::open(const std::filesystem::path& path) {
-    refuseForeignFormat(path);
+    refuseForeignLibrary(path);
     auto library = SharedLibrary::open(path);
     gmpi::IMpFactory2* factory = factoryOf(*library);
     return PluginLibrary(std::move(library), factory);

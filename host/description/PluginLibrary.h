@@ -44,6 +44,10 @@ private:
     gmpi::IMpFactory2* factory_;
 };
 
+// Throws LibraryError saying what the file is when it is a library for
+// another platform (a Windows DLL), which can be read but not loaded here.
+void refuseForeignLibrary(const std::filesystem::path& path);
+
 // The plug-in library built beside the running executable (libzu_modules.so
 // in the directory of /proc/self/exe).
 std::filesystem::path libraryBesideExecutable();

@@ -5,7 +5,10 @@
 namespace zuhost {
 
 std::shared_ptr<SharedLibrary> SharedLibrary::open(const std::filesystem::path& path) {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // dlopen looks a name without a slash up in the system's library search
+    // path; a host loads the file it was given, here one in the working directory.
+    const std::filesystem::path file = path.has_parent_path() ? path : std::filesystem::path(".") / path;
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
         throw LibraryError("cannot load " + path.string() + ": " + (reason ? reason : "unknown reason"));

@@ -1,8 +1,10 @@
 // A dynamic library loaded into this process, kept behind a small interface
 // so that a Windows build of the host can swap dlopen for LoadLibrary.
 //
-// Contract: open() loads with every symbol bound at once and fails with a
-// LibraryError naming the path and the loader's reason. The library stays
+// Contract: open() loads the file at `path` (a bare file name is one in the
+// working directory, never a name for the system's library search) with
+// every symbol bound at once, and fails with a LibraryError naming the path
+// and the loader's reason. The library stays
 // loaded until the last shared_ptr to it goes; whoever holds code or objects
 // from it must hold that pointer too (see PluginRef).
 #pragma once

@@ -41,6 +41,9 @@ public:
 
     int32_t takeMenuChoice();
     std::optional<std::string> takeTypedText();
+    // What no menu or editor has taken yet: the last ones scripted.
+    const std::deque<int32_t>& unusedMenuChoices() const { return menuChoices_; }
+    const std::deque<std::string>& unusedTypedTexts() const { return typedTexts_; }
 
     void recordMenu(ShownMenu menu) { menus_.push_back(std::move(menu)); }
     void recordTextEntry(ShownTextEntry entry) { textEntries_.push_back(std::move(entry)); }

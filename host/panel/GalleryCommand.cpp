@@ -9,15 +9,18 @@
 #include "framework/MpInterfaces.h"
 #include "host/command/LibraryArgument.h"
 #include "host/command/NumberText.h"
+#include "host/command/OutputPaths.h"
+#include "host/command/ParsedOption.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/TextEncoding.h"
-#include "host/panel/ParameterPins.h"
+#include "host/panel/PanelArguments.h"
 #include "host/panel/ScopeCaptures.h"
 #include "host/run/ContactSheet.h"
 #include "host/run/DescriptionLookup.h"
 #include "host/run/OutputFile.h"
 #include "host/run/OutputFolder.h"
 #include "host/run/PanelRunner.h"
+#include "host/run/ParameterPins.h"
 #include "host/run/RunOutputs.h"
 
 namespace zuhost {
@@ -187,12 +190,14 @@ std::string_view GalleryCommand::summary() const {
 
 void GalleryCommand::declare(CLI::App& app) {
     addLibraryArgument(app, library_);
-    skin_ = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", skin_, "the skin folder")->type_name("DIR")->capture_default_str();
+    declareSkinFolder(app, skin_);
     app.add_option("--out", out_, "where the pictures and the page go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->capture_default_str();
-    app.final_callback([this] { description_ = loadDescription(library_); });
+    app.final_callback([this] {
+        description_ = loadDescription(library_);
+        withinOption("--out", [&] { requireWritableDirectory(out_); });
+    });
 }
 
 int GalleryCommand::run(std::ostream& out, std::ostream& err) {

@@ -1,10 +1,14 @@
 #include "host/panel/PanelArguments.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cmath>
-#include <optional>
 
 #include "host/command/NumberText.h"
+#include "host/command/OptionValidators.h"
+#include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
+#include "host/gui/SkinFolder.h"
 #include "host/run/PanelRunner.h"
 
 namespace zuhost {
@@ -23,7 +27,7 @@ std::pair<float, float> twoNumbers(std::string_view text, char separator, std::s
 }  // namespace
 
 gmpi_gui::MpPoint parsePoint(std::string_view text) {
-    const auto [x, y] = twoNumbers(text, ',', "X,Y");
+    const auto [x, y] = twoNumbers(text, ',', "X,Y with coordinates from -1000000 to 1000000");
     return {x, y};
 }
 
@@ -39,6 +43,22 @@ std::pair<std::string, std::string> parseNameValue(std::string_view text) {
     if (equals == std::string_view::npos || equals == 0)
         throw UsageError("expected NAME=VALUE, not '" + std::string(text) + "'");
     return {std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
+}
+
+void declarePanelSize(CLI::App& app, std::optional<gmpi_gui::MpSize>& size) {
+    addParsedOption(app, "--size", size, parseSize, "the panel's size, sides from 1 to 4096; default: what it measures")
+        ->type_name("WxH");
+}
+
+void declareSkinFolder(CLI::App& app, std::filesystem::path& folder) {
+    folder = gui::SkinFolder::besideExecutable();
+    app.add_option("--skin", folder, "the skin folder")->type_name("DIR")->check(existingDirectory())->capture_default_str();
+}
+
+void declareParameterRange(CLI::App& app, ParameterRange& range) {
+    const CLI::Validator bound = finiteNumber(-1e9, 1e9);
+    app.add_option("--range-min", range.minimum, "every parameter's range minimum")->check(bound)->capture_default_str();
+    app.add_option("--range-max", range.maximum, "every parameter's range maximum")->check(bound)->capture_default_str();
 }
 
 }  // namespace zuhost

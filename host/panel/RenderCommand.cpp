@@ -5,6 +5,8 @@
 #include <set>
 
 #include "host/command/LibraryArgument.h"
+#include "host/command/OptionValidators.h"
+#include "host/command/OutputPaths.h"
 #include "host/command/ParsedOption.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
@@ -12,6 +14,7 @@
 #include "host/run/DescriptionLookup.h"
 #include "host/run/OutputFile.h"
 #include "host/run/PanelRunner.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -19,10 +22,12 @@ namespace {
 
 constexpr float captureRate = 48000.0f;
 
-constexpr const char* FOOTER =
+const std::string FOOTER =
     "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
-    "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE or silence; PIN may be the last word\n"
-    "of a trace pin's name (A, B). The gesture is down, the moves in order, then up.";
+    "SIGNAL is " + std::string(signalForms) + ";\n"
+    "PIN may be the last word of a trace pin's name (A, B). The gesture is down, the moves in order,\n"
+    "then up. Every parameter starts at its default with the range --range-min to --range-max;\n"
+    "--pin values follow.";
 
 std::vector<PanelPinValue> resolvePins(const RenderArguments& arguments, const PluginDescription& plugin) {
     std::vector<PanelPinValue> pins;
@@ -79,6 +84,13 @@ void printShown(const gui::UserScript& script, std::ostream& out) {
     }
 }
 
+void warnAboutUnused(const gui::UserScript& script, std::ostream& err) {
+    for (const int32_t choice : script.unusedMenuChoices())
+        err << "zuhost render: warning: --menu-choice " << choice << ": no menu was shown to take it\n";
+    for (const std::string& text : script.unusedTypedTexts())
+        err << "zuhost render: warning: --type \"" << text << "\": no text entry was shown to take it\n";
+}
+
 }  // namespace
 
 std::string_view RenderCommand::summary() const {
@@ -94,17 +106,19 @@ void RenderCommand::declare(CLI::App& app) {
         ->type_name("[VOICE:]PIN=SIGNAL");
     app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
         ->type_name("FILE");
-    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
+    declarePanelSize(app, a.size);
+    declareParameterRange(app, a.range);
     addParsedOption(app, "--down", a.down, parsePoint, "pointer down")->type_name("X,Y");
     addRepeatedOption(app, "--move", a.moves, parsePoint, "pointer moves")->type_name("X,Y");
     addParsedOption(app, "--up", a.up, parsePoint, "pointer up")->type_name("X,Y");
     app.add_flag("--alt", a.alt, "hold Alt during the gesture");
     app.add_flag("--control", a.control, "hold Control during the gesture");
     app.add_flag("--shift", a.shift, "hold Shift during the gesture");
-    app.add_option("--menu-choice", a.menuChoices, "the item id the user picks in each menu shown")->type_name("N");
+    app.add_option("--menu-choice", a.menuChoices, "the item id the user picks in each menu shown")
+        ->type_name("N")
+        ->transform(wholeNumber<int32_t>(-1));
     app.add_option("--type", a.typedTexts, "the text the user types into each text entry shown")->type_name("TEXT");
-    a.skin = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    declareSkinFolder(app, a.skin);
     app.add_option("--out", a.out, "the PNG to write")->type_name("FILE")->capture_default_str();
     app.footer(FOOTER);
     app.final_callback([this] {
@@ -112,6 +126,7 @@ void RenderCommand::declare(CLI::App& app) {
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
         pins_ = resolvePins(arguments_, *plugin_);
         traces_ = resolveTraces(arguments_, *plugin_);
+        withinOption("--out", [&] { requireWritableFile(arguments_.out, MissingDirectory::Make); });
     });
 }
 
@@ -121,6 +136,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin,
                       err, "zuhost render");
     gui::PanelSession& session = panel.session();
+    for (const PanelPinValue& value : parameterPinValues(plugin, arguments.range)) session.setPin(value.pin, value.bytes);
     for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
     for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
     openGates(session, plugin, traces_);
@@ -137,6 +153,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     for (const gui::PinTransmit& transmit : session.guiHost().transmits())
         out << "sent " << describeTransmit(plugin, transmit) << "\n";
     printShown(session.script(), out);
+    warnAboutUnused(session.script(), err);
     out << "wrote " << arguments.out.string() << "\n";
     panel.release();
     return EXIT_OK;

@@ -1,6 +1,8 @@
 // `zuhost render PLUGIN [LIBRARY] [options]`: makes one panel of a plug-in
-// library, gives it pin values and scope traces, lays it out, plays a
-// gesture, writes its picture as PNG and prints what it sent to its host.
+// library, gives its parameters their start values and fields as a host
+// does (every range from --range-min to --range-max), then the pin values
+// and scope traces given, lays it out, plays a gesture, writes its picture
+// as PNG and prints what it sent to its host.
 // Pin values and traces are read against the description, and capture files
 // read, while the command line is read.
 #pragma once
@@ -16,6 +18,7 @@
 #include "host/description/PluginDescription.h"
 #include "host/panel/ScopeCaptures.h"
 #include "host/run/PanelPinText.h"
+#include "host/run/ParameterPins.h"
 
 namespace zuhost {
 
@@ -26,6 +29,7 @@ struct RenderArguments {
     std::vector<TraceArgument> signals;
     std::optional<std::filesystem::path> captureCsv;
     std::optional<gmpi_gui::MpSize> size;
+    ParameterRange range;
     std::optional<gmpi_gui::MpPoint> down, up;
     std::vector<gmpi_gui::MpPoint> moves;
     bool alt = false, control = false, shift = false;

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <span>
 
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
 #include "host/command/LibraryArgument.h"
 #include "host/command/OptionValidators.h"
+#include "host/command/OutputPaths.h"
 #include "host/command/ParsedOption.h"
 #include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
@@ -22,6 +24,7 @@
 #include "host/run/PanelRunner.h"
 #include "host/run/ProcessorSetup.h"
 #include "host/run/RunOutputs.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
@@ -54,6 +57,24 @@ std::string frameName(int64_t index) {
     return name;
 }
 
+// The answers no menu or text entry took are the last ones the script gave.
+void warnAboutUnused(std::span<const SessionAction> played, const gui::UserScript& user, std::ostream& err) {
+    size_t choices = user.unusedMenuChoices().size();
+    size_t texts = user.unusedTypedTexts().size();
+    std::vector<const SessionAction*> unused;
+    for (auto action = played.rbegin(); action != played.rend(); ++action) {
+        const bool choice = action->kind == SessionAction::Kind::Choose;
+        if (!choice && action->kind != SessionAction::Kind::Type) continue;
+        size_t& left = choice ? choices : texts;
+        if (left == 0) continue;
+        --left;
+        unused.push_back(&*action);
+    }
+    for (auto action = unused.rbegin(); action != unused.rend(); ++action)
+        err << "zuhost session: warning: script line " << (*action)->line << ": no "
+            << ((*action)->kind == SessionAction::Kind::Choose ? "menu" : "text entry") << " was shown to take it\n";
+}
+
 class Session {
 public:
     Session(const SessionArguments& arguments, const PluginDescription& plugin, std::ostream& err)
@@ -69,7 +90,7 @@ public:
         scheduleInputs(runner_, inputs);
         feedHostConnectedPins(runner_, plugin_);
         SessionConnection connection(plugin_, panel_.session(), runner_, folder.file("crossings.csv"),
-                                     {arguments_.rangeMinimum, arguments_.rangeMaximum});
+                                     arguments_.range);
         connection.start();
         panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
@@ -77,10 +98,12 @@ public:
             return EXIT_FAILED;
         }
         RunOutputs outputs(folder, plugin_, runner_, arguments_.writeCaptures);
-        play(actions, connection, outputs, folder);
+        const size_t played = play(actions, connection, outputs, folder);
         runner_.close();
         outputs.finish();
         connection.finish();
+        warnAboutUnused(std::span(actions).first(played), panel_.session().script(), err);
+        warnAboutUnplayed(std::span(actions).subspan(played), err);
         const auto stripPath = folder.file("strip.png");
         strip_.write(stripPath);
 
@@ -99,8 +122,9 @@ public:
     }
 
 private:
-    void play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
-              OutputFolder& folder) {
+    // Answers how many of the actions it played.
+    size_t play(const std::vector<SessionAction>& actions, SessionConnection& connection, RunOutputs& outputs,
+                OutputFolder& folder) {
         const int64_t length = lengthOf(arguments_, actions);
         const float rate = arguments_.audio.sampleRate;
         const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
@@ -129,6 +153,14 @@ private:
                 nextFrame += frameInterval;
             }
         }
+        return next;
+    }
+
+    void warnAboutUnplayed(std::span<const SessionAction> actions, std::ostream& err) const {
+        const std::string end = arguments_.length ? "--length " + arguments_.length->text() : "its last action";
+        for (const SessionAction& action : actions)
+            err << "zuhost session: warning: script line " << action.line << " comes too late to be played before the end ("
+                << end << ")\n";
     }
 
     // Each frame is written as it is made, so that a long session holds no more than its strip.
@@ -174,23 +206,25 @@ void SessionCommand::declare(CLI::App& app) {
         ->type_name("TIME")
         ->default_str("the script's last action and 0.5s");
     declareAudioArguments(app, a.audio);
-    app.add_option("--range-min", a.rangeMinimum, "every parameter's range minimum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
-    app.add_option("--range-max", a.rangeMaximum, "every parameter's range maximum")->check(finiteNumber(-1e9, 1e9))->capture_default_str();
+    declareParameterRange(app, a.range);
     app.add_option("--frame-every", a.frameMilliseconds, "milliseconds between pictures of the panel")
         ->check(finiteNumber(1.0, 60000.0))
         ->capture_default_str();
-    addParsedOption(app, "--size", a.size, parseSize, "the panel's size; default: what it measures")->type_name("WxH");
-    a.skin = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", a.skin, "the skin folder")->type_name("DIR")->capture_default_str();
+    declarePanelSize(app, a.size);
+    declareSkinFolder(app, a.skin);
     app.add_option("--out", a.out, "where the files go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->capture_default_str();
     app.add_flag_callback("--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
     app.add_flag_callback("--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
     app.footer(
-        "Script verbs: pin NAME=VALUE | down X,Y [alt] [control] [shift] | move X,Y | up X,Y |\n"
-        "drag X,Y X,Y DURATION [keys] | type TEXT | choose N; # starts a comment.\n"
-        "A panel pin of a parameter's value sets the parameter, as the host does.");
+        "A script holds one `TIME VERB ARGUMENTS` a line; TIME is samples, or seconds with s or ms. Verbs:\n"
+        "pin NAME=VALUE; down|move|up X,Y [alt] [control] [shift]; drag X,Y X,Y DURATION [alt] [control]\n"
+        "[shift]; type TEXT; choose N. A # that begins a word starts a comment; blanks and a CR at the end\n"
+        "of a line are ignored. type and choose answer the next text entry or menu shown, also when\n"
+        "written after the gesture that opens it at the same time.\n"
+        "A panel pin of a parameter's value sets the parameter, as the host does.\n"
+        "SIGNAL is " + std::string(signalForms) + ".");
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
@@ -200,6 +234,7 @@ void SessionCommand::declare(CLI::App& app) {
             return actions;
         });
         inputs_ = resolveInputs(*plugin_, arguments_.audio);
+        withinOption("--out", [&] { requireWritableDirectory(arguments_.out); });
     });
 }
 

@@ -20,6 +20,7 @@
 #include "host/description/PluginDescription.h"
 #include "host/panel/SessionScript.h"
 #include "host/run/AudioArguments.h"
+#include "host/run/ParameterPins.h"
 
 namespace zuhost {
 
@@ -29,8 +30,7 @@ struct SessionArguments {
     std::filesystem::path script;
     std::optional<SampleTime> length;       // none: the script's last action and half a second
     AudioArguments audio;
-    float rangeMinimum = 0.0f;
-    float rangeMaximum = 10.0f;
+    ParameterRange range;
     double frameMilliseconds = 50.0;
     std::optional<gmpi_gui::MpSize> size;
     std::filesystem::path skin;

@@ -1,36 +1,12 @@
 #include "host/panel/SessionConnection.h"
 
-#include <cstring>
-
 #include "framework/MpInterfaces.h"
 #include "host/command/NumberText.h"
-#include "host/description/TextEncoding.h"
-#include "host/panel/ParameterPins.h"
 #include "host/run/CsvText.h"
 #include "host/run/PanelPinText.h"
+#include "host/run/ParameterPins.h"
 
 namespace zuhost {
-
-namespace {
-
-// An enumeration parameter that names no items still shows some.
-constexpr std::string_view defaultEnumList = "One,Two,Three,Four";
-
-template <class T>
-std::vector<uint8_t> bytesOf(T value) {
-    std::vector<uint8_t> bytes(sizeof(T));
-    std::memcpy(bytes.data(), &value, sizeof(T));
-    return bytes;
-}
-
-std::vector<uint8_t> initialValue(const ParameterDescription& parameter) {
-    if (parameter.datatype == "float") return bytesOf(0.0f);
-    if (parameter.datatype == "int" || parameter.datatype == "enum") return bytesOf(int32_t{0});
-    if (parameter.datatype == "bool") return {0};
-    return {};  // an empty string or blob
-}
-
-}  // namespace
 
 SessionConnection::SessionConnection(const PluginDescription& plugin, gui::PanelSession& panel, Runner& runner,
                                      const std::filesystem::path& timeline, ParameterRange range)
@@ -38,27 +14,9 @@ SessionConnection::SessionConnection(const PluginDescription& plugin, gui::Panel
     timeline_ << "time,direction,pin,voice,value\n";
 }
 
-std::vector<uint8_t> SessionConnection::fieldValue(const ParameterDescription& parameter, std::string_view field) const {
-    if (field == "RangeMinimum") return bytesOf(range_.minimum);
-    if (field == "RangeMaximum") return bytesOf(range_.maximum);
-    if (field == "ShortName" || field == "LongName") return utf16Bytes(parameter.name);
-    if (field == "MenuItems") return utf16Bytes("");
-    if (field == "EnumList") return utf16Bytes(findAttribute(parameter.attributes, "metadata").value_or(defaultEnumList));
-    return {};
-}
-
 void SessionConnection::start() {
-    for (const ParameterDescription& parameter : plugin_.parameters) {
-        const std::vector<uint8_t> value = initialValue(parameter);
-        toProcessor(parameter.id, value);
-        for (const PinDescription& pin : plugin_.guiPins) {
-            if (pin.parameterId != parameter.id) continue;
-            const std::string_view field = parameterFieldOf(pin);
-            const std::vector<uint8_t> bytes = field == valueField ? value : fieldValue(parameter, field);
-            if (field != valueField && bytes.empty()) continue;
-            panel_.setPin(pin.index, bytes);
-        }
-    }
+    for (const ParameterDescription& parameter : plugin_.parameters) toProcessor(parameter.id, parameterStartValue(parameter));
+    for (const PanelPinValue& value : parameterPinValues(plugin_, range_)) panel_.setPin(value.pin, value.bytes);
     // Every voice the runner plays is held down.
     for (const PinDescription& pin : plugin_.guiPins) {
         if (pin.attribute("hostConnect") != "Voice/Gate") continue;

@@ -24,13 +24,9 @@
 #include "host/gui/PanelSession.h"
 #include "host/run/OutputFile.h"
 #include "host/run/PanelPinText.h"
+#include "host/run/ParameterPins.h"
 
 namespace zuhost {
-
-struct ParameterRange {
-    float minimum = 0.0f;
-    float maximum = 10.0f;
-};
 
 class SessionConnection {
 public:
@@ -48,7 +44,6 @@ public:
     int64_t valuesToPanel() const { return valuesToPanel_; }
 
 private:
-    std::vector<uint8_t> fieldValue(const ParameterDescription& parameter, std::string_view field) const;
     void toPanel(int32_t parameterId, std::span<const uint8_t> bytes, int32_t voice, int32_t exceptPin);
     void toProcessor(int32_t parameterId, std::span<const uint8_t> bytes);
     void record(std::string_view direction, const PinDescription& pin, int32_t voice, std::span<const uint8_t> bytes);

@@ -16,6 +16,36 @@ namespace {
 
 constexpr int64_t dragStepMilliseconds = 10;
 
+bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A comment starts at a # that begins a word, so that values may hold one (C#).
+std::string withoutCommentAndBlanks(const std::string& line) {
+    size_t end = line.size();
+    for (size_t at = line.find('#'); at != std::string::npos; at = line.find('#', at + 1)) {
+        if (at == 0 || blank(line[at - 1])) {
+            end = at;
+            break;
+        }
+    }
+    while (end > 0 && blank(line[end - 1])) --end;
+    return line.substr(0, end);
+}
+
+template <class Body>
+auto atLine(int32_t line, Body&& body) -> decltype(body()) {
+    try {
+        return body();
+    } catch (const UsageError& error) {
+        throw UsageError("script line " + std::to_string(line) + ": " + error.what());
+    }
+}
+
+// The answer to a menu or text entry waits for it, so it goes before a
+// gesture of the same time that opens one.
+bool answersFirst(const SessionAction& action) {
+    return action.kind == SessionAction::Kind::Choose || action.kind == SessionAction::Kind::Type;
+}
+
 uint32_t modifiersFrom(std::istringstream& words) {
     uint32_t modifiers = 0;
     for (std::string word; words >> word;) {
@@ -100,24 +130,24 @@ void addLine(std::vector<SessionAction>& actions, const std::string& line, float
 
 std::vector<SessionAction> parseSessionScript(std::istream& script, float sampleRate) {
     std::vector<SessionAction> actions;
-    int lineNumber = 0;
+    int32_t lineNumber = 0;
     for (std::string line; std::getline(script, line);) {
         ++lineNumber;
-        line = line.substr(0, line.find('#'));
-        try {
-            addLine(actions, line, sampleRate);
-        } catch (const UsageError& error) {
-            throw UsageError("script line " + std::to_string(lineNumber) + ": " + error.what());
-        }
+        const size_t first = actions.size();
+        atLine(lineNumber, [&] { addLine(actions, withoutCommentAndBlanks(line), sampleRate); });
+        for (size_t i = first; i < actions.size(); ++i) actions[i].line = lineNumber;
     }
-    std::stable_sort(actions.begin(), actions.end(),
-                     [](const SessionAction& a, const SessionAction& b) { return a.time < b.time; });
+    std::stable_sort(actions.begin(), actions.end(), [](const SessionAction& a, const SessionAction& b) {
+        return a.time != b.time ? a.time < b.time : answersFirst(a) && !answersFirst(b);
+    });
     return actions;
 }
 
 void resolvePinActions(std::vector<SessionAction>& actions, const PluginDescription& plugin) {
-    for (SessionAction& action : actions)
-        if (action.kind == SessionAction::Kind::Pin) action.value = resolvePanelPinValue(plugin, action.name, action.text);
+    for (SessionAction& action : actions) {
+        if (action.kind != SessionAction::Kind::Pin) continue;
+        action.value = atLine(action.line, [&] { return resolvePanelPinValue(plugin, action.name, action.text); });
+    }
 }
 
 }  // namespace zuhost

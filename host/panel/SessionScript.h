@@ -1,5 +1,6 @@
 // What the user does during a session, read from a script: one action a line,
-// `TIME VERB ARGUMENTS`, with # starting a comment and blank lines skipped.
+// `TIME VERB ARGUMENTS`. A # that begins a word starts a comment; blanks and
+// a CR at the end of a line, and blank lines, are skipped.
 //
 //   0.1s pin NAME=VALUE            a value for a panel pin, as a host would send it
 //   0.2s down X,Y [alt] [control] [shift]
@@ -9,9 +10,11 @@
 //   0.5s choose N                  the item id picked in the next menu shown
 //
 // Contract: TIME and DURATION are SampleTime texts; actions come back ordered
-// by time, actions of equal time in script order. A malformed line throws
-// UsageError naming its line number. resolvePinActions throws UsageError for
-// a pin action that does not fit the plug-in's description.
+// by time, and at equal times the answers (type, choose) first, so that one
+// written after the gesture that opens its menu or entry still answers it;
+// otherwise in script order. Each action knows its line. A malformed line
+// throws UsageError naming its line number; so does resolvePinActions for a
+// pin action that does not fit the plug-in's description.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +31,7 @@ namespace zuhost {
 struct SessionAction {
     enum class Kind { Pin, Down, Move, Up, Type, Choose };
     int64_t time = 0;   // samples
+    int32_t line = 0;   // in the script, from 1
     Kind kind = Kind::Pin;
     gmpi_gui::MpPoint point{0, 0};
     uint32_t modifiers = 0;

@@ -5,18 +5,20 @@
 #include "host/command/LibraryArgument.h"
 #include "host/command/OptionValidators.h"
 #include "host/command/ParsedOption.h"
+#include "host/run/SignalText.h"
 
 namespace zuhost {
 
 namespace {
 
-constexpr const char* FOOTER =
+const std::string FOOTER =
     "PIN is a pin's name or index. TIME is samples, or seconds with s or ms (24000, 0.5s, 20ms).\n"
-    "SIGNAL is sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE, silence or wav:PATH[:CHANNEL].\n"
+    "SIGNAL is " + std::string(signalForms) + ".\n"
     "VALUE is text of the pin's datatype: a number (float), a whole number (int, enum),\n"
     "0, 1, true or false (bool), or hex digits, two per byte (blob).\n"
     "A pin the host connects to Voice/Active is 1 for every voice from sample 0 unless set otherwise.\n"
-    "A voice's own value follows the values for every voice at the same time, so it wins.";
+    "A voice's own value follows the values for every voice at the same time, so it wins.\n"
+    "Every parameter the processor takes starts at its default at time 0, unless --set gives one then.";
 
 }  // namespace
 

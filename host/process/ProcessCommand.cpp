@@ -8,6 +8,8 @@
 
 #include "framework/MpInterfaces.h"
 #include "host/audio/Runner.h"
+#include "host/command/OutputPaths.h"
+#include "host/command/ParsedOption.h"
 #include "host/description/EmbeddedDescription.h"
 #include "host/description/PluginLibrary.h"
 #include "host/process/ProgressLine.h"
@@ -45,6 +47,7 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     Runner runner(audioPinInfos(plugin),
                   runnerSettings(options.sampleRate, options.blockSize, options.voices, options.sleepCountdown));
     noteFileRates(options, err);
+    for (const std::string& warning : options.warnings) err << "zuhost process: warning: " << warning << "\n";
     scheduleInputs(runner, options.inputs);
     configureScript(runner, options);
     if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {
@@ -78,7 +81,10 @@ std::string_view ProcessCommand::summary() const {
 void ProcessCommand::declare(CLI::App& app) {
     declareProcessArguments(app, arguments_);
     // The plug-in's description, read from the file without loading it, gives the pins' names and datatypes.
-    app.final_callback([this] { options_ = resolveProcessOptions(arguments_, loadDescription(arguments_.library)); });
+    app.final_callback([this] {
+        options_ = resolveProcessOptions(arguments_, loadDescription(arguments_.library));
+        withinOption("--out", [&] { requireWritableDirectory(options_->outputDirectory); });
+    });
 }
 
 int ProcessCommand::run(std::ostream& out, std::ostream& err) { return process(*options_, out, err); }

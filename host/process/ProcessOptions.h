@@ -6,11 +6,16 @@
 // that does not fit the plug-in (no such plug-in or pin,
 // a value that is not of its pin's datatype, a value for an output or an
 // audio pin, a voice beyond --voices) throws CLI::ValidationError naming the
-// option and the reason. Values keep the order of ProcessArguments.
+// option and the reason. Values start with each parameter's start value at
+// time 0 on the processor's inputs for it, as a host gives it when it opens
+// a patch, unless a --set at time 0 gives that pin one; then come those of
+// ProcessArguments in their order. What is scheduled at or after the end of
+// the run is kept, and named in a warning.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "host/description/PluginDescription.h"
@@ -45,6 +50,7 @@ struct ProcessOptions {
     std::vector<ScheduledStreaming> streaming;
     std::filesystem::path outputDirectory;
     bool writeCaptures = true;
+    std::vector<std::string> warnings;
 };
 
 ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const LibraryDescription& description);

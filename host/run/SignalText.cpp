@@ -47,7 +47,12 @@ InputSignal wavSignal(std::string_view path) {
             path = path.substr(0, colon);
         }
     }
-    WavChannel file = readWavChannel(std::string(path), channel);
+    WavChannel file;
+    try {
+        file = readWavChannel(std::string(path), channel);
+    } catch (const WavError& error) {
+        throw UsageError(std::string("cannot read the signal: ") + error.what());
+    }
     const auto length = static_cast<int64_t>(file.samples.size());
     auto samples = std::make_shared<const std::vector<float>>(std::move(file.samples));
     return {Signal::samples(std::move(samples)), length, file.sampleRate};
@@ -68,8 +73,7 @@ InputSignal parseSignal(std::string_view text) {
         return generated(Signal::sine(number(text, parts[1]), arguments == 2 ? number(text, parts[2]) : 1.0f));
     if (kind == "noise" && arguments <= 2)
         return generated(Signal::noise(arguments >= 1 ? seed(text, parts[1]) : 1, arguments == 2 ? number(text, parts[2]) : 1.0f));
-    throw UsageError("unknown signal '" + std::string(text) +
-                     "'; use sine:HZ[:AMP], noise[:SEED[:AMP]], constant:VALUE, silence or wav:PATH[:CHANNEL]");
+    throw UsageError("unknown signal '" + std::string(text) + "'; use " + std::string(signalForms));
 }
 
 }  // namespace zuhost

@@ -26,6 +26,7 @@ int32_t gestureCount(const CheckContext& context) { return 20 * context.options.
 void prepare(PanelDrive& drive) {
     drive.requireCreated();
     drive.deliverDescribedPins();
+    drive.deliverParameters();
     if (const int32_t result = drive.session().initialize(); result != gmpi::MP_OK)
         fail("initialize answered " + std::to_string(result));
 }
@@ -77,6 +78,7 @@ Verdict checkPanelGestures(const CheckContext& context) {
     drive.playGestures(random, gestureCount(context));
     drive.layOutAndRender({200, 100});
     drive.requireDescribedTransmits();
+    drive.requireTransmitsFromAControl();
     return passed(std::to_string(drive.session().guiHost().transmits().size()) + " values sent");
 }
 

@@ -1,11 +1,13 @@
 #include "host/validate/PanelDrive.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <span>
 #include <vector>
 
 #include "host/description/TextEncoding.h"
+#include "host/run/ParameterPins.h"
 #include "host/validate/ProcessorDrive.h"
 
 namespace zuhost {
@@ -18,6 +20,8 @@ using gmpi_gui::MpSize;
 
 constexpr int32_t UNBOUND_PIN = -1;
 constexpr int64_t QUIET_MILLISECONDS = 1000;
+constexpr int32_t SWEEP_GRID = 16;     // starting points a side
+constexpr int32_t SWEEP_MOVES = 4;
 
 gui::PanelSessionOptions sessionOptions(bool offerGraphicsHost) {
     gui::PanelSessionOptions options;
@@ -68,6 +72,11 @@ struct HostCallCount {
     bool operator==(const HostCallCount&) const = default;
 };
 
+bool processorTakes(const PluginDescription& plugin, const ParameterDescription& parameter) {
+    const auto pins = pinsOfParameter(plugin.audioPins, parameter.id, valueField);
+    return std::any_of(pins.begin(), pins.end(), [](const PinDescription* pin) { return pin->direction == gmpi::MP_IN; });
+}
+
 HostCallCount countHostCalls(gui::PanelSession& session) {
     return {session.guiHost().transmits().size(), session.graphicsHost().invalidations().size(),
             session.guiHost().unexpectedCalls() + session.graphicsHost().unexpectedCalls()};
@@ -116,6 +125,11 @@ std::string PanelDrive::deliverDescribedPins() {
     return unbound.empty() ? std::string() : "warning: the panel does not take the described " + unbound;
 }
 
+void PanelDrive::deliverParameters() {
+    for (const PanelPinValue& value : parameterPinValues(*context_.plugin, ParameterRange{}))
+        session_.setPin(value.pin, value.bytes);
+}
+
 double PanelDrive::layOutAndRender(MpSize available) {
     gui::RecordingContext recording;
     return layOutAndRender(available, recording);
@@ -140,6 +154,46 @@ void PanelDrive::requireDescribedTransmits() {
         const PinDescription* pin = context_.plugin->findGuiPin(sent.pinId);
         if (pin == nullptr) fail("the panel sent a value for pin " + std::to_string(sent.pinId) + ", which is not described");
     }
+}
+
+void PanelDrive::requireTransmitsFromAControl() {
+    const PluginDescription& plugin = *context_.plugin;
+    for (const ParameterDescription& parameter : plugin.parameters) {
+        const auto shown = pinsOfParameter(plugin.guiPins, parameter.id, valueField);
+        if (shown.empty() || !processorTakes(plugin, parameter)) continue;
+        sweepDrags();
+        if (session_.guiHost().transmits().empty())
+            fail("the panel shows parameter \"" + parameter.name + "\" on " + pinName(*shown.front()) +
+                 ", whose range is 0 to 10, but sent nothing when dragged across");
+        return;
+    }
+}
+
+void PanelDrive::sweepDrags() {
+    const float width = bounds_.right - bounds_.left;
+    const float height = bounds_.bottom - bounds_.top;
+    for (int32_t row = 0; row < SWEEP_GRID; ++row) {
+        for (int32_t column = 0; column < SWEEP_GRID; ++column) {
+            if (!session_.guiHost().transmits().empty()) return;
+            const MpPoint from{bounds_.left + width * (static_cast<float>(column) + 0.5f) / SWEEP_GRID,
+                               bounds_.top + height * (static_cast<float>(row) + 0.5f) / SWEEP_GRID};
+            dragAnswering(from, {from.x + width / 4, from.y - height / 4});
+        }
+    }
+}
+
+void PanelDrive::dragAnswering(MpPoint from, MpPoint to) {
+    gui::UserScript& user = session_.script();
+    const size_t menus = user.menus().size();
+    const size_t entries = user.textEntries().size();
+    session_.drag(from, to, SWEEP_MOVES);
+    const bool menuUnanswered = user.menus().size() > menus && !user.menus().back().items.empty() &&
+                                user.menus().back().chosenId == -1;
+    const bool entryUnanswered = user.textEntries().size() > entries && !user.textEntries().back().typedText;
+    if (!menuUnanswered && !entryUnanswered) return;
+    if (menuUnanswered) user.chooseMenuItem(user.menus().back().items.back().id);
+    if (entryUnanswered) user.typeText("1");
+    session_.drag(from, to, SWEEP_MOVES);
 }
 
 void PanelDrive::playGestures(RandomSource& random, int32_t count) {

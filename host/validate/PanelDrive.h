@@ -33,11 +33,17 @@ public:
     // Every described GUI pin takes a value of its datatype; -1 is refused.
     // Answers a note naming what only deserves a warning.
     std::string deliverDescribedPins();
+    // What a host gives the parameter pins: start values, a range of 0 to 10, names and lists.
+    void deliverParameters();
     // Measures, arranges and renders at `available` into `recording`;
     // answers the render's time in seconds.
     double layOutAndRender(gmpi_gui::MpSize available, gui::RecordingContext& recording);
     double layOutAndRender(gmpi_gui::MpSize available);
     void requireDescribedTransmits();
+    // A panel that shows a parameter the processor takes as input is how the
+    // user sets it: when the gestures so far sent nothing, it is swept with
+    // drags (sweepDrags) and must send something then.
+    void requireTransmitsFromAControl();
     // Random pointer gestures with modifier keys, and random pin values of every
     // datatype with odd sizes and voices.
     void playGestures(RandomSource& random, int32_t count);
@@ -48,6 +54,12 @@ public:
 
 private:
     const PinDescription* randomPin(RandomSource& random) const;
+    // Drags up and to the right from every point of a grid over the panel, as a
+    // user looking for its control would, until it sends something. A menu or
+    // text entry a drag opens is answered (the menu's last item, the text "1")
+    // and the drag played again.
+    void sweepDrags();
+    void dragAnswering(gmpi_gui::MpPoint from, gmpi_gui::MpPoint to);
 
     const CheckContext& context_;
     PluginLibrary library_;

@@ -3,11 +3,17 @@
 // [--skip PATTERN]... [--timeout SECONDS] [--list]`: runs the validator's
 // checks on a plug-in library, prints a table of results and "N passed, M
 // failed", and exits with 0 only when no check failed. --list names the
-// chosen checks instead.
+// chosen checks instead. --plugin takes a plug-in's id or name, as the other
+// commands do. A choice of checks that leaves none, and a report file that
+// cannot be written, are refused while the command line is read; a Windows
+// DLL is refused before any check runs.
 #pragma once
+
+#include <optional>
 
 #include "host/command/Command.h"
 #include "host/validate/Check.h"
+#include "host/validate/Validator.h"
 
 namespace zuhost {
 
@@ -20,6 +26,7 @@ public:
 
 private:
     ValidationOptions options_;
+    std::optional<Validator> validator_;    // once the command line is read
 };
 
 }  // namespace zuhost

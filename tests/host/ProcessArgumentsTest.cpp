@@ -67,13 +67,13 @@ TEST(ProcessArguments, DefaultsAndAnInputWithoutATime) {
 TEST(ProcessArguments, RefusesWrongTextNamingTheOptionAndTheReason) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "PLUGIN is required"},
-        {{"p", "--block", "0"}, "--block: 0 is not a whole number, 1 to 65536"},
+        {{"p", "--block", "0"}, "--block: 0 is out of range (1 to 65536)"},
         {{"p", "--block", "12x"}, "--block: 12x is not"},
-        {{"p", "--voices", "-1"}, "--voices: -1 is not"},
-        {{"p", "--countdown", "0x10"}, "--countdown: 0x10 is not a whole number, 1 or more"},
-        {{"p", "--rate", "nan"}, "--rate: nan is not a number, 1 to 1000000"},
+        {{"p", "--voices", "-1"}, "--voices: -1 is out of range (1 to 256)"},
+        {{"p", "--countdown", "0x10"}, "--countdown: 0x10 is not a whole number (1 or more)"},
+        {{"p", "--rate", "nan"}, "--rate: nan is not a number (1 to 1000000)"},
         {{"p", "--rate", "inf"}, "--rate: inf is not"},
-        {{"p", "--rate", "0"}, "--rate: 0 is not"},
+        {{"p", "--rate", "0"}, "--rate: 0 is out of range (1 to 1000000)"},
         {{"p", "--length", "1.5"}, "--length: a time is"},
         {{"p", "--set", "S0=5"}, "--set: expected PIN=VALUE@TIME, with a time"},
         {{"p", "--set", "=5@0"}, "--set: expected PIN=VALUE@TIME"},

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -168,6 +169,7 @@ TEST_F(ProcessCommandTest, WrongUsageIsRefusedWithAReason) {
         {"ZU Scope3 XP", "--voice-set", "1:VoiceActive=0@0"},
         {"ZU Scope3 XP", "--input", "Signal A=sine"},
         {"ZU Slider", "--length", "-5"},
+        {"ZU Scope3 XP", "--input", "Signal A=wav:/no/such.wav"},
     };
     for (const auto& args : cases) {
         const Result result = process(args);
@@ -177,11 +179,40 @@ TEST_F(ProcessCommandTest, WrongUsageIsRefusedWithAReason) {
     EXPECT_NE(process({"No Such Plugin"}).err.find("ZU TrigScope3 XP"), std::string::npos);
 }
 
-TEST_F(ProcessCommandTest, AMissingLibraryOrInputFileFails) {
+TEST_F(ProcessCommandTest, AMissingLibraryFails) {
     std::ostringstream out, err;
     const std::vector<std::string_view> args{"process", "ZU Slider", "/no/such/library.so"};
     EXPECT_EQ(runZuhost(args, out, err), 1);
-    EXPECT_EQ(process({"ZU Scope3 XP", "--input", "Signal A=wav:/no/such.wav"}).status, 1);
+}
+
+// As a host opening a patch, so that the processor settles and sleeps.
+TEST_F(ProcessCommandTest, EveryParameterStartsAtItsDefaultUnlessSetAtTimeZero) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"ZU Slider"}, "0,0,1,Signal Out,streaming,off"},
+        {{"ZU List Entry"}, "0,0,1,Value Out,value,0"},
+        {{"ZU List Entry", "--set", "Value In=4@0"}, "0,0,1,Value Out,value,4"},
+    };
+    for (const auto& [args, settled] : cases) {
+        std::vector<std::string> run = args;
+        run.insert(run.end(), {"--length", "0.1s"});
+        const Result result = process(run);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find("sleep requests: 1\n"), std::string::npos) << args[0] << '\n' << result.out;
+        std::ifstream file(directory / "timeline.csv");
+        const std::string timeline{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        EXPECT_NE(timeline.find("\n" + settled + "\n0,0,,,sleep,\n"), std::string::npos) << timeline;
+    }
+}
+
+TEST_F(ProcessCommandTest, WhatIsScheduledAfterTheEndIsAWarning) {
+    const Result result = process({"ZU Slider", "--length", "1s", "--set", "S0=1@0.5s", "--set", "S0=2@1s",
+                                   "--streaming", "Signal Out=off@48000"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "zuhost process: warning: --set for \"S0\" at 1s comes at or after the end of the run (--length 1s) "
+              "and never happens\n"
+              "zuhost process: warning: --streaming for \"Signal Out\" at 48000 comes at or after the end of the run "
+              "(--length 1s) and never happens\n");
 }
 
 }  // namespace

@@ -45,14 +45,20 @@ TEST(ProcessOptions, ResolvesPinsValuesAndTimesAgainstTheDescription) {
     EXPECT_EQ(options.plugin.id, "ZU List Entry");
     EXPECT_EQ(options.sleepCountdown, 32) << "the block size unless given";
     EXPECT_EQ(options.length, 44100);
-    ASSERT_EQ(options.values.size(), 2u);
-    EXPECT_EQ(options.values[0].pin, 0);
-    EXPECT_EQ(options.values[1].pin, 0) << "by index";
-    EXPECT_EQ(intValue(options.values[0].bytes), 3);
-    EXPECT_EQ(options.values[0].time, 882);
-    EXPECT_EQ(options.values[1].time, 44100);
+    ASSERT_EQ(options.values.size(), 3u);
+    EXPECT_EQ(options.values[0].pin, 0) << "the parameter's start value, as a host opening a patch sends it";
+    EXPECT_EQ(intValue(options.values[0].bytes), 0);
+    EXPECT_EQ(options.values[0].time, 0);
+    EXPECT_EQ(options.values[1].pin, 0);
+    EXPECT_EQ(options.values[2].pin, 0) << "by index";
+    EXPECT_EQ(intValue(options.values[1].bytes), 3);
+    EXPECT_EQ(options.values[1].time, 882);
+    EXPECT_EQ(options.values[2].time, 44100);
+    EXPECT_EQ(options.warnings, (std::vector<std::string>{
+        "--set for \"0\" at 1s comes at or after the end of the run (--length 1s) and never happens"}));
 }
 
+// A value for every voice at time 0 takes the place of the start value.
 TEST(ProcessOptions, AVoicesOwnValueFollowsTheValueForEveryVoice) {
     const ProcessOptions options =
         resolved({"ZU List Entry", "--voices", "2", "--voice-set", "1:Value In=1@0", "--set", "Value In=2@0"});

@@ -128,6 +128,30 @@ TEST_F(RenderCommandTest, AMeasureBeyondTheLargestSideIsCappedWithAWarningNaming
     EXPECT_EQ(Picture(png).width(), 4096);
 }
 
+// As in a session: a knob dragged 20 pixels up turns a fifth of its range.
+TEST_F(RenderCommandTest, ParametersHaveARangeSoADragSendsAValueInIt) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "sent Value In = 1.9999999\n"},
+        {{"--range-min", "2", "--range-max", "4"}, "sent Value In = 2.4\n"},
+        {{"--range-max", "0"}, "panel: ZU Slider2 at 60x55\nwrote "},
+    };
+    for (const auto& [range, sent] : cases) {
+        std::vector<std::string> args{"ZU Slider2", "--pin", "Appearance=3", "--down", "30,20", "--move", "30,0", "--up", "30,0"};
+        args.insert(args.end(), range.begin(), range.end());
+        const CommandResult result = render(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find(sent), std::string::npos) << result.out;
+    }
+}
+
+TEST_F(RenderCommandTest, AChoiceOrTextThatNoMenuOrEntryTookIsAWarning) {
+    const CommandResult result = render({"ZU Slider2", "--menu-choice", "3", "--type", "7"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              "zuhost render: warning: --menu-choice 3: no menu was shown to take it\n"
+              "zuhost render: warning: --type \"7\": no text entry was shown to take it\n");
+}
+
 TEST_F(RenderCommandTest, TextThatDoesNotFitThePanelIsAUsageErrorNamingItsOption) {
     const std::vector<std::string> cases[] = {
         {"ZU Slider2", "--pin", "Nonsense=1"},

@@ -115,9 +115,30 @@ TEST_F(SessionCommandTest, ARunRemovesTheFilesItsFolderHeldFromTheRunBeforeAndFa
 }
 
 TEST_F(SessionCommandTest, ScriptMistakesAreUsageErrorsNamingTheLine) {
-    const CommandResult result = session("ZU Slider2", "0s pin Appearance=3\n0.1s wiggle 1,2\n", {});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("script line 2"), std::string::npos) << result.err;
+    const std::pair<std::string, std::string> cases[] = {
+        {"0s pin Appearance=3\n0.1s wiggle 1,2\n", "script line 2: unknown verb 'wiggle'"},
+        {"0s up 1,1\n\n0.1s pin Appearance=loud\n", "script line 3: pin \"Appearance\""},
+        {"0s up 1,1\n0.1s pin Loudness=1\n", "script line 2: \"ZU Slider2\" has no panel pin \"Loudness\""},
+    };
+    for (const auto& [script, reason] : cases) {
+        const CommandResult result = session("ZU Slider2", script, {});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err.rfind("zuhost session: --script: " + reason, 0), 0u) << result.err;
+    }
+}
+
+// As a script saved on Windows may be; the choice follows the click that opens the list's menu.
+TEST_F(SessionCommandTest, ScriptsTakeLineEndsBlanksAndCommentsAndAnswersAfterTheirGesture) {
+    const CommandResult result = session("ZU List Entry",
+                                         "# a list\r\n0s pin Show Title On Panel=0  # no title \r\n"
+                                         "0.1s down 30,7\r\n0.1s up 30,7 \r\n0.1s choose 2\t\r\n"
+                                         "0.2s type 5\r\n1s choose 3\r\n",
+                                         {"--length", "0.3s"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(linesWith("crossings.csv", "0.1,panel,Value In,0,2"), 1);
+    EXPECT_EQ(result.err,
+              "zuhost session: warning: script line 6: no text entry was shown to take it\n"
+              "zuhost session: warning: script line 7 comes too late to be played before the end (--length 0.3s)\n");
 }
 
 }  // namespace

@@ -32,17 +32,21 @@ TEST(SessionScriptTest, ADragIsADownMovesEveryTenMillisecondsAndAnUpAtItsEnd) {
         EXPECT_EQ(action.modifiers, zuhost::gui::AltKey | zuhost::gui::ControlKey);
 }
 
-TEST(SessionScriptTest, ActionsComeInTimeOrderAndEqualTimesInScriptOrder) {
-    const auto actions = parse("# a comment\n\n0.5s type 2.5 and more\n0.2s pin Value In=3\n0.5s choose 4\n0.2s up 1,2\n");
-    ASSERT_EQ(actions.size(), 4u);
+TEST(SessionScriptTest, ActionsComeInTimeOrderAndEqualTimesInScriptOrderAnswersFirst) {
+    const auto actions =
+        parse("# a comment\n\n0.5s type C# minor # in C#\n0.2s pin Value In=3\n0.5s up 3,4\n0.5s choose 4\n0.2s up 1,2\n");
+    ASSERT_EQ(actions.size(), 5u);
     EXPECT_EQ(actions[0].kind, Kind::Pin);
     EXPECT_EQ(actions[0].name, "Value In");
     EXPECT_EQ(actions[0].text, "3");
+    EXPECT_EQ(actions[0].line, 4);
     EXPECT_EQ(actions[1].kind, Kind::Up);
     EXPECT_EQ(actions[2].kind, Kind::Type);
-    EXPECT_EQ(actions[2].text, "2.5 and more");
+    EXPECT_EQ(actions[2].text, "C# minor");
     EXPECT_EQ(actions[3].kind, Kind::Choose);
     EXPECT_EQ(actions[3].choice, 4);
+    EXPECT_EQ(actions[3].line, 6);
+    EXPECT_EQ(actions[4].kind, Kind::Up);
 }
 
 TEST(SessionScriptTest, MalformedLinesAreRefusedWithTheirNumber) {

@@ -49,14 +49,14 @@ TEST(SignalText, PlaysAChannelOfAWavFileAndKnowsItsLength) {
     EXPECT_EQ(left.fileRate, 22050.0f);
     EXPECT_EQ(rendered(left, 4), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.0f}));
     EXPECT_EQ(rendered(parseSignal("wav:" + path.string() + ":1"), 3), (std::vector<float>{-0.1f, -0.2f, -0.3f}));
-    EXPECT_THROW(parseSignal("wav:" + path.string() + ":2"), WavError);
+    EXPECT_THROW(parseSignal("wav:" + path.string() + ":2"), UsageError);
 }
 
 TEST(SignalText, UnreadableWavFilesAreReportedAndNonFiniteSamplesSilenced) {
-    EXPECT_THROW(parseSignal("wav:" + testTempPath("missing.wav").string()), WavError);
+    EXPECT_THROW(parseSignal("wav:" + testTempPath("missing.wav").string()), UsageError);
     const auto garbage = testTempPath("garbage.wav");
     std::ofstream(garbage, std::ios::binary) << "RIFF not really";
-    EXPECT_THROW(parseSignal("wav:" + garbage.string()), WavError);
+    EXPECT_THROW(parseSignal("wav:" + garbage.string()), UsageError);
 
     const auto path = testTempPath("nan.wav");
     {

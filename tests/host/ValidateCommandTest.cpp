@@ -153,7 +153,9 @@ TEST(ValidateCommand, EachBrokenPanelFailsExactlyTheCheckThatCatchesItsFault) {
          {Fault{"leaks_brush", "panel rendering", "1 drawing objects not released"},
           Fault{"calls_after_release", "panel reference counts", "called the host after its last release"},
           Fault{"undescribed_pin", "panel gestures", "pin 7, which is not described"},
-          Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"}}) {
+          Fault{"crashes_on_pointer", "panel gestures", "crashed with SIGSEGV"},
+          Fault{"sends_nothing", "panel gestures",
+                "shows parameter \"Level\" on pin 0 \"Value\", whose range is 0 to 10, but sent nothing"}}) {
         SCOPED_TRACE(fault.fixture);
         expectOnlyFailure(validatePanelFixture(fault.fixture), std::string("ZU Fixture Panel: ") + fault.check, fault.reason);
     }
@@ -200,9 +202,30 @@ TEST(ValidateCommand, TheSameSeedReproducesARunAndAnotherSeedVariesIt) {
 TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
     const ValidationRun run = validateFixture("sound", {"--plugin", "ZU Fixture Gain"});
     EXPECT_EQ(run.lastLine(), "16 passed, 0 failed");
+    const ValidationRun byName = validateFixture("sound", {"--plugin", "Fixture Gain", "--list"});
+    EXPECT_EQ(byName.rows("ZU Fixture Gain: ").size(), 9u) << byName.out << byName.err;
     const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_NE(unknown.err.find("no plug-in \"ZU Nothing\""), std::string::npos) << unknown.err;
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("zuhost validate: --plugin: the library has no plug-in \"ZU Nothing\"; it has:\n"
+                                "  ZU Fixture Gain\n", 0), 0u) << unknown.err;
+}
+
+TEST(ValidateCommand, TheBuiltLibrarysControlsSendWhenDragged) {
+    const ValidationRun run =
+        validate({(binDirectory() / "libzu_modules.so").string(), "--only", "panel gestures", "--strictness", "1"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.lastLine(), "5 passed, 0 failed");
+}
+
+TEST(ValidateCommand, AWindowsDllIsRefusedOnceBeforeAnyCheck) {
+    const auto dll = testTempPath("plugins.dll");
+    std::ofstream(dll) << std::string("MZ\0\0", 4);
+    const ValidationRun run = validate({dll.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "zuhost validate: " + dll.string() +
+                           " is a Windows DLL: zuhost on Linux can read its description but cannot load it to create "
+                           "plug-ins\n");
+    EXPECT_TRUE(run.out.empty()) << run.out;
 }
 
 TEST(ValidateCommand, WritesTheSameResultsAsJson) {

@@ -64,7 +64,7 @@ TEST(Zuhost, WrongUseSaysWhatIsWrongAndHowToUseIt) {
         {{}, "zuhost: give a command\n"},
         {{"frob"}, "zuhost: there is no command 'frob'\n"},
         {{"validate", "--strictness", "11"},
-         "zuhost validate: --strictness: 11 is not a whole number, 1 to 10\n"
+         "zuhost validate: --strictness: 11 is out of range (1 to 10)\n"
          "usage: zuhost validate [OPTIONS] [LIBRARY]\n"
          "'zuhost validate --help' lists every option\n"},
         // Before the long run, not after it.
