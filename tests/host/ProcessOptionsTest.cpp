@@ -7,15 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "framework/MpInterfaces.h"
 #include "host/description/EmbeddedDescription.h"
 
 namespace {
 
 using namespace zuhost;
 
-// The arguments read as zuhost reads them, then resolved against the built library's description.
-ProcessOptions resolved(const std::vector<std::string>& args) {
+const LibraryDescription& builtDescription() {
     static const LibraryDescription description = loadDescription("libzu_modules.so");
+    return description;
+}
+
+// The arguments read as zuhost reads them, then resolved against a description, the built library's unless given.
+ProcessOptions resolved(const std::vector<std::string>& args, const LibraryDescription& description = builtDescription()) {
     CLI::App app;
     ProcessArguments arguments;
     declareProcessArguments(app, arguments);
@@ -56,6 +61,21 @@ TEST(ProcessOptions, ResolvesPinsValuesAndTimesAgainstTheDescription) {
     EXPECT_EQ(options.values[2].time, 44100);
     EXPECT_EQ(options.warnings, (std::vector<std::string>{
         "--set for \"0\" at 1s comes at or after the end of the run (--length 1s) and never happens"}));
+}
+
+TEST(ProcessOptions, AParametersStartValueIsItsDescribedDefaultWhenThatFitsItsDatatype) {
+    PluginDescription plugin;
+    plugin.id = "P";
+    plugin.parameters = {{0, "float", "Level", {{"default", "2.5"}}}, {1, "int", "Steps", {{"default", "many"}}}};
+    plugin.audioPins = {{0, "Level", "float", gmpi::MP_FLOAT32, gmpi::MP_IN, 0, {}},
+                        {1, "Steps", "int", gmpi::MP_INT32, gmpi::MP_IN, 1, {}},
+                        {2, "Level Out", "float", gmpi::MP_FLOAT32, gmpi::MP_OUT, 0, {}}};
+    const ProcessOptions options = resolved({"P"}, LibraryDescription{{plugin}});
+    ASSERT_EQ(options.values.size(), 2u) << "inputs only";
+    const float level = 2.5f;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&level);
+    EXPECT_EQ(options.values[0].bytes, std::vector<uint8_t>(bytes, bytes + sizeof level));
+    EXPECT_EQ(intValue(options.values[1].bytes), 0) << "a default that is no whole number";
 }
 
 // A value for every voice at time 0 takes the place of the start value.
