@@ -5,10 +5,10 @@
 // plays whole blocks and hands them out.
 //
 // Contract: fill() is the only call made on the audio thread; it neither
-// allocates, locks nor waits (counted in realTimeCalls(): a ThreadCountingScope
-// is around every call), and a full queue drops and counts. Everything else
-// is called on the GUI thread. Figures read from the GUI thread are atomics
-// or come through queues.
+// allocates, locks nor waits (counted in realTimeCalls(): a
+// ThreadCountingScope is around every call), and a full queue drops and
+// counts. Everything else is called on the GUI thread. Figures read from the
+// GUI thread are atomics or come through queues.
 #pragma once
 
 #include <atomic>

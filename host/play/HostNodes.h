@@ -3,7 +3,8 @@
 // Patch.cpp; inputs are read sample by sample.
 //
 // Contract: built on the GUI thread with every buffer they need; process()
-// neither allocates nor locks. The meter's figures may be read from any thread.
+// neither allocates nor locks. The meter's figures may be read from any
+// thread.
 #pragma once
 
 #include <atomic>

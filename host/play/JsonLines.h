@@ -2,9 +2,9 @@
 // objects and arrays starts on, so that a reader can name the line of the
 // part it finds wrong.
 //
-// Contract: parseJsonWithLines throws nlohmann::json::parse_error (whose
-// text names the line and column) for text that is not JSON. lineOf takes a
-// JSON pointer ("/nodes/2") and answers 0 for one that names no object or array.
+// Contract: parseJsonWithLines throws nlohmann::json::parse_error (whose text
+// names the line and column) for text that is not JSON. lineOf takes a JSON
+// pointer ("/nodes/2") and answers 0 for one that names no object or array.
 #pragma once
 
 #include <nlohmann/json.hpp>

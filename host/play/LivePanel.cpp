@@ -11,14 +11,16 @@ bool samePlace(const gmpi_gui::MpRect& a, const gmpi_gui::MpRect& b) {
 }  // namespace
 
 LivePanel::LivePanel(std::shared_ptr<const PluginLibrary> library, const PluginDescription& plugin, std::string title,
-                     const std::filesystem::path& skin, PanelConnection& connection)
-    : title_(std::move(title)), connection_(connection), runner_(std::move(library), plugin, skin) {
+                     const std::filesystem::path& skin, PanelConnection& connection, std::ostream& warnings)
+    : title_(std::move(title)),
+      connection_(connection),
+      runner_(std::move(library), plugin, skin, warnings, "zuhost play") {
     connection_.attach(runner_.session());
 }
 
 bool LivePanel::layOutIfAsked() {
     const gmpi_gui::MpSize before = runner_.size();
-    if (!runner_.layOutIfAsked(std::nullopt)) return false;
+    if (!runner_.layOutAgainIfAsked()) return false;
     return before.width != runner_.size().width || before.height != runner_.size().height;
 }
 
@@ -53,9 +55,9 @@ std::set<std::string> LivePanel::loadFailures() {
     return failures;
 }
 
-void LivePanel::release(std::ostream& err) {
+void LivePanel::release() {
     context_.reset();
-    runner_.release(err, "zuhost play");
+    runner_.release();
 }
 
 }  // namespace zuhost::play

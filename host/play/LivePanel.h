@@ -2,9 +2,9 @@
 // skin folder, given the connection's values, laid out at its measured size
 // (again whenever it asks) and drawn into the window's pixels.
 //
-// Contract: GUI thread. The constructor throws PanelUnavailable for a
-// plug-in without a drawable panel; the caller leaves it out of the window.
-// release() lets go of the panel and says on `err` what it failed to give back.
+// Contract: GUI thread. The constructor throws PanelUnavailable for a plug-in
+// without a drawable panel; the caller leaves it out of the window. release()
+// lets go of the panel and says on `err` what it failed to give back.
 #pragma once
 
 #include <filesystem>
@@ -25,7 +25,7 @@ namespace zuhost::play {
 class LivePanel {
 public:
     LivePanel(std::shared_ptr<const PluginLibrary> library, const PluginDescription& plugin, std::string title,
-              const std::filesystem::path& skin, PanelConnection& connection);
+              const std::filesystem::path& skin, PanelConnection& connection, std::ostream& warnings);
 
     gui::PanelSession& session() { return runner_.session(); }
     PanelConnection& connection() { return connection_; }
@@ -44,7 +44,7 @@ public:
     // names each resource that would not load: "no Image \"knob\"", or
     // "knob.png would not decode".
     std::set<std::string> loadFailures();
-    void release(std::ostream& err);
+    void release();
 
 private:
     std::string title_;

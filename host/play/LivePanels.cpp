@@ -15,8 +15,8 @@ std::string titleOf(const PatchNode& node, const PluginDescription& plugin) {
 }  // namespace
 
 LivePanels::LivePanels(std::shared_ptr<const PluginLibrary> library, const PatchPlan& plan,
-                       const std::vector<std::unique_ptr<PanelConnection>>& connections)
-    : library_(std::move(library)), plan_(plan), connections_(connections) {}
+                       const std::vector<std::unique_ptr<PanelConnection>>& connections, std::ostream& warnings)
+    : library_(std::move(library)), plan_(plan), connections_(connections), warnings_(warnings) {}
 
 void LivePanels::open(const std::filesystem::path& skin, SessionRecorder* recorder) {
     for (size_t node = 0; node < connections_.size(); ++node) {
@@ -44,18 +44,19 @@ void LivePanels::open(const std::filesystem::path& skin, SessionRecorder* record
 std::unique_ptr<LivePanel> LivePanels::make(size_t node, const std::filesystem::path& skin, bool start) {
     PanelConnection& connection = *connections_[node];
     auto panel = std::make_unique<LivePanel>(library_, connection.plugin(),
-                                             titleOf(plan_.patch.nodes[node], connection.plugin()), skin, connection);
+                                             titleOf(plan_.patch.nodes[node], connection.plugin()), skin, connection,
+                                             warnings_);
     if (start) connection.start();
     panel->start();
     panel->session().script().answerLiveWith(liveUser_);
     return panel;
 }
 
-std::set<std::string> LivePanels::remake(const std::filesystem::path& skin, std::ostream& leaks) {
+std::set<std::string> LivePanels::remake(const std::filesystem::path& skin) {
     std::vector<size_t> nodes;
     for (const auto& panel : panels_) nodes.push_back(static_cast<size_t>(panel->connection().node()));
     // The old panels go first, so that the library's skin caches read the new files.
-    release(leaks);
+    release();
     std::set<std::string> worse;
     for (const size_t node : nodes) {
         panels_.push_back(make(node, skin, false));
@@ -70,8 +71,8 @@ void LivePanels::answerLiveWith(gui::LiveUser* user) {
     for (const auto& panel : panels_) panel->session().script().answerLiveWith(user);
 }
 
-void LivePanels::release(std::ostream& leaks) {
-    for (const auto& panel : panels_) panel->release(leaks);
+void LivePanels::release() {
+    for (const auto& panel : panels_) panel->release();
     panels_.clear();
 }
 

@@ -24,16 +24,17 @@ class SessionRecorder;
 
 class LivePanels {
 public:
+    // Warnings about the panels (what one kept when released) go to `warnings`.
     LivePanels(std::shared_ptr<const PluginLibrary> library, const PatchPlan& plan,
-               const std::vector<std::unique_ptr<PanelConnection>>& connections);
+               const std::vector<std::unique_ptr<PanelConnection>>& connections, std::ostream& warnings);
 
     // The first panels; the main panel's patch pin values go to the recorder, when there is one.
     void open(const std::filesystem::path& skin, SessionRecorder* recorder);
     // Every panel made again over `skin`; answers what loads worse than
     // with the skin the panels were first opened over.
-    std::set<std::string> remake(const std::filesystem::path& skin, std::ostream& leaks);
+    std::set<std::string> remake(const std::filesystem::path& skin);
     void answerLiveWith(gui::LiveUser* user);
-    void release(std::ostream& leaks);
+    void release();
 
     size_t size() const { return panels_.size(); }
     LivePanel& operator[](size_t i) { return *panels_[i]; }
@@ -46,6 +47,7 @@ private:
     std::shared_ptr<const PluginLibrary> library_;
     const PatchPlan& plan_;
     const std::vector<std::unique_ptr<PanelConnection>>& connections_;
+    std::ostream& warnings_;
     std::vector<std::unique_ptr<LivePanel>> panels_;
     std::set<std::string> firstFailures_;
     gui::LiveUser* liveUser_ = nullptr;

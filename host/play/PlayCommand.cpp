@@ -19,7 +19,7 @@ namespace zuhost::play {
 
 namespace {
 
-constexpr const char* FOOTER =
+constexpr const char* footer =
     "Without --patch the plug-in opens in a patch that makes it seen and heard: a slider or knob\n"
     "sets a sine's level and pitch, a list entry chooses its pitch, a scope watches two sines.\n"
     "Headless: SDL_VIDEODRIVER=offscreen (or xvfb-run) with --audio-driver disk --audio-out FILE\n"
@@ -85,7 +85,7 @@ void PlayCommand::declare(CLI::App& app) {
     app.add_option("--audio-out", a.audioOut, "the file the disk driver writes")->type_name("FILE")->check(inExistingDirectory());
     app.add_option("--rate", a.sampleRate, "sample rate in Hz")->check(finiteNumber(8000.0, 192000.0))->capture_default_str();
     app.add_option("--block", a.blockSize, "block size in samples")->transform(wholeNumber(16, 4096))->capture_default_str();
-    app.footer(FOOTER);
+    app.footer(footer);
     app.final_callback([this, &app] {
         arguments_.watchSkin = app.count("--skin") > 0;
         resolve();

@@ -84,7 +84,7 @@ public:
     Run(const PlayArguments& arguments, const PatchPlan& plan, const std::vector<SessionAction>& script)
         : arguments_(arguments), plan_(plan), script_(script),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
-          panels_(library_, plan, connections_),
+          panels_(library_, plan, connections_, panelWarnings_),
           stats_(arguments.sampleRate, arguments.blockSize) {}
 
     int run(std::ostream& out, std::ostream& err) {
@@ -140,7 +140,7 @@ private:
     void reloadSkinIfChanged() {
         if (!skinWatcher_ || !skinWatcher_->changed(std::chrono::steady_clock::now())) return;
         const std::filesystem::path candidate = skinWatcher_->takeCopy();
-        const std::set<std::string> worse = panels_.remake(candidate, reloadLeaks_);
+        const std::set<std::string> worse = panels_.remake(candidate);
         captured_ = pressed_ = -1;
         if (worse.empty()) {
             skinWatcher_->dropCopy(skinInUse_);
@@ -148,7 +148,7 @@ private:
             warning_.clear();
             *out_ << "skin reloaded from " << skinWatcher_->folder().string() << std::endl;
         } else {
-            panels_.remake(skinInUse_, reloadLeaks_);
+            panels_.remake(skinInUse_);
             skinWatcher_->dropCopy(candidate);
             warning_ = "skin not reloaded: " + *worse.begin() + (worse.size() > 1 ? " (and more)" : "");
             *out_ << warning_ << std::endl;
@@ -450,9 +450,9 @@ private:
             out << "wrote " << arguments_.stats->string() << "\n";
         }
         if (!warning_.empty()) err << "zuhost play: " << warning_ << "\n";
-        err << reloadLeaks_.str();
         windowMemory_.remember(arguments_.windowKey, window_->place());
-        panels_.release(err);
+        panels_.release();
+        err << panelWarnings_.str();
         return status;
     }
 
@@ -464,6 +464,7 @@ private:
     std::unique_ptr<AudioGraph> graph_;
     std::unique_ptr<AudioEngine> engine_;
     std::vector<std::unique_ptr<PanelConnection>> connections_;     // by node; null for host nodes
+    std::ostringstream panelWarnings_;
     LivePanels panels_;
     std::unique_ptr<PlayWindow> window_;
     std::unique_ptr<AudioDevice> device_;
@@ -473,7 +474,6 @@ private:
     std::unique_ptr<SkinWatcher> skinWatcher_;
     std::filesystem::path skinInUse_;
     std::set<std::string> skinFailures_;    // what the first skin could not load
-    std::ostringstream reloadLeaks_;
     WindowMemory windowMemory_;
     std::ostream* out_ = nullptr;
     PlayStats stats_;

@@ -34,8 +34,8 @@ public:
 
     bool send(const Crossing& crossing, std::span<const uint8_t> bytes);
 
-    // Calls receive(const Crossing&, std::span<const uint8_t>) for every value
-    // waiting, oldest first; answers how many there were.
+    // Calls receive(const Crossing&, std::span<const uint8_t>) for every
+    // value waiting, oldest first; answers how many there were.
     template <class Receive>
     size_t receive(Receive&& receive) {
         size_t count = 0;

@@ -68,8 +68,9 @@ TEST(PlayCommandTest, AHeadlessScopeRunWritesTheSinesAtTheDeviceRateAndShowsThei
     const std::vector<float> left = leftChannel(folder / "out.raw");
     EXPECT_GT(left.size(), 0.5 * 1.5 * 48000);
     EXPECT_LT(left.size(), 1.1 * 1.5 * 48000);
-    // Half of a 440 Hz sine at 0.5 and of a 220 Hz one at 0.4 (the knob at its middle): at
-    // the device's rate the mix rises through zero twice in each 220 Hz period.
+    // Half of a 440 Hz sine at 0.5 and of a 220 Hz one at 0.4 (the knob at
+    // its middle): at the device's rate the mix rises through zero twice in
+    // each 220 Hz period.
     EXPECT_NEAR(rms(left, 4800, left.size()), std::sqrt(0.25 * 0.25 / 2 + 0.2 * 0.2 / 2), 0.02);
     int rising = 0;
     for (size_t i = 4801; i < left.size(); ++i) rising += left[i - 1] <= 0.0f && left[i] > 0.0f;
