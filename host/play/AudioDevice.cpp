@@ -10,7 +10,8 @@ namespace {
 constexpr int channels = 2;
 
 [[noreturn]] void fail(const std::string& what) {
-    throw DeviceError("no sound device (" + what + "): pass --audio-driver dummy, or --audio-driver disk --audio-out FILE");
+    throw DeviceError("no sound device (" + what +
+                      "): pass --audio-driver dummy, or --audio-driver disk --audio-out FILE");
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ public:
 };
 
 struct DeviceSettings {
-    std::string driver;                 // SDL's driver name; empty: SDL's choice
-    std::filesystem::path outFile;      // for the disk driver
+    std::string driver;             // SDL's driver name; empty: SDL's choice
+    std::filesystem::path outFile;  // for the disk driver
     float sampleRate = 48000.0f;
     int32_t blockSize = 64;
 };

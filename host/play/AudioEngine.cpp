@@ -10,9 +10,9 @@ namespace zuhost::play {
 namespace {
 
 constexpr size_t valueMessages = 4096;
-constexpr size_t panelValueSlots = 64;      // panels send short values; strings may need a slot
+constexpr size_t panelValueSlots = 64;  // panels send short values; strings may need a slot
 constexpr size_t panelSlotBytes = 4096;
-constexpr size_t captureSlots = 1024;       // room for a few frames of captures from every voice
+constexpr size_t captureSlots = 1024;  // room for a few frames of captures from every voice
 constexpr size_t captureSlotBytes = 4096;
 constexpr size_t timingEntries = 16384;
 constexpr double heardSeconds = 4.0;
@@ -101,7 +101,8 @@ void AudioEngine::sendToPanels() {
         const CallLog& sent = graph_.processor(static_cast<int32_t>(node))->sent();
         for (const HostCall& call : sent.calls()) {
             if (call.kind != HostCall::Kind::PinValue) continue;
-            if (std::find(panelPins_[node].begin(), panelPins_[node].end(), call.pin) == panelPins_[node].end()) continue;
+            if (std::find(panelPins_[node].begin(), panelPins_[node].end(), call.pin) == panelPins_[node].end())
+                continue;
             toPanels_.send({static_cast<int32_t>(node), call.pin, call.voice, 0}, sent.bytes(call));
         }
     }
@@ -110,7 +111,8 @@ void AudioEngine::sendToPanels() {
 void AudioEngine::noteProcessorDrops() {
     uint64_t drops = 0;
     for (size_t node = 0; node < panelPins_.size(); ++node)
-        if (const ProcessorNode* processor = graph_.processor(static_cast<int32_t>(node))) drops += static_cast<uint64_t>(processor->dropped());
+        if (const ProcessorNode* processor = graph_.processor(static_cast<int32_t>(node)))
+            drops += static_cast<uint64_t>(processor->dropped());
     processorDrops_.store(drops, std::memory_order_relaxed);
 }
 

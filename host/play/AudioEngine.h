@@ -33,7 +33,7 @@ struct CallbackTiming {
 struct EngineSettings {
     float sampleRate = 48000.0f;
     int32_t blockSize = 64;
-    bool keepHeard = false;     // pass what is played to heard(), for a recording
+    bool keepHeard = false;  // pass what is played to heard(), for a recording
 };
 
 class AudioEngine {
@@ -72,14 +72,14 @@ private:
 
     AudioGraph& graph_;
     EngineSettings settings_;
-    std::vector<std::vector<int32_t>> panelPins_;   // per node: processor pins whose values go to the panel
+    std::vector<std::vector<int32_t>> panelPins_;  // per node: processor pins whose values go to the panel
     ValueChannel toProcessors_;
     ValueChannel toPanels_;
     DroppingQueue<CallbackTiming> timings_;
     DroppingQueue<int64_t> latencies_;
     DroppingQueue<float> heard_;
-    std::vector<float> block_;                      // the block being handed out, interleaved
-    int32_t blockUsed_ = 0;                         // frames of it already handed out
+    std::vector<float> block_;  // the block being handed out, interleaved
+    int32_t blockUsed_ = 0;     // frames of it already handed out
     int64_t previousStartNs_ = 0;
     int32_t previousFrames_ = 0;
     CallCounts audioThreadCalls_;

@@ -21,7 +21,8 @@ AudioGraph::AudioGraph(const PatchPlan& plan, const PluginLibrary& library, floa
 InputMix AudioGraph::mixFor(const PatchPlan& plan, PinRef input, float constant) const {
     std::vector<InputMix::Source> sources;
     for (const PlanConnection& connection : plan.connectionsTo(input)) {
-        sources.push_back({nodes_[static_cast<size_t>(connection.from.node)].get(), connection.from.pin, connection.scale});
+        sources.push_back(
+            {nodes_[static_cast<size_t>(connection.from.node)].get(), connection.from.pin, connection.scale});
         constant += connection.offset;
     }
     return InputMix(constant, std::move(sources));
@@ -36,7 +37,9 @@ std::vector<InputMix> AudioGraph::hostInputs(const PatchPlan& plan, int32_t node
         const PinRef input{node, static_cast<int32_t>(pin)};
         const auto given = patchNode.inputs.find(std::string(pins[pin].name));
         const bool connected = !plan.connectionsTo(input).empty();
-        const float constant = given != patchNode.inputs.end() ? given->second : connected ? 0.0f : pins[pin].defaultValue;
+        const float constant = given != patchNode.inputs.end() ? given->second
+                               : connected                     ? 0.0f
+                                                               : pins[pin].defaultValue;
         inputs.push_back(mixFor(plan, input, constant));
     }
     return inputs;
@@ -74,8 +77,8 @@ std::unique_ptr<AudioNode> AudioGraph::build(const PatchPlan& plan, const Plugin
             processor->feed(pin.index, mixFor(plan, input, 0.0f));
     }
     if (const int32_t result = processor->open(processorCreator(library, plugin.id)); result != gmpi::MP_OK)
-        throw std::runtime_error("node \"" + patchNode.id + "\": \"" + plugin.id + "\"'s processor did not open (result " +
-                                 std::to_string(result) + ")");
+        throw std::runtime_error("node \"" + patchNode.id + "\": \"" + plugin.id +
+                                 "\"'s processor did not open (result " + std::to_string(result) + ")");
     processors_[static_cast<size_t>(node)] = processor.get();
     return processor;
 }
@@ -93,7 +96,8 @@ void AudioGraph::renderBlock(int32_t frames) {
 }
 
 ProcessorNode* AudioGraph::processor(int32_t node) const {
-    return node >= 0 && static_cast<size_t>(node) < processors_.size() ? processors_[static_cast<size_t>(node)] : nullptr;
+    return node >= 0 && static_cast<size_t>(node) < processors_.size() ? processors_[static_cast<size_t>(node)]
+                                                                       : nullptr;
 }
 
 }  // namespace zuhost::play

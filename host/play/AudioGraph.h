@@ -37,11 +37,12 @@ public:
 private:
     std::vector<InputMix> hostInputs(const PatchPlan& plan, int32_t node) const;
     InputMix mixFor(const PatchPlan& plan, PinRef input, float constant) const;
-    std::unique_ptr<AudioNode> build(const PatchPlan& plan, const PluginLibrary& library, int32_t node, float sampleRate);
+    std::unique_ptr<AudioNode> build(const PatchPlan& plan, const PluginLibrary& library, int32_t node,
+                                     float sampleRate);
 
     int32_t blockSize_;
-    std::vector<std::unique_ptr<AudioNode>> nodes_;     // by patch node
-    std::vector<ProcessorNode*> processors_;            // by patch node; null for host nodes
+    std::vector<std::unique_ptr<AudioNode>> nodes_;  // by patch node
+    std::vector<ProcessorNode*> processors_;         // by patch node; null for host nodes
     std::vector<int32_t> order_;
     std::vector<OutputNode*> outputs_;
     std::vector<std::pair<std::string, MeterNode*>> meters_;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view knobPlugin = "ZU Slider2";
 constexpr std::string_view knobAppearance = "3";
-constexpr std::string_view middleValue = "5";   // of the host's parameter range 0 to 10
+constexpr std::string_view middleValue = "5";  // of the host's parameter range 0 to 10
 constexpr float lowestPitch = 220.0f;
 
 PatchNode pluginNode(std::string id, const std::string& plugin) {

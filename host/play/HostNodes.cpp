@@ -119,8 +119,7 @@ void MeterNode::process(int32_t frames) {
     }
     if (frames > 0) rms_.store(static_cast<float>(std::sqrt(sum / frames)), std::memory_order_relaxed);
     float held = peak_.load(std::memory_order_relaxed);
-    while (peak > held && !peak_.compare_exchange_weak(held, peak, std::memory_order_relaxed)) {
-    }
+    while (peak > held && !peak_.compare_exchange_weak(held, peak, std::memory_order_relaxed)) {}
 }
 
 }  // namespace zuhost::play

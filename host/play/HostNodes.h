@@ -41,7 +41,7 @@ public:
     void process(int32_t frames) override;
 
 private:
-    double phase_ = 0.0;    // in turns
+    double phase_ = 0.0;  // in turns
     double turnsPerHz_;
 };
 
@@ -64,7 +64,7 @@ public:
 private:
     std::vector<float> left_, right_;
     double position_ = 0.0;
-    double step_ = 1.0;     // file samples per device sample
+    double step_ = 1.0;  // file samples per device sample
 };
 
 class OutputNode final : public HostNode {

@@ -48,7 +48,9 @@ public:
     bool boolean(bool v) { return value() && dom_.boolean(v); }
     bool number_integer(nlohmann::ordered_json::number_integer_t v) { return value() && dom_.number_integer(v); }
     bool number_unsigned(nlohmann::ordered_json::number_unsigned_t v) { return value() && dom_.number_unsigned(v); }
-    bool number_float(nlohmann::ordered_json::number_float_t v, const std::string& s) { return value() && dom_.number_float(v, s); }
+    bool number_float(nlohmann::ordered_json::number_float_t v, const std::string& s) {
+        return value() && dom_.number_float(v, s);
+    }
     bool string(std::string& v) { return value() && dom_.string(v); }
     bool binary(nlohmann::ordered_json::binary_t& v) { return value() && dom_.binary(v); }
     bool start_object(std::size_t n) { return open(false) && dom_.start_object(n); }

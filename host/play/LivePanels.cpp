@@ -26,7 +26,7 @@ void LivePanels::open(const std::filesystem::path& skin, SessionRecorder* record
         try {
             panel = make(node, skin, true);
         } catch (const PanelUnavailable&) {
-            connection->start();    // its processor still gets its parameters
+            connection->start();  // its processor still gets its parameters
         }
         const bool main = static_cast<int32_t>(node) == plan_.mainPanel;
         for (const auto& [name, value] : plan_.patch.nodes[node].pins) {
@@ -43,9 +43,9 @@ void LivePanels::open(const std::filesystem::path& skin, SessionRecorder* record
 
 std::unique_ptr<LivePanel> LivePanels::make(size_t node, const std::filesystem::path& skin, bool start) {
     PanelConnection& connection = *connections_[node];
-    auto panel = std::make_unique<LivePanel>(library_, connection.plugin(),
-                                             titleOf(plan_.patch.nodes[node], connection.plugin()), skin, connection,
-                                             warnings_);
+    auto panel =
+        std::make_unique<LivePanel>(library_, connection.plugin(),
+                                    titleOf(plan_.patch.nodes[node], connection.plugin()), skin, connection, warnings_);
     if (start) connection.start();
     panel->start();
     panel->session().script().answerLiveWith(liveUser_);

@@ -97,7 +97,8 @@ int32_t ModalPopups::chooseFrom(const gui::ShownMenu& menu) {
     const auto format = chromeText(popupTextSize);
     const auto count = static_cast<int32_t>(menu.items.size());
     float width = smallestMenuWidth;
-    for (const gui::MenuItem& item : menu.items) width = std::max(width, textWidth(item.text, format) + 2 * itemPadding);
+    for (const gui::MenuItem& item : menu.items)
+        width = std::max(width, textWidth(item.text, format) + 2 * itemPadding);
     // A menu longer than the window shows what fits and scrolls.
     const int32_t rows = std::clamp(static_cast<int32_t>(window_.size().height / itemHeight), 1, count);
     const float left = origin_.x + menuLeft(menu, width), top = origin_.y + menu.y;
@@ -105,7 +106,8 @@ int32_t ModalPopups::chooseFrom(const gui::ShownMenu& menu) {
         keptInside({left, top, left + width, top + itemHeight * static_cast<float>(rows)}, window_.size());
     int32_t firstRow = 0, highlighted = -1, chosen = -1;
     const auto itemAt = [&](gmpi_gui::MpPoint p) {
-        return inside(area, p) ? std::min(firstRow + static_cast<int32_t>((p.y - area.top) / itemHeight), count - 1) : -1;
+        return inside(area, p) ? std::min(firstRow + static_cast<int32_t>((p.y - area.top) / itemHeight), count - 1)
+                               : -1;
     };
     const auto highlight = [&](int32_t item) {
         highlighted = item;
@@ -151,16 +153,18 @@ std::optional<std::string> ModalPopups::typeInto(const gui::ShownTextEntry& entr
                                               origin_.y + entry.top + std::max(entry.height, smallestFieldHeight)},
                                              window_.size());
     std::string text = entry.startingText;
-    bool selected = true;   // the first key typed replaces the starting text
+    bool selected = true;  // the first key typed replaces the starting text
     std::optional<std::string> result;
     const auto draw = [&] {
         ChromePainter painter(window_.pixels(), window_.scale());
         painter.fill(area, fieldColour);
         const gmpi_gui::MpRect inset{area.left + 3, area.top, area.right - 3, area.bottom};
         const float width = textWidth(text, format);
-        if (selected && !text.empty()) painter.fill({inset.left, area.top + 3, inset.left + width, area.bottom - 3}, selectionColour);
+        if (selected && !text.empty())
+            painter.fill({inset.left, area.top + 3, inset.left + width, area.bottom - 3}, selectionColour);
         painter.text(inset, text, format, darkText);
-        if (!selected) painter.fill({inset.left + width, area.top + 3, inset.left + width + 1, area.bottom - 3}, darkText);
+        if (!selected)
+            painter.fill({inset.left + width, area.top + 3, inset.left + width + 1, area.bottom - 3}, darkText);
         painter.frame(area, highlightColour);
     };
     const auto handle = [&](const SDL_Event& event) {
@@ -169,8 +173,10 @@ std::optional<std::string> ModalPopups::typeInto(const gui::ShownTextEntry& entr
             selected = false;
             text += event.text.text;
         } else if (isKey(event, SDLK_BACKSPACE)) {
-            if (selected) text.clear();
-            else dropLastCharacter(text);
+            if (selected)
+                text.clear();
+            else
+                dropLastCharacter(text);
             selected = false;
         } else if (isEnter(event) || (event.type == SDL_MOUSEBUTTONDOWN && !inside(area, toWindow(event)))) {
             result = text;

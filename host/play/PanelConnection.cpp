@@ -4,8 +4,8 @@
 
 namespace zuhost::play {
 
-PanelConnection::PanelConnection(const PluginDescription& plugin, int32_t node, int32_t voices, ValueChannel& toProcessor,
-                                 ParameterRange range)
+PanelConnection::PanelConnection(const PluginDescription& plugin, int32_t node, int32_t voices,
+                                 ValueChannel& toProcessor, ParameterRange range)
     : plugin_(plugin), node_(node), voices_(voices), toProcessor_(toProcessor), range_(range) {}
 
 void PanelConnection::attach(gui::PanelSession& panel) {
@@ -14,17 +14,9 @@ void PanelConnection::attach(gui::PanelSession& panel) {
 }
 
 void PanelConnection::start() {
-    for (const ParameterDescription& parameter : plugin_.parameters) {
-        const std::vector<uint8_t> value = parameterStartValue(parameter);
-        toProcessor(parameter.id, value, 0);
-        for (const PinDescription& pin : plugin_.guiPins) {
-            if (pin.parameterId != parameter.id) continue;
-            const std::string_view field = parameterFieldOf(pin);
-            const std::vector<uint8_t> bytes = field == valueField ? value : parameterFieldValue(parameter, field, range_);
-            if (field != valueField && bytes.empty()) continue;
-            setPanelPin(pin.index, bytes, 0);
-        }
-    }
+    for (const ParameterDescription& parameter : plugin_.parameters)
+        toProcessor(parameter.id, parameterStartValue(parameter), 0);
+    for (const PanelPinValue& value : parameterPinValues(plugin_, range_)) setPanelPin(value.pin, value.bytes, 0);
     const float gate = 1.0f;
     const std::span<const uint8_t> gateBytes(reinterpret_cast<const uint8_t*>(&gate), sizeof gate);
     for (const PinDescription& pin : plugin_.guiPins) {

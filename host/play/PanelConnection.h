@@ -22,7 +22,7 @@
 
 #include "host/description/PluginDescription.h"
 #include "host/gui/PanelSession.h"
-#include "host/panel/ParameterPins.h"
+#include "host/run/ParameterPins.h"
 #include "host/run/PanelPinText.h"
 #include "host/play/ValueChannel.h"
 

@@ -50,9 +50,11 @@ public:
         const json& document = json_.document();
         if (!document.is_object()) fail(1, "a patch is a JSON object with \"nodes\" and \"connections\"");
         for (const auto& [key, value] : document.items())
-            if (key != "nodes" && key != "connections") fail(1, "unknown key " + inQuotes(key) + "; a patch has nodes and connections");
+            if (key != "nodes" && key != "connections")
+                fail(1, "unknown key " + inQuotes(key) + "; a patch has nodes and connections");
         const json& nodes = arrayAt(document, "nodes");
-        for (size_t i = 0; i < nodes.size(); ++i) patch_.nodes.push_back(readNode(nodes[i], json_.lineOf("/nodes/" + std::to_string(i))));
+        for (size_t i = 0; i < nodes.size(); ++i)
+            patch_.nodes.push_back(readNode(nodes[i], json_.lineOf("/nodes/" + std::to_string(i))));
         if (patch_.nodes.empty()) fail(json_.lineOf("/nodes"), "a patch needs at least one node");
         if (document.contains("connections")) {
             const json& connections = arrayAt(document, "connections");
@@ -63,7 +65,9 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(int line, const std::string& message) const { throw PatchError(whereIn(patch_, line) + message); }
+    [[noreturn]] void fail(int line, const std::string& message) const {
+        throw PatchError(whereIn(patch_, line) + message);
+    }
 
     const json& arrayAt(const json& document, const char* key) const {
         if (!document.contains(key) || !document[key].is_array())
@@ -107,8 +111,10 @@ private:
             fail(line, owner + "an id must not be empty or hold '.'");
         if (patch_.findNode(result.id) != nullptr) fail(line, owner + "another node has this id");
         result.kind = kindOf(node, line, owner);
-        if (result.kind == NodeKind::Plugin) readPluginNode(node, result, owner);
-        else readHostNode(node, result, owner);
+        if (result.kind == NodeKind::Plugin)
+            readPluginNode(node, result, owner);
+        else
+            readHostNode(node, result, owner);
         return result;
     }
 
@@ -124,11 +130,13 @@ private:
                 if (!value.is_object()) fail(result.line, owner + "\"pins\" must be an object of NAME: VALUE");
                 for (const auto& [pin, pinValue] : value.items()) {
                     if (pinValue.is_object() || pinValue.is_array() || pinValue.is_null())
-                        fail(result.line, owner + "pin " + inQuotes(pin) + ": a value is a string, number or true/false");
+                        fail(result.line,
+                             owner + "pin " + inQuotes(pin) + ": a value is a string, number or true/false");
                     result.pins.emplace_back(pin, valueText(pinValue));
                 }
             } else {
-                fail(result.line, owner + "unknown key " + inQuotes(key) + "; a plug-in node has plugin, pins and voices");
+                fail(result.line,
+                     owner + "unknown key " + inQuotes(key) + "; a plug-in node has plugin, pins and voices");
             }
         }
     }
@@ -158,7 +166,8 @@ private:
             fail(line, "connection " + std::string(key) + " " + inQuotes(text) + ": expected NODE.PIN");
         const std::string node = text.substr(0, dot), pin = text.substr(dot + 1);
         const PatchNode* found = patch_.findNode(node);
-        if (found == nullptr) fail(line, "connection " + std::string(key) + " " + inQuotes(text) + ": no node " + inQuotes(node));
+        if (found == nullptr)
+            fail(line, "connection " + std::string(key) + " " + inQuotes(text) + ": no node " + inQuotes(node));
         if (found->kind != NodeKind::Plugin) {
             const bool output = std::string_view(key) == "from";
             const auto pins = pinNames(found->kind, output);
@@ -180,7 +189,8 @@ private:
         if (!connection.is_object()) fail(line, "a connection is an object with \"from\" and \"to\"");
         for (const auto& [key, value] : connection.items())
             if (key != "from" && key != "to" && key != "scale" && key != "offset")
-                fail(line, "connection: unknown key " + inQuotes(key) + "; a connection has from, to, scale and offset");
+                fail(line,
+                     "connection: unknown key " + inQuotes(key) + "; a connection has from, to, scale and offset");
         PatchConnection result;
         result.line = line;
         std::tie(result.fromNode, result.fromPin) = endpoint(connection, "from", line);

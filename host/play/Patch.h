@@ -46,7 +46,7 @@ enum class NodeKind { Plugin, Sine, Noise, Wav, Output, Meter };
 struct HostPin {
     std::string_view name;
     bool output;
-    float defaultValue;     // inputs only
+    float defaultValue;  // inputs only
 };
 
 // The pins of a host node kind, inputs first; none for Plugin.
@@ -72,8 +72,8 @@ struct PatchConnection {
 };
 
 struct Patch {
-    std::string name;       // the file's name without its extension, or the plug-in's for a default patch
-    std::string source;     // how errors name it: the file's path, or "default patch"
+    std::string name;    // the file's name without its extension, or the plug-in's for a default patch
+    std::string source;  // how errors name it: the file's path, or "default patch"
     std::vector<PatchNode> nodes;
     std::vector<PatchConnection> connections;
 

@@ -19,7 +19,8 @@ public:
         for (const PatchConnection& connection : plan_.patch.connections) plan_.connections.push_back(bind(connection));
         orderNodes();
         for (size_t i = 0; i < plan_.plugins.size() && plan_.mainPanel < 0; ++i)
-            if (plan_.plugins[i] != nullptr && !plan_.plugins[i]->guiPins.empty()) plan_.mainPanel = static_cast<int32_t>(i);
+            if (plan_.plugins[i] != nullptr && !plan_.plugins[i]->guiPins.empty())
+                plan_.mainPanel = static_cast<int32_t>(i);
         return std::move(plan_);
     }
 
@@ -45,7 +46,8 @@ private:
 
     int32_t hostPin(NodeKind kind, const std::string& name) const {
         const auto pins = hostPinsOf(kind);
-        const auto found = std::find_if(pins.begin(), pins.end(), [&name](const HostPin& pin) { return pin.name == name; });
+        const auto found =
+            std::find_if(pins.begin(), pins.end(), [&name](const HostPin& pin) { return pin.name == name; });
         return static_cast<int32_t>(found - pins.begin());
     }
 
@@ -62,11 +64,12 @@ private:
         const std::string& id = plan_.patch.nodes[static_cast<size_t>(node)].id;
         fail(connection.line, "connection " + std::string(output ? "from " : "to ") + inQuotes(id + "." + name) +
                                   ": node " + inQuotes(id) + " (" + plugin.id + ") has no " +
-                                  (output ? "output" : "audio input") + " " + inQuotes(name) + "; it has: " +
-                                  (usable.empty() ? "none" : usable));
+                                  (output ? "output" : "audio input") + " " + inQuotes(name) +
+                                  "; it has: " + (usable.empty() ? "none" : usable));
     }
 
-    PinRef endpoint(const PatchConnection& connection, const std::string& nodeId, const std::string& pin, bool output) const {
+    PinRef endpoint(const PatchConnection& connection, const std::string& nodeId, const std::string& pin,
+                    bool output) const {
         const int32_t node = nodeIndex(nodeId);
         const NodeKind kind = plan_.patch.nodes[static_cast<size_t>(node)].kind;
         return {node, kind == NodeKind::Plugin ? pluginPin(connection, node, pin, output) : hostPin(kind, pin)};
@@ -90,7 +93,8 @@ private:
             placed[ready] = true;
             plan_.order.push_back(static_cast<int32_t>(ready));
             for (const PlanConnection& connection : plan_.connections)
-                if (connection.from.node == static_cast<int32_t>(ready)) --waitingOn[static_cast<size_t>(connection.to.node)];
+                if (connection.from.node == static_cast<int32_t>(ready))
+                    --waitingOn[static_cast<size_t>(connection.to.node)];
         }
     }
 
@@ -123,6 +127,8 @@ std::vector<PlanConnection> PatchPlan::connectionsTo(PinRef input) const {
     return found;
 }
 
-PatchPlan planPatch(Patch patch, const LibraryDescription& library) { return Planner(std::move(patch), library).plan(); }
+PatchPlan planPatch(Patch patch, const LibraryDescription& library) {
+    return Planner(std::move(patch), library).plan();
+}
 
 }  // namespace zuhost::play

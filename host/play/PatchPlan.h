@@ -36,8 +36,8 @@ struct PatchPlan {
     Patch patch;
     std::vector<const PluginDescription*> plugins;  // per node; null for host nodes
     std::vector<PlanConnection> connections;
-    std::vector<int32_t> order;                     // every node after all that feed it
-    int32_t mainPanel = -1;                         // the first plug-in node with a panel, or -1
+    std::vector<int32_t> order;  // every node after all that feed it
+    int32_t mainPanel = -1;      // the first plug-in node with a panel, or -1
 
     std::vector<PlanConnection> connectionsTo(PinRef input) const;
 };

@@ -21,12 +21,12 @@ struct PlayArguments {
     std::optional<std::filesystem::path> stats;
     std::optional<std::filesystem::path> record;
     std::filesystem::path skin;
-    bool watchSkin = false;             // --skin was given: reload it when it changes
+    bool watchSkin = false;  // --skin was given: reload it when it changes
     std::string audioDriver;
     std::optional<std::filesystem::path> audioOut;
     float sampleRate = 48000.0f;
     int32_t blockSize = 64;
-    std::string windowKey;              // how the window's place is remembered: the patch file, or the plug-in
+    std::string windowKey;  // how the window's place is remembered: the patch file, or the plug-in
 };
 
 }  // namespace zuhost::play

@@ -70,21 +70,24 @@ void PlayCommand::declare(CLI::App& app) {
     addParsedOption(app, "--duration", a.duration, SampleTime::parse, "end the run after this long")->type_name("TIME");
     app.add_option("--script", a.script, "what the user does, as `zuhost session` reads it, played in real time")
         ->type_name("FILE");
-    app.add_option("--screenshot", a.screenshot, "write the window as PNG at the end (and on F12)")
-        ->type_name("FILE")
-        ->check(inExistingDirectory());
-    app.add_option("--stats", a.stats, "write the run's figures as JSON")->type_name("FILE")->check(inExistingDirectory());
+    app.add_option("--screenshot", a.screenshot, "write the window as PNG at the end (and on F12)")->type_name("FILE");
+    app.add_option("--stats", a.stats, "write the run's figures as JSON")->type_name("FILE");
     app.add_option("--record", a.record, "write what was done as a session script, and what was heard as WAV")
         ->type_name("DIR");
     a.skin = gui::SkinFolder::besideExecutable();
     app.add_option("--skin", a.skin, "the skin folder; the panels are made again when it changes")
         ->type_name("DIR")
+        ->check(existingDirectory())
         ->capture_default_str();
     app.add_option("--audio-driver", a.audioDriver, "SDL's audio driver (pulseaudio, alsa, disk, dummy...)")
         ->type_name("NAME");
-    app.add_option("--audio-out", a.audioOut, "the file the disk driver writes")->type_name("FILE")->check(inExistingDirectory());
-    app.add_option("--rate", a.sampleRate, "sample rate in Hz")->check(finiteNumber(8000.0, 192000.0))->capture_default_str();
-    app.add_option("--block", a.blockSize, "block size in samples")->transform(wholeNumber(16, 4096))->capture_default_str();
+    app.add_option("--audio-out", a.audioOut, "the file the disk driver writes")->type_name("FILE");
+    app.add_option("--rate", a.sampleRate, "sample rate in Hz")
+        ->check(finiteNumber(8000.0, 192000.0))
+        ->capture_default_str();
+    app.add_option("--block", a.blockSize, "block size in samples")
+        ->transform(wholeNumber(16, 4096))
+        ->capture_default_str();
     app.footer(footer);
     app.final_callback([this, &app] {
         arguments_.watchSkin = app.count("--skin") > 0;
@@ -95,7 +98,8 @@ void PlayCommand::declare(CLI::App& app) {
 void PlayCommand::resolve() {
     if (arguments_.patch && !arguments_.plugin.empty())
         throw CLI::ValidationError("PLUGIN", "give a plug-in or --patch, not both");
-    if (!arguments_.patch && arguments_.plugin.empty()) throw CLI::ValidationError("PLUGIN", "give a plug-in or --patch");
+    if (!arguments_.patch && arguments_.plugin.empty())
+        throw CLI::ValidationError("PLUGIN", "give a plug-in or --patch");
     description_ = loadDescription(arguments_.library);
     const Patch patch = patchFromArguments(arguments_, description_);
     arguments_.windowKey = arguments_.patch ? std::filesystem::absolute(*arguments_.patch).lexically_normal().string()
@@ -120,6 +124,9 @@ void PlayCommand::resolve() {
 }
 
 int PlayCommand::run(std::ostream& out, std::ostream& err) {
+    // The files a run writes at its end get their folders first, so that a long run does not end in failing to save.
+    for (const auto& file : {arguments_.screenshot, arguments_.stats, arguments_.audioOut})
+        if (file && file->has_parent_path()) std::filesystem::create_directories(file->parent_path());
     Player player(arguments_, std::move(*plan_), std::move(script_));
     return player.run(out, err);
 }

@@ -44,7 +44,8 @@ void PlayStats::collect(AudioEngine& engine, int64_t nowNs) {
         const double periodNs = timing.frames * 1e9 / sampleRate_;
         if (periodNs > 0) load_.add(static_cast<double>(timing.durationNs) / periodNs);
     }
-    for (int64_t latency; engine.latencies().pop(latency);) latencyNs_.add(static_cast<double>(std::max<int64_t>(latency, 1)));
+    for (int64_t latency; engine.latencies().pop(latency);)
+        latencyNs_.add(static_cast<double>(std::max<int64_t>(latency, 1)));
 }
 
 void PlayStats::frameDrawn(double milliseconds) { frameMs_.add(milliseconds); }
@@ -56,15 +57,12 @@ void PlayStats::sampleMemory() {
     memoryPeakKb_ = std::max(memoryPeakKb_, kilobytes);
 }
 
-double PlayStats::latencyBlocks(double p) const {
-    return latencyNs_.percentile(p) * sampleRate_ / 1e9 / blockSize_;
-}
+double PlayStats::latencyBlocks(double p) const { return latencyNs_.percentile(p) * sampleRate_ / 1e9 / blockSize_; }
 
 std::string PlayStats::statusLine(const AudioEngine& engine, const std::string& meters) const {
     char line[256];
     const double bufferMs = bufferFrames_ * 1000.0 / sampleRate_;
-    std::snprintf(line, sizeof line,
-                  "audio %.0f/%.0f%% of %.2f ms  frame %.1f/%.1f ms  drops %llu  xruns %llu  %s",
+    std::snprintf(line, sizeof line, "audio %.0f/%.0f%% of %.2f ms  frame %.1f/%.1f ms  drops %llu  xruns %llu  %s",
                   load_.recent.percentile(0.5) * 100, load_.recent.percentile(0.99) * 100, bufferMs,
                   frameMs_.recent.percentile(0.5), frameMs_.recent.percentile(0.99),
                   static_cast<unsigned long long>(engine.toProcessors().dropped() + engine.toPanels().dropped() +

@@ -54,7 +54,7 @@ private:
     float sampleRate_;
     int32_t blockSize_;
     int32_t bufferFrames_;
-    Figure load_;           // fraction of the callback's period
+    Figure load_;  // fraction of the callback's period
     Figure frameMs_;
     Histogram latencyNs_;
     int64_t recentSinceNs_ = 0;

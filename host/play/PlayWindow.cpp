@@ -89,10 +89,10 @@ CairoSurfacePtr PlayWindow::region(const gmpi_gui::MpRect& rect) const {
     const int32_t bottom = std::clamp(pixelsOf(rect.bottom, scale_), top, height);
     if (right == left || bottom == top) return nullptr;
     const int32_t stride = cairo_image_surface_get_stride(whole);
-    unsigned char* first = cairo_image_surface_get_data(whole) + static_cast<size_t>(top) * static_cast<size_t>(stride) +
-                           static_cast<size_t>(left) * 4;
-    return CairoSurfacePtr(cairo_image_surface_create_for_data(first, cairo_image_surface_get_format(whole), right - left,
-                                                               bottom - top, stride));
+    unsigned char* first = cairo_image_surface_get_data(whole) +
+                           static_cast<size_t>(top) * static_cast<size_t>(stride) + static_cast<size_t>(left) * 4;
+    return CairoSurfacePtr(cairo_image_surface_create_for_data(first, cairo_image_surface_get_format(whole),
+                                                               right - left, bottom - top, stride));
 }
 
 void PlayWindow::present() {

@@ -41,7 +41,7 @@ public:
 
     uint32_t id() const { return SDL_GetWindowID(window_); }
     int32_t scale() const { return scale_; }
-    gmpi_gui::MpSize size() const;              // in layout units
+    gmpi_gui::MpSize size() const;  // in layout units
     WindowPlace place() const;
     void resize(gmpi_gui::MpSize size);
     void sizeChanged();
@@ -61,7 +61,7 @@ private:
     SDL_Window* window_ = nullptr;
     int32_t scale_;
     SDL_Surface* windowSurface_ = nullptr;
-    SDL_Surface* canvas_ = nullptr;     // only when the window's pixels are not Cairo's
+    SDL_Surface* canvas_ = nullptr;  // only when the window's pixels are not Cairo's
     CairoSurfacePtr surface_;
     int64_t generation_ = 0;
 };

@@ -82,7 +82,9 @@ std::string decibels(float amplitude) {
 class Player::Run {
 public:
     Run(const PlayArguments& arguments, const PatchPlan& plan, const std::vector<SessionAction>& script)
-        : arguments_(arguments), plan_(plan), script_(script),
+        : arguments_(arguments),
+          plan_(plan),
+          script_(script),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
           panels_(library_, plan, connections_, panelWarnings_),
           stats_(arguments.sampleRate, arguments.blockSize) {}
@@ -121,18 +123,20 @@ private:
         connections_.resize(plan_.patch.nodes.size());
         for (size_t node = 0; node < plan_.plugins.size(); ++node) {
             if (plan_.plugins[node] == nullptr) continue;
-            connections_[node] = std::make_unique<PanelConnection>(*plan_.plugins[node], static_cast<int32_t>(node),
-                                                                   plan_.patch.nodes[node].voices, engine_->toProcessors());
+            connections_[node] =
+                std::make_unique<PanelConnection>(*plan_.plugins[node], static_cast<int32_t>(node),
+                                                  plan_.patch.nodes[node].voices, engine_->toProcessors());
         }
     }
 
     void startRecording() {
         recorder_ = std::make_unique<SessionRecorder>(*arguments_.record, arguments_.sampleRate);
         if (plan_.mainPanel < 0) return;
-        connections_[static_cast<size_t>(plan_.mainPanel)]->observe(
-            [this](std::string_view direction, const PinDescription& pin, int32_t voice, std::span<const uint8_t> bytes) {
-                recorder_->crossing(secondsNow(), direction, pin, voice, bytes);
-            });
+        connections_[static_cast<size_t>(plan_.mainPanel)]->observe([this](std::string_view direction,
+                                                                           const PinDescription& pin, int32_t voice,
+                                                                           std::span<const uint8_t> bytes) {
+            recorder_->crossing(secondsNow(), direction, pin, voice, bytes);
+        });
     }
 
     double secondsNow() const { return startNs_ == 0 ? 0.0 : static_cast<double>(steadyNowNs() - startNs_) / 1e9; }
@@ -222,7 +226,9 @@ private:
         return startNs_ + static_cast<int64_t>(static_cast<double>(action.time) * 1e9 / arguments_.sampleRate);
     }
 
-    int64_t nextScriptedNs() const { return nextAction_ < script_.size() ? scriptedNs(script_[nextAction_]) : INT64_MAX; }
+    int64_t nextScriptedNs() const {
+        return nextAction_ < script_.size() ? scriptedNs(script_[nextAction_]) : INT64_MAX;
+    }
 
     void waitForEvents(int64_t waitNs) {
         SDL_Event event;
@@ -299,9 +305,12 @@ private:
         const gmpi_gui::MpRect& place = layout_.places[static_cast<size_t>(target)].panel;
         popups_->setOrigin({place.left, place.top});
         const int64_t popupsBefore = popups_->shown();
-        if (kind == Pointer::Down) session.pointerDown(point, modifiers);
-        else if (kind == Pointer::Move) session.pointerMove(point, modifiers);
-        else session.pointerUp(point, modifiers);
+        if (kind == Pointer::Down)
+            session.pointerDown(point, modifiers);
+        else if (kind == Pointer::Move)
+            session.pointerMove(point, modifiers);
+        else
+            session.pointerUp(point, modifiers);
         captured_ = session.graphicsHost().captured() ? target : -1;
         SDL_CaptureMouse(captured_ >= 0 ? SDL_TRUE : SDL_FALSE);
         panel.connection().fromPanel(stampNs);
@@ -313,7 +322,8 @@ private:
         if (!recorder_) return;
         const char* verb = pointerVerbs[static_cast<int>(kind)];
         if (target == mainPanel_) {
-            recorder_->pointer(secondsNow(), verb, point, modifiers, panels_[static_cast<size_t>(target)].session().script());
+            recorder_->pointer(secondsNow(), verb, point, modifiers,
+                               panels_[static_cast<size_t>(target)].session().script());
         } else {
             recorder_->comment(secondsNow(), panels_[static_cast<size_t>(target)].title() + ": " + verb + " " +
                                                  std::to_string(point.x) + "," + std::to_string(point.y));
@@ -456,14 +466,14 @@ private:
         return status;
     }
 
-    SdlVideo video_;    // first: outlives the window
+    SdlVideo video_;  // first: outlives the window
     const PlayArguments& arguments_;
     const PatchPlan& plan_;
     const std::vector<SessionAction>& script_;
     std::shared_ptr<const PluginLibrary> library_;
     std::unique_ptr<AudioGraph> graph_;
     std::unique_ptr<AudioEngine> engine_;
-    std::vector<std::unique_ptr<PanelConnection>> connections_;     // by node; null for host nodes
+    std::vector<std::unique_ptr<PanelConnection>> connections_;  // by node; null for host nodes
     std::ostringstream panelWarnings_;
     LivePanels panels_;
     std::unique_ptr<PlayWindow> window_;
@@ -473,7 +483,7 @@ private:
     std::unique_ptr<SessionRecorder> recorder_;
     std::unique_ptr<SkinWatcher> skinWatcher_;
     std::filesystem::path skinInUse_;
-    std::set<std::string> skinFailures_;    // what the first skin could not load
+    std::set<std::string> skinFailures_;  // what the first skin could not load
     WindowMemory windowMemory_;
     std::ostream* out_ = nullptr;
     PlayStats stats_;

@@ -63,7 +63,8 @@ void ProcessorNode::feed(int32_t pin, InputMix mix) {
 int32_t ProcessorNode::open(const PluginCreator& create) {
     // Unfed audio inputs hear silence.
     for (const PinDescription* pin : audioPins_)
-        if (pin->direction == gmpi::MP_IN && std::none_of(inputs_.begin(), inputs_.end(), [pin](const Input& i) { return i.pin == pin->index; }))
+        if (pin->direction == gmpi::MP_IN &&
+            std::none_of(inputs_.begin(), inputs_.end(), [pin](const Input& i) { return i.pin == pin->index; }))
             feed(pin->index, InputMix());
     HostSettings host;
     host.sampleRate = settings_.sampleRate;
@@ -116,7 +117,9 @@ bool ProcessorNode::queue(int32_t type, int32_t pin, std::span<const uint8_t> by
     return true;
 }
 
-bool ProcessorNode::receive(int32_t pin, std::span<const uint8_t> bytes) { return queue(gmpi::EVENT_PIN_SET, pin, bytes); }
+bool ProcessorNode::receive(int32_t pin, std::span<const uint8_t> bytes) {
+    return queue(gmpi::EVENT_PIN_SET, pin, bytes);
+}
 
 void ProcessorNode::renderInputs(int32_t frames) {
     for (Input& input : inputs_) {
@@ -154,8 +157,7 @@ void ProcessorNode::runVoice(Voice& voice, int32_t frames) {
         holdOutputs(voice, frames);
         return;
     }
-    for (const Input& input : inputs_)
-        std::copy_n(input.samples.begin(), frames, voice.buffers[input.slot].begin());
+    for (const Input& input : inputs_) std::copy_n(input.samples.begin(), frames, voice.buffers[input.slot].begin());
     setBuffers(voice);
     voice.host->beginBlock(time_);
     voice.plugin->process(frames, voice.events.first());

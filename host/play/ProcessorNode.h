@@ -31,8 +31,8 @@ struct ProcessorSettings {
     float sampleRate = 48000.0f;
     int32_t blockSize = 64;
     int32_t voices = 1;
-    size_t eventCapacity = 256;         // events one block may bring each voice
-    size_t eventBytes = 64 * 1024;      // their values' bytes
+    size_t eventCapacity = 256;     // events one block may bring each voice
+    size_t eventBytes = 64 * 1024;  // their values' bytes
 };
 
 class ProcessorNode final : public AudioNode {
@@ -43,7 +43,7 @@ public:
     ProcessorNode& operator=(const ProcessorNode&) = delete;
 
     void feed(int32_t pin, InputMix mix);
-    int32_t open(const PluginCreator& create);   // 0, or the first failing result
+    int32_t open(const PluginCreator& create);  // 0, or the first failing result
 
     bool receive(int32_t pin, std::span<const uint8_t> bytes);
     void process(int32_t frames) override;
@@ -58,7 +58,7 @@ private:
         std::unique_ptr<AudioHost> host;
         gmpi::IMpUnknown* object = nullptr;
         gmpi::IMpPlugin2* plugin = nullptr;
-        std::vector<std::vector<float>> buffers;    // one per audio pin, in audioPins_ order
+        std::vector<std::vector<float>> buffers;  // one per audio pin, in audioPins_ order
         EventList events;
         bool started = false;
         bool asleep = false;
@@ -100,8 +100,8 @@ private:
     std::vector<Voice> voices_;
     std::vector<Input> inputs_;
     std::vector<ValueOutput> valueOutputs_;
-    std::vector<std::vector<float>> voiceMixes_;    // per audio pin, the sum of the voices' outputs
-    std::vector<bool> outputStreaming_;             // per audio pin
+    std::vector<std::vector<float>> voiceMixes_;  // per audio pin, the sum of the voices' outputs
+    std::vector<bool> outputStreaming_;           // per audio pin
     std::vector<Pending> pending_;
     std::vector<uint8_t> pendingBytes_;
     int64_t time_ = 0;

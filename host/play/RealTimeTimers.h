@@ -15,7 +15,7 @@ namespace zuhost::play {
 
 class RealTimeTimers {
 public:
-    using Clock = std::function<int64_t()>;    // nanoseconds, monotonic
+    using Clock = std::function<int64_t()>;  // nanoseconds, monotonic
 
     explicit RealTimeTimers(Clock clock);
 
@@ -28,7 +28,7 @@ public:
 private:
     Clock clock_;
     int64_t startNs_;
-    int64_t movedNs_ = 0;    // how far the virtual platform has been moved on
+    int64_t movedNs_ = 0;  // how far the virtual platform has been moved on
 };
 
 }  // namespace zuhost::play

@@ -41,8 +41,8 @@ SessionRecorder::SessionRecorder(const std::filesystem::path& folder, float samp
       wav_(folder / "heard.wav", 2, sampleRate),
       buffer_(hearingChunk) {
     if (!script_ || !crossings_) throw std::runtime_error("cannot write into " + folder.string());
-    script_ << "# recorded by zuhost play; replay with: zuhost session PLUGIN --script " << (folder / "script.txt").string()
-            << "\n";
+    script_ << "# recorded by zuhost play; replay with: zuhost session PLUGIN --script "
+            << (folder / "script.txt").string() << "\n";
     crossings_ << "time,direction,pin,voice,value\n";
 }
 
@@ -56,7 +56,8 @@ void SessionRecorder::pointer(double seconds, std::string_view verb, gmpi_gui::M
     for (; menusSeen_ < shown.menus().size(); ++menusSeen_)
         script_ << time << " choose " << shown.menus()[menusSeen_].chosenId << "\n";
     for (; entriesSeen_ < shown.textEntries().size(); ++entriesSeen_)
-        if (const auto& typed = shown.textEntries()[entriesSeen_].typedText) script_ << time << " type " << *typed << "\n";
+        if (const auto& typed = shown.textEntries()[entriesSeen_].typedText)
+            script_ << time << " type " << *typed << "\n";
     script_ << time << " " << verb << " " << shortestText(point.x) << "," << shortestText(point.y) << keysOf(modifiers)
             << "\n";
 }

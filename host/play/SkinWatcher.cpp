@@ -27,7 +27,7 @@ SkinWatcher::Signature SkinWatcher::read() const {
         std::error_code ignored;
         if (!entry->is_regular_file(ignored)) continue;
         signature[entry->path().lexically_relative(folder_).string()] = {entry->file_size(ignored),
-                                                                        entry->last_write_time(ignored)};
+                                                                         entry->last_write_time(ignored)};
     }
     return signature;
 }

@@ -23,7 +23,8 @@ class SkinWatcher {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit SkinWatcher(std::filesystem::path folder, std::chrono::milliseconds pollEvery = std::chrono::milliseconds(200),
+    explicit SkinWatcher(std::filesystem::path folder,
+                         std::chrono::milliseconds pollEvery = std::chrono::milliseconds(200),
                          std::chrono::milliseconds settleFor = std::chrono::milliseconds(400));
     ~SkinWatcher();
     SkinWatcher(const SkinWatcher&) = delete;

@@ -20,10 +20,10 @@
 namespace zuhost::play {
 
 struct Crossing {
-    int32_t node = 0;       // the patch node the value is for or from
-    int32_t pin = 0;        // its audio-side pin
+    int32_t node = 0;  // the patch node the value is for or from
+    int32_t pin = 0;   // its audio-side pin
     int32_t voice = 0;
-    int64_t stampNs = 0;    // when it set out (steady clock), for latency figures
+    int64_t stampNs = 0;  // when it set out (steady clock), for latency figures
 };
 
 class ValueChannel {

@@ -35,7 +35,8 @@ void ChromePainter::fill(const gmpi_gui::MpRect& where, const gmpi_gui::MpColor&
 void ChromePainter::frame(const gmpi_gui::MpRect& where, const gmpi_gui::MpColor& colour) {
     setColour(colour);
     cairo_set_line_width(cairo_, 1.0);
-    cairo_rectangle(cairo_, where.left + 0.5, where.top + 0.5, where.right - where.left - 1, where.bottom - where.top - 1);
+    cairo_rectangle(cairo_, where.left + 0.5, where.top + 0.5, where.right - where.left - 1,
+                    where.bottom - where.top - 1);
     cairo_stroke(cairo_);
 }
 

@@ -13,7 +13,8 @@ constexpr float minimumWidth = 440.0f;
 int32_t WindowLayout::panelAt(gmpi_gui::MpPoint point) const {
     for (size_t i = 0; i < places.size(); ++i) {
         const gmpi_gui::MpRect& r = places[i].panel;
-        if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom) return static_cast<int32_t>(i);
+        if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
+            return static_cast<int32_t>(i);
     }
     return -1;
 }
@@ -26,8 +27,8 @@ WindowLayout layOutWindow(const std::vector<gmpi_gui::MpSize>& panels, const std
     for (size_t i = 0; i < panels.size(); ++i) {
         const float title = i < titleWidths.size() ? std::ceil(titleWidths[i]) : 0.0f;
         const float column = std::max(panels[i].width, title);
-        layout.places.push_back({{x, windowMargin, x + column, panelTop},
-                                 {x, panelTop, x + panels[i].width, panelTop + panels[i].height}});
+        layout.places.push_back(
+            {{x, windowMargin, x + column, panelTop}, {x, panelTop, x + panels[i].width, panelTop + panels[i].height}});
         tallest = std::max(tallest, panels[i].height);
         x += column + panelGap;
     }

@@ -21,7 +21,7 @@ struct PanelPlace {
 struct WindowLayout {
     std::vector<PanelPlace> places;
     gmpi_gui::MpRect status;
-    gmpi_gui::MpSize size;      // what the window needs
+    gmpi_gui::MpSize size;  // what the window needs
 
     // The panel under a point, or -1.
     int32_t panelAt(gmpi_gui::MpPoint point) const;

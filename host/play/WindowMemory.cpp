@@ -27,8 +27,8 @@ std::filesystem::path WindowMemory::defaultFile() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     const std::filesystem::path base = config != nullptr && *config != '\0' ? std::filesystem::path(config)
-                                       : home != nullptr                   ? std::filesystem::path(home) / ".config"
-                                                                           : std::filesystem::temp_directory_path();
+                                       : home != nullptr                    ? std::filesystem::path(home) / ".config"
+                                                                            : std::filesystem::temp_directory_path();
     return base / "zuhost" / "play-windows.json";
 }
 

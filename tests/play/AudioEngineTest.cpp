@@ -35,7 +35,8 @@ public:
     // The loudest sample of `frames` more frames, in a device-sized piece that is not a whole block.
     float play(int32_t frames) {
         std::vector<float> out(static_cast<size_t>(frames) * 2);
-        for (int32_t done = 0; done < frames; done += 96) engine_.fill(out.data() + done * 2, std::min(96, frames - done));
+        for (int32_t done = 0; done < frames; done += 96)
+            engine_.fill(out.data() + done * 2, std::min(96, frames - done));
         float peak = 0.0f;
         for (const float sample : out) peak = std::max(peak, std::fabs(sample));
         return peak;
@@ -59,8 +60,8 @@ private:
 
 TEST(AudioEngineTest, APanelValueSetsTheSliderAndSoTheSineFromTheNextBlockOn) {
     Playing playing("ZU Slider2");
-    EXPECT_EQ(playing.play(960), 0.0f);     // the slider starts at 0: silence
-    playing.sendFloat(0, 0, 10.0f);         // S0 = 10: the sine's level glides to 0.5
+    EXPECT_EQ(playing.play(960), 0.0f);  // the slider starts at 0: silence
+    playing.sendFloat(0, 0, 10.0f);      // S0 = 10: the sine's level glides to 0.5
     playing.play(9600);
     EXPECT_NEAR(playing.play(4800), 0.5f, 0.01f);
     playing.sendFloat(0, 0, 4.0f);
@@ -88,7 +89,7 @@ TEST(AudioEngineTest, AListEntrysItemDrivesTheSinesPitchThroughItsValueOutput) {
     const int32_t item = 3;
     uint8_t bytes[4];
     std::memcpy(bytes, &item, 4);
-    playing.engine().toProcessors().send({0, 0, -1, 0}, bytes);   // the list's Value In
+    playing.engine().toProcessors().send({0, 0, -1, 0}, bytes);  // the list's Value In
     playing.play(480);
     EXPECT_NEAR(pitchOf(playing.engine(), 48000), 220 + 110 * item, 2);
 }
@@ -97,10 +98,11 @@ TEST(AudioEngineTest, TheAudioThreadNeitherAllocatesNorLocksWhileCapturesCrossTo
     Playing playing("ZU Scope3 XP");
     const auto& nodes = playing.plan().patch.nodes;
     const auto knob = static_cast<int32_t>(
-        std::find_if(nodes.begin(), nodes.end(), [](const PatchNode& node) { return node.id == "knob"; }) - nodes.begin());
+        std::find_if(nodes.begin(), nodes.end(), [](const PatchNode& node) { return node.id == "knob"; }) -
+        nodes.begin());
     int32_t captures = 0;
     for (int i = 0; i < 20; ++i) {
-        playing.sendFloat(knob, 0, static_cast<float>(i % 10));   // as a drag moves it
+        playing.sendFloat(knob, 0, static_cast<float>(i % 10));  // as a drag moves it
         playing.play(2400);
         playing.engine().toPanels().receive([&](const Crossing& crossing, std::span<const uint8_t> bytes) {
             if (crossing.node == 0 && bytes.size() > 16) ++captures;

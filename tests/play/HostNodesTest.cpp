@@ -44,19 +44,19 @@ TEST(HostNodesTest, AnInputIsItsConstantPlusEachSourceScaledAndOffset) {
     int rising = 0;
     for (size_t i = 1; i < out.size(); ++i) rising += out[i - 1] <= 0.0f && out[i] > 0.0f;
     EXPECT_NEAR(rising, 240, 1);
-    EXPECT_EQ(sine.output(0), nullptr);     // pins 0 and 1 are inputs
+    EXPECT_EQ(sine.output(0), nullptr);  // pins 0 and 1 are inputs
 }
 
 TEST(HostNodesTest, AWavFileAtAnotherRateIsPlayedAtTheDevicesAndLoops) {
     const auto folder = freshFolder("wav-node");
-    std::vector<float> ramp(2400);   // 0.1 s at 24 kHz: a rising ramp, left only
+    std::vector<float> ramp(2400);  // 0.1 s at 24 kHz: a rising ramp, left only
     for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = static_cast<float>(i) / 2400.0f;
     {
         zuhost::WavWriter writer(folder / "ramp.wav", 1, 24000.0f);
         writer.write(ramp);
     }
     WavNode wav({InputMix(1.0f, {})}, block, folder / "ramp.wav", rate);
-    const std::vector<float> left = play(wav, 150, 1);   // 0.2 s
+    const std::vector<float> left = play(wav, 150, 1);  // 0.2 s
     EXPECT_NEAR(left[2], 1.0f / 2400.0f, 1e-6f);        // half a file sample per device sample
     EXPECT_NEAR(left[4798], 2399.0f / 2400.0f, 1e-6f);
     EXPECT_NEAR(left[4799], 2399.0f / 4800.0f, 1e-6f);  // between the last sample and the first

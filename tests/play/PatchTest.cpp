@@ -47,7 +47,8 @@ TEST(PatchTest, NodesAndConnectionsAreReadWithTheirLines) {
     ASSERT_EQ(patch.nodes.size(), 3u);
     EXPECT_EQ(patch.nodes[0].kind, NodeKind::Plugin);
     EXPECT_EQ(patch.nodes[0].line, 3);
-    const std::vector<std::pair<std::string, std::string>> pins{{"Appearance", "3"}, {"Title", "x"}, {"Show Readout", "0"}};
+    const std::vector<std::pair<std::string, std::string>> pins{
+        {"Appearance", "3"}, {"Title", "x"}, {"Show Readout", "0"}};
     EXPECT_EQ(patch.nodes[0].pins, pins);
     EXPECT_EQ(patch.nodes[1].kind, NodeKind::Sine);
     EXPECT_EQ(patch.nodes[1].inputs.at("frequency"), 220.0f);
@@ -63,11 +64,12 @@ TEST(PatchTest, BindingResolvesPinsAndPlaysSourcesFirst) {
     ASSERT_NE(plan.plugins[0], nullptr);
     EXPECT_EQ(plan.plugins[0]->id, "ZU Slider2");
     EXPECT_EQ(plan.mainPanel, 0);
-    EXPECT_EQ(plan.connections[0].from, (PinRef{0, 1}));    // Signal Out is the processor's pin 1
-    EXPECT_EQ(plan.connections[0].to, (PinRef{1, 1}));      // a sine's level is its second pin
+    EXPECT_EQ(plan.connections[0].from, (PinRef{0, 1}));  // Signal Out is the processor's pin 1
+    EXPECT_EQ(plan.connections[0].to, (PinRef{1, 1}));    // a sine's level is its second pin
     EXPECT_EQ(plan.order, (std::vector<int32_t>{0, 1, 2}));
     const PatchPlan reversed = planPatch(parse(R"({"nodes": [{"id": "out", "type": "output"},
-        {"id": "tone", "type": "sine"}], "connections": [{"from": "tone.out", "to": "out.right"}]})"), library());
+        {"id": "tone", "type": "sine"}], "connections": [{"from": "tone.out", "to": "out.right"}]})"),
+                                         library());
     EXPECT_EQ(reversed.order, (std::vector<int32_t>{1, 0}));
     EXPECT_EQ(reversed.mainPanel, -1);
 }
@@ -80,27 +82,39 @@ TEST(PatchTest, FaultsNameTheLineTheNodeAndThePin) {
     };
     const Case cases[] = {
         {"[1, 2]", "test.json line 1: a patch is a JSON object", false},
-        {"{\"nodes\": [\n{\"id\": \"a\", \"type\": \"sine\",\n \"nodes\": 1}]}", "line 2: node \"a\": sine has no input \"nodes\"; its inputs: frequency, level", false},
-        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"},\n {\"id\": \"a\", \"type\": \"noise\"}]}", "line 2: node \"a\": another node has this id", false},
-        {"{\"nodes\": [{\"id\": \"a.b\", \"type\": \"sine\"}]}", "node \"a.b\": an id must not be empty or hold '.'", false},
+        {"{\"nodes\": [\n{\"id\": \"a\", \"type\": \"sine\",\n \"nodes\": 1}]}",
+         "line 2: node \"a\": sine has no input \"nodes\"; its inputs: frequency, level", false},
+        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"},\n {\"id\": \"a\", \"type\": \"noise\"}]}",
+         "line 2: node \"a\": another node has this id", false},
+        {"{\"nodes\": [{\"id\": \"a.b\", \"type\": \"sine\"}]}", "node \"a.b\": an id must not be empty or hold '.'",
+         false},
         {"{\"nodes\": [{\"id\": \"a\", \"type\": \"organ\"}]}", "unknown type \"organ\"", false},
         {"{\"nodes\": [{\"id\": \"a\", \"type\": \"wav\"}]}", "a wav node needs \"file\"", false},
-        {"{\"nodes\": [{\"id\": \"k\", \"plugin\": \"ZU Slider\", \"voices\": 0}]}", "\"voices\" must be a whole number, 1 to 128", false},
-        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}], \"connections\": [\n\n{\"from\": \"a.out\", \"to\": \"b.in\"}]}",
+        {"{\"nodes\": [{\"id\": \"k\", \"plugin\": \"ZU Slider\", \"voices\": 0}]}",
+         "\"voices\" must be a whole number, 1 to 128", false},
+        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}], \"connections\": [\n\n{\"from\": \"a.out\", \"to\": "
+         "\"b.in\"}]}",
          "line 3: connection to \"b.in\": no node \"b\"", false},
-        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}, {\"id\": \"o\", \"type\": \"output\"}],\n\"connections\": [{\"from\": \"a.level\", \"to\": \"o.left\"}]}",
+        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}, {\"id\": \"o\", \"type\": \"output\"}],\n\"connections\": "
+         "[{\"from\": \"a.level\", \"to\": \"o.left\"}]}",
          "line 2: connection from \"a.level\": node \"a\" (sine) has no output \"level\"; it has: out", false},
-        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}], \"connections\": [{\"from\": \"a\", \"to\": \"a.level\"}]}",
+        {"{\"nodes\": [{\"id\": \"a\", \"type\": \"sine\"}], \"connections\": [{\"from\": \"a\", \"to\": "
+         "\"a.level\"}]}",
          "connection from \"a\": expected NODE.PIN", false},
-        {"{\"nodes\": [\n{\"id\": \"k\", \"plugin\": \"ZU Knob\"}]}", "line 2: node \"k\": the library has no plug-in \"ZU Knob\"", true},
+        {"{\"nodes\": [\n{\"id\": \"k\", \"plugin\": \"ZU Knob\"}]}",
+         "line 2: node \"k\": the library has no plug-in \"ZU Knob\"", true},
         {"{\"nodes\": [{\"id\": \"k\", \"plugin\": \"ZU Slider\"}, {\"id\": \"o\", \"type\": \"output\"}],\n"
          "\"connections\": [\n{\"from\": \"k.Signal\", \"to\": \"o.left\"}]}",
-         "line 3: connection from \"k.Signal\": node \"k\" (ZU Slider) has no output \"Signal\"; it has: Signal Out", true},
+         "line 3: connection from \"k.Signal\": node \"k\" (ZU Slider) has no output \"Signal\"; it has: Signal Out",
+         true},
         {"{\"nodes\": [{\"id\": \"s\", \"plugin\": \"ZU Scope3 XP\"}, {\"id\": \"t\", \"type\": \"sine\"}],\n"
          "\"connections\": [{\"from\": \"t.out\", \"to\": \"s.polydetect\"}]}",
-         "connection to \"s.polydetect\": node \"s\" (ZU Scope3 XP) has no audio input \"polydetect\"; it has: Signal A, Signal B", true},
+         "connection to \"s.polydetect\": node \"s\" (ZU Scope3 XP) has no audio input \"polydetect\"; it has: Signal "
+         "A, Signal B",
+         true},
         {"{\"nodes\": [\n{\"id\": \"a\", \"type\": \"sine\"}, {\"id\": \"b\", \"type\": \"sine\"}],\n"
-         "\"connections\": [{\"from\": \"a.out\", \"to\": \"b.level\"}, {\"from\": \"b.out\", \"to\": \"a.frequency\"}]}",
+         "\"connections\": [{\"from\": \"a.out\", \"to\": \"b.level\"}, {\"from\": \"b.out\", \"to\": "
+         "\"a.frequency\"}]}",
          "line 2: the connections form a loop among nodes \"a\", \"b\"", true},
     };
     for (const Case& c : cases) {

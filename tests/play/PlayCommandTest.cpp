@@ -118,7 +118,8 @@ constexpr const char* knobAndScope = R"({
 TEST(PlayCommandTest, DragsAndCapturesTogetherLeaveTheAudioThreadFreeOfAllocationsAndLocks) {
     const auto folder = freshFolder("realtime");
     writeText(folder / "patch.json", knobAndScope);
-    writeText(folder / "script.txt", "0.1s drag 30,20 30,-80 0.4s\n0.6s drag 30,20 30,120 0.3s\n1s drag 30,20 30,-40 0.2s\n");
+    writeText(folder / "script.txt",
+              "0.1s drag 30,20 30,-80 0.4s\n0.6s drag 30,20 30,120 0.3s\n1s drag 30,20 30,-40 0.2s\n");
     const ProcessResult result = runHeadless({"play", "--patch", "patch.json", "--script", "script.txt", "--duration",
                                               "1.5s", "--audio-driver", "dummy", "--stats", "stats.json"},
                                              folder);
@@ -139,9 +140,9 @@ std::pair<std::vector<std::string>, std::vector<std::string>> recordAndReplay(co
                                                                               const std::string& script) {
     const auto folder = freshFolder(name);
     writeText(folder / "script.txt", script);
-    const ProcessResult played = runHeadless({"play", plugin, "--script", "script.txt", "--duration", "1s",
-                                              "--audio-driver", "dummy", "--record", "rec"},
-                                             folder);
+    const ProcessResult played = runHeadless(
+        {"play", plugin, "--script", "script.txt", "--duration", "1s", "--audio-driver", "dummy", "--record", "rec"},
+        folder);
     EXPECT_EQ(played.status, 0) << played.err;
     const ProcessResult replayed =
         runProcess(zuhostPath(), {"session", plugin, "--script", "rec/script.txt", "--out", "replay"}, {}, folder);
@@ -172,11 +173,11 @@ TEST(PlayCommandTest, TheWindowShowsThePanelAsRenderDrawsIt) {
                                              folder);
     ASSERT_EQ(played.status, 0) << played.err;
     const std::string value = valuesToProcessor(folder / "rec/crossings.csv").back();
-    const ProcessResult rendered = runProcess(
-        zuhostPath(),
-        {"render", "ZU Slider2", "--pin", "Appearance=3", "--pin", "Name In=s1", "--pin", "RangeLo=0", "--pin",
-         "RangeHi=10", "--pin", "Value In=" + value, "--out", "render.png"},
-        {}, folder);
+    const ProcessResult rendered =
+        runProcess(zuhostPath(),
+                   {"render", "ZU Slider2", "--pin", "Appearance=3", "--pin", "Name In=s1", "--pin", "RangeLo=0",
+                    "--pin", "RangeHi=10", "--pin", "Value In=" + value, "--out", "render.png"},
+                   {}, folder);
     ASSERT_EQ(rendered.status, 0) << rendered.err;
     const PanelPlace place = placeOf(played.out, "Slider2");
     const Picture shot(folder / "shot.png"), render(folder / "render.png");
@@ -191,8 +192,8 @@ TEST(PlayCommandTest, TheWindowShowsThePanelAsRenderDrawsIt) {
 
 TEST(PlayCommandTest, WithoutADisplayOrASoundDeviceItSaysSoInOneLineWithTheWayOut) {
     const auto folder = freshFolder("no-device");
-    const ProcessResult noDisplay = runProcess(zuhostPath(), {"play", "ZU Slider", "--duration", "0.2s"},
-                                               {"SDL_VIDEODRIVER=none-such"}, folder);
+    const ProcessResult noDisplay =
+        runProcess(zuhostPath(), {"play", "ZU Slider", "--duration", "0.2s"}, {"SDL_VIDEODRIVER=none-such"}, folder);
     EXPECT_EQ(noDisplay.status, 1);
     EXPECT_NE(noDisplay.err.find("no display"), std::string::npos) << noDisplay.err;
     EXPECT_NE(noDisplay.err.find("xvfb-run"), std::string::npos);
@@ -206,7 +207,8 @@ TEST(PlayCommandTest, WithoutADisplayOrASoundDeviceItSaysSoInOneLineWithTheWayOu
 
 TEST(PlayCommandTest, APatchAtFaultIsRefusedBeforeAnythingOpensNamingItsLine) {
     const auto folder = freshFolder("bad-patch");
-    writeText(folder / "patch.json", "{\"nodes\": [\n  {\"id\": \"k\", \"plugin\": \"ZU Slider\", \"pins\": {\"Colour\": 1}}\n]}");
+    writeText(folder / "patch.json",
+              "{\"nodes\": [\n  {\"id\": \"k\", \"plugin\": \"ZU Slider\", \"pins\": {\"Colour\": 1}}\n]}");
     const ProcessResult result = runHeadless({"play", "--patch", "patch.json"}, folder);
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("patch.json line 2: node \"k\""), std::string::npos) << result.err;
@@ -226,7 +228,7 @@ void paintOver(const std::filesystem::path& image, double red, double green, dou
     cairo_surface_write_to_png(painted, written.c_str());
     cairo_surface_destroy(painted);
     cairo_surface_destroy(original);
-    std::filesystem::rename(written, image);    // as editors save
+    std::filesystem::rename(written, image);  // as editors save
 }
 
 // Waits until the process has written `text` on its output; false if it does not within 30 s.
@@ -241,10 +243,9 @@ bool waitForOutput(const std::filesystem::path& folder, const std::string& text)
 TEST(PlayCommandTest, AnEditedSkinIsTakenWhenItLoadsAndRefusedWithTheReasonWhenItDoesNot) {
     const auto folder = freshFolder("skin-reload");
     std::filesystem::copy(std::filesystem::absolute("skins/default"), folder / "skin");
-    const int play = startProcess(zuhostPath(),
-                                  {"play", "ZU Slider2", "--skin", "skin", "--audio-driver", "dummy", "--screenshot",
-                                   "shot.png"},
-                                  {"SDL_VIDEODRIVER=offscreen", "XDG_CONFIG_HOME=" + folder.string()}, folder);
+    const int play = startProcess(
+        zuhostPath(), {"play", "ZU Slider2", "--skin", "skin", "--audio-driver", "dummy", "--screenshot", "shot.png"},
+        {"SDL_VIDEODRIVER=offscreen", "XDG_CONFIG_HOME=" + folder.string()}, folder);
     EXPECT_TRUE(waitForOutput(folder, "playing"));
     writeText(folder / "skin/knob_med.png", "not a picture");
     EXPECT_TRUE(waitForOutput(folder, "skin not reloaded: knob_med.png would not decode"));
@@ -252,7 +253,7 @@ TEST(PlayCommandTest, AnEditedSkinIsTakenWhenItLoadsAndRefusedWithTheReasonWhenI
                                std::filesystem::copy_options::overwrite_existing);
     paintOver(folder / "skin/knob_med.png", 1, 0, 0);
     EXPECT_TRUE(waitForOutput(folder, "skin reloaded from skin"));
-    kill(play, SIGTERM);    // as closing the window does
+    kill(play, SIGTERM);  // as closing the window does
     const ProcessResult result = finishProcess(play, folder);
     ASSERT_EQ(result.status, 0) << result.err;
     // The last skin's red knob is what the window shows.
@@ -295,12 +296,13 @@ TEST_F(PlayX11Test, AKnobDraggedWithTheRealPointerChangesWhatIsHeardAndReplaysTh
     window = window.substr(0, window.find('\n'));
     ASSERT_FALSE(window.empty());
     // Up by 40 pixels in steps, then a typed value in the readout.
-    std::vector<std::string> drag{"sleep", "0.8", "mousemove", "--window", window, std::to_string(knobX), std::to_string(knobY),
-                                  "mousedown", "1"};
+    std::vector<std::string> drag{
+        "sleep",     "0.8", "mousemove", "--window", window, std::to_string(knobX), std::to_string(knobY),
+        "mousedown", "1"};
     for (int step = 1; step <= 8; ++step) {
-        for (const std::string& word : {std::string("sleep"), std::string("0.03"), std::string("mousemove"),
-                                        std::string("--window"), window, std::to_string(knobX),
-                                        std::to_string(knobY - 5 * step)})
+        for (const std::string& word :
+             {std::string("sleep"), std::string("0.03"), std::string("mousemove"), std::string("--window"), window,
+              std::to_string(knobX), std::to_string(knobY - 5 * step)})
             drag.push_back(word);
     }
     for (const char* word : {"mouseup", "1", "sleep", "1.5"}) drag.emplace_back(word);
@@ -309,7 +311,7 @@ TEST_F(PlayX11Test, AKnobDraggedWithTheRealPointerChangesWhatIsHeardAndReplaysTh
              "0.3", "type", "2.5"},
             folder);
     xdotool({"key", "Return", "sleep", "1"}, folder);
-    kill(play, SIGTERM);    // as closing the window does
+    kill(play, SIGTERM);  // as closing the window does
     const ProcessResult played = finishProcess(play, folder);
     ASSERT_EQ(played.status, 0) << played.err;
 
@@ -331,16 +333,16 @@ TEST_F(PlayX11Test, AKnobDraggedWithTheRealPointerChangesWhatIsHeardAndReplaysTh
     EXPECT_NEAR(levels.back(), 0.125 / std::sqrt(2.0), 0.01);
     EXPECT_LT(loudest - levels.begin(), static_cast<ptrdiff_t>(levels.size()) - 2);
 
-    const ProcessResult replayed =
-        runProcess(zuhostPath(), {"session", "ZU Slider2", "--script", "rec/script.txt", "--out", "replay"}, {}, folder);
+    const ProcessResult replayed = runProcess(
+        zuhostPath(), {"session", "ZU Slider2", "--script", "rec/script.txt", "--out", "replay"}, {}, folder);
     ASSERT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(valuesToProcessor(folder / "replay/crossings.csv"), values);
 
-    const ProcessResult rendered = runProcess(zuhostPath(),
-                                              {"render", "ZU Slider2", "--pin", "Appearance=3", "--pin", "Name In=s1",
-                                               "--pin", "RangeLo=0", "--pin", "RangeHi=10", "--pin", "Value In=2.5",
-                                               "--out", "render.png"},
-                                              {}, folder);
+    const ProcessResult rendered =
+        runProcess(zuhostPath(),
+                   {"render", "ZU Slider2", "--pin", "Appearance=3", "--pin", "Name In=s1", "--pin", "RangeLo=0",
+                    "--pin", "RangeHi=10", "--pin", "Value In=2.5", "--out", "render.png"},
+                   {}, folder);
     ASSERT_EQ(rendered.status, 0) << rendered.err;
     const PanelPlace place = placeOf(played.out, "Slider2");
     const Picture shot(folder / "shot.png"), render(folder / "render.png");

@@ -9,7 +9,7 @@
 #include <vector>
 
 struct ProcessResult {
-    int status = -1;    // the exit status, or -1 when it did not exit by itself
+    int status = -1;  // the exit status, or -1 when it did not exit by itself
     std::string out;
     std::string err;
 };

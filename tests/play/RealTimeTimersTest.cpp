@@ -17,15 +17,14 @@ class RealTimeTimersTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ticks.clear();
-        clockNs = 5'000'000'000;    // the clock does not start at zero
+        clockNs = 5'000'000'000;  // the clock does not start at zero
     }
     void TearDown() override {
         for (const uintptr_t id : started_) VirtualPlatform::instance().killTimer(id);
     }
     uintptr_t start(uint32_t periodMs) {
-        const uintptr_t id = VirtualPlatform::instance().startTimer(periodMs, [] {
-            ticks.push_back(VirtualPlatform::instance().nowNanoseconds());
-        });
+        const uintptr_t id = VirtualPlatform::instance().startTimer(
+            periodMs, [] { ticks.push_back(VirtualPlatform::instance().nowNanoseconds()); });
         started_.push_back(id);
         return id;
     }

@@ -18,7 +18,7 @@ TEST(SessionRecorderTest, MenuChoicesAndTypedTextComeBeforeTheActionThatShowedTh
         recorder.pointer(0.25, "down", {30, 20.5f}, zuhost::gui::AltKey | zuhost::gui::ShiftKey, shown);
         shown.recordMenu({{{"One", 1}, {"Two", 2}}, 0, 0, 0, 2});
         shown.recordTextEntry({"5", 0, 0, 0, 10, 10, std::string("2.5")});
-        shown.recordTextEntry({"5", 0, 0, 0, 10, 10, std::nullopt});   // cancelled: nothing to replay
+        shown.recordTextEntry({"5", 0, 0, 0, 10, 10, std::nullopt});  // cancelled: nothing to replay
         recorder.pointer(1.5, "up", {30, 46}, 0, shown);
         recorder.comment(2.0, "knob: down 1,2");
         recorder.pointer(2.5, "down", {1, 1}, 0, shown);

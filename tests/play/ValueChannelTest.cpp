@@ -34,7 +34,8 @@ std::vector<uint8_t> counting(size_t size, uint8_t first) {
 
 TEST(ValueChannelTest, ShortValuesAndBlobsArriveInOrderWithTheirBytes) {
     ValueChannel channel(8, 2, 64);
-    const std::vector<std::vector<uint8_t>> sent{counting(4, 1), counting(40, 10), {}, counting(16, 7), counting(64, 3)};
+    const std::vector<std::vector<uint8_t>> sent{
+        counting(4, 1), counting(40, 10), {}, counting(16, 7), counting(64, 3)};
     for (size_t i = 0; i < sent.size(); ++i)
         ASSERT_TRUE(channel.send({static_cast<int32_t>(i), 10 + static_cast<int32_t>(i), 2, 99}, sent[i]));
     const auto received = drain(channel);

@@ -25,7 +25,7 @@ TEST(WindowLayoutTest, AWindowMadeBiggerKeepsThePanelsAndStretchesTheStatusLine)
     EXPECT_EQ(layout.places[0].panel.left, windowMargin);
     EXPECT_EQ(layout.status.right, 900);
     EXPECT_EQ(layout.status.bottom, 700);
-    EXPECT_GE(layout.size.width, 60 + 2 * windowMargin);   // what it needs, not what it got
+    EXPECT_GE(layout.size.width, 60 + 2 * windowMargin);  // what it needs, not what it got
     EXPECT_LT(layout.size.height, 700);
 }
 
@@ -35,7 +35,7 @@ TEST(WindowLayoutTest, ThePointerFindsThePanelUnderItAndNoneBetweenThem) {
     EXPECT_EQ(layout.panelAt({windowMargin + 100 + panelGap / 2, 50}), -1);
     EXPECT_EQ(layout.panelAt({windowMargin + 100 + panelGap + 49, windowMargin + titleHeight + 49}), 1);
     EXPECT_EQ(layout.panelAt({windowMargin + 100 + panelGap + 49, windowMargin + titleHeight + 50}), -1);
-    EXPECT_EQ(layout.panelAt({1, 1}), -1);    // the title
+    EXPECT_EQ(layout.panelAt({1, 1}), -1);  // the title
 }
 
 }  // namespace
