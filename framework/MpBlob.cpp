@@ -43,6 +43,14 @@ void MpBlob::resizeForOverwrite(int32_t size) {
     size_ = size;
 }
 
+void MpBlob::reserve(int32_t capacity) {
+    if (capacity <= capacity_ && data_) return;
+    auto block = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(std::max(capacity, size_)));
+    if (size_ > 0) std::memcpy(block.get(), data_.get(), static_cast<size_t>(size_));
+    data_ = std::move(block);
+    capacity_ = std::max(capacity, size_);
+}
+
 bool MpBlob::operator==(const MpBlob& other) const {
     return size_ == other.size_ && (size_ == 0 || std::memcmp(data_.get(), other.data_.get(), size_) == 0);
 }

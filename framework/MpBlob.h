@@ -25,6 +25,7 @@ public:
 
     void setValueRaw(int32_t size, const void* data);   // copies size bytes from data; data may lie in this blob
     void resizeForOverwrite(int32_t size);               // size bytes, kept where they fit the block, else undefined
+    void reserve(int32_t capacity);                      // a block of at least capacity bytes; size and bytes kept
     int32_t getSize() const { return size_; }
     const void* getData() const { return data_.get(); }
     void* getData() { return data_.get(); }               // for filling in place, up to getSize() bytes

@@ -12,7 +12,14 @@ void CallLog::clear() {
     bytes_.clear();
 }
 
+bool CallLog::fits(size_t bytes) {
+    if (!bounded_ || (calls_.size() < calls_.capacity() && bytes_.capacity() - bytes_.size() >= bytes)) return true;
+    ++dropped_;
+    return false;
+}
+
 void CallLog::recordValue(int32_t voice, int64_t time, int32_t pin, std::span<const uint8_t> bytes) {
+    if (!fits(bytes.size())) return;
     HostCall call{HostCall::Kind::PinValue, voice, time, pin};
     call.offset = static_cast<uint32_t>(bytes_.size());
     call.size = static_cast<uint32_t>(bytes.size());
@@ -21,12 +28,14 @@ void CallLog::recordValue(int32_t voice, int64_t time, int32_t pin, std::span<co
 }
 
 void CallLog::recordStreaming(int32_t voice, int64_t time, int32_t pin, bool streaming) {
+    if (!fits(0)) return;
     HostCall call{HostCall::Kind::PinStreaming, voice, time, pin};
     call.streaming = streaming;
     calls_.push_back(call);
 }
 
 void CallLog::recordSleep(int32_t voice, int64_t time) {
+    if (!fits(0)) return;
     calls_.push_back({HostCall::Kind::Sleep, voice, time});
 }
 

@@ -4,6 +4,8 @@
 // Contract: recording copies the value bytes and allocates only when the
 // capacity reserved up front is exceeded; clear() keeps the capacity, so a
 // caller that drains the log after every block records without allocating.
+// A log told to keep within its reserve (a real-time host's) drops and
+// counts what would exceed it instead.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +32,8 @@ public:
 
     void reserve(size_t calls, size_t bytes);
     void clear();
+    void keepWithinReserve() { bounded_ = true; }
+    int64_t dropped() const { return dropped_; }
 
     void recordValue(int32_t voice, int64_t time, int32_t pin, std::span<const uint8_t> bytes);
     void recordStreaming(int32_t voice, int64_t time, int32_t pin, bool streaming);
@@ -39,8 +43,12 @@ public:
     std::span<const uint8_t> bytes(const HostCall& call) const;
 
 private:
+    bool fits(size_t bytes);
+
     std::vector<HostCall> calls_;
     std::vector<uint8_t> bytes_;
+    bool bounded_ = false;
+    int64_t dropped_ = 0;
 };
 
 }  // namespace zuhost

@@ -72,7 +72,10 @@ int32_t GraphicsHost::loadImage(const char* fullName, void** bitmap) {
     if (fullName == nullptr) return gmpi::MP_FAIL;
     imageLoads_.emplace_back(fullName);
     auto image = decodeImageFile(pathFromUtf8(fullName));
-    if (!image) return gmpi::MP_FAIL;
+    if (!image) {
+        imageFailures_.emplace_back(fullName);
+        return gmpi::MP_FAIL;
+    }
     *bitmap = (new HostBitmap(tally_, std::move(*image)))->handOut();
     return gmpi::MP_OK;
 }

@@ -49,10 +49,17 @@ public:
     // Repaint requests in order; an empty entry asked for the whole panel.
     const std::vector<std::optional<gmpi_gui::MpRect>>& invalidations() const { return invalidations_; }
     void clearInvalidations() { invalidations_.clear(); }
+    // A host that has acted on the requests lets go of their record, so a long run does not grow.
+    void forgetRequests() {
+        textFormatRequests_.clear();
+        imageLoads_.clear();
+        imageFailures_.clear();
+    }
     int32_t measureRequests() const { return measureRequests_; }
     bool captured() const { return captured_; }
     const std::vector<TextFormatSettings>& textFormatRequests() const { return textFormatRequests_; }
     const std::vector<std::string>& imageLoads() const { return imageLoads_; }  // full names asked for
+    const std::vector<std::string>& imageFailures() const { return imageFailures_; }  // those that did not decode
     UserScript& script() { return *script_; }
     int32_t unexpectedCalls() const { return unexpected_.count(); }
     const gmpi::ServiceReferences& references() const { return references_; }
@@ -66,6 +73,7 @@ private:
     std::vector<std::optional<gmpi_gui::MpRect>> invalidations_;
     std::vector<TextFormatSettings> textFormatRequests_;
     std::vector<std::string> imageLoads_;
+    std::vector<std::string> imageFailures_;
     int32_t measureRequests_ = 0;
     UnexpectedCalls unexpected_;
     bool captured_ = false;

@@ -56,6 +56,8 @@ public:
     void offerGraphicsHost(GraphicsHost* graphicsHost) { graphicsHost_ = graphicsHost; }
 
     const std::vector<PinTransmit>& transmits() const { return transmits_; }
+    // A host that has handled what was sent lets go of it, so a long run does not grow.
+    void forgetTransmits() { transmits_.clear(); }
     const std::vector<ResourceLookup>& lookups() const { return lookups_; }
     const std::vector<std::string>& openedNames() const { return openedNames_; }  // every full name asked for
     int32_t prepareResourcesCalls() const { return prepareResourcesCalls_; }

@@ -19,7 +19,7 @@ int32_t PlatformMenu::showMenu(int32_t* chosenId, float x, float y) {
     if (chosenId == nullptr) return gmpi::MP_FAIL;
     menu_.x = x;
     menu_.y = y;
-    menu_.chosenId = script_->takeMenuChoice();
+    menu_.chosenId = script_->answerMenu(menu_);
     *chosenId = menu_.chosenId;
     script_->recordMenu(menu_);
     return gmpi::MP_OK;

@@ -25,7 +25,7 @@ int32_t PlatformTextEdit::showEditor(float left, float top, float width, float h
     entry_.top = top;
     entry_.width = width;
     entry_.height = height;
-    entry_.typedText = script_->takeTypedText();
+    entry_.typedText = script_->answerTextEntry(entry_);
     if (entry_.typedText) result->setData(entry_.typedText->data(), static_cast<int32_t>(entry_.typedText->size()));
     script_->recordTextEntry(entry_);
     return gmpi::MP_OK;

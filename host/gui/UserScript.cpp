@@ -16,4 +16,14 @@ std::optional<std::string> UserScript::takeTypedText() {
     return text;
 }
 
+int32_t UserScript::answerMenu(const ShownMenu& menu) {
+    if (!menuChoices_.empty() || liveUser_ == nullptr) return takeMenuChoice();
+    return liveUser_->chooseFrom(menu);
+}
+
+std::optional<std::string> UserScript::answerTextEntry(const ShownTextEntry& entry) {
+    if (!typedTexts_.empty() || liveUser_ == nullptr) return takeTypedText();
+    return liveUser_->typeInto(entry);
+}
+
 }  // namespace zuhost::gui

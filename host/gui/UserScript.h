@@ -3,8 +3,10 @@
 //
 // Contract: each showMenu takes the next scripted choice (-1, nothing
 // chosen, when none is left); each showEditor takes the next scripted text
-// (the return string stays as it was when none is left). Every menu and
-// editor shown is recorded with what the panel put into it.
+// (the return string stays as it was when none is left). Where a live user
+// is given (a host with a real window), what the script leaves unanswered
+// is asked of them instead. Every menu and editor shown is recorded with
+// what the panel put into it and what was answered.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +36,14 @@ struct ShownTextEntry {
     std::optional<std::string> typedText;  // none: the user typed nothing
 };
 
+// Someone who answers menus and text entries as they are shown.
+class LiveUser {
+public:
+    virtual ~LiveUser() = default;
+    virtual int32_t chooseFrom(const ShownMenu& menu) = 0;                          // the id chosen, or -1
+    virtual std::optional<std::string> typeInto(const ShownTextEntry& entry) = 0;   // none: cancelled
+};
+
 class UserScript {
 public:
     void chooseMenuItem(int32_t id) { menuChoices_.push_back(id); }
@@ -45,12 +55,18 @@ public:
     const std::deque<int32_t>& unusedMenuChoices() const { return menuChoices_; }
     const std::deque<std::string>& unusedTypedTexts() const { return typedTexts_; }
 
+    // Null: nobody but the script answers.
+    void answerLiveWith(LiveUser* user) { liveUser_ = user; }
+    int32_t answerMenu(const ShownMenu& menu);
+    std::optional<std::string> answerTextEntry(const ShownTextEntry& entry);
+
     void recordMenu(ShownMenu menu) { menus_.push_back(std::move(menu)); }
     void recordTextEntry(ShownTextEntry entry) { textEntries_.push_back(std::move(entry)); }
     const std::vector<ShownMenu>& menus() const { return menus_; }
     const std::vector<ShownTextEntry>& textEntries() const { return textEntries_; }
 
 private:
+    LiveUser* liveUser_ = nullptr;
     std::deque<int32_t> menuChoices_;
     std::deque<std::string> typedTexts_;
     std::vector<ShownMenu> menus_;

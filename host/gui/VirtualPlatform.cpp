@@ -51,6 +51,13 @@ uint32_t VirtualPlatform::timerPeriod(uintptr_t id) const {
     return found == timers_.end() ? 0 : found->periodMs;
 }
 
+int64_t VirtualPlatform::nextDueNanoseconds() const {
+    int64_t next = -1;
+    for (const Timer& timer : timers_)
+        if (next < 0 || timer.dueNs < next) next = timer.dueNs;
+    return next;
+}
+
 VirtualPlatform::Timer* VirtualPlatform::nextDue(int64_t untilNs) {
     Timer* next = nullptr;
     for (Timer& timer : timers_)

@@ -31,6 +31,8 @@ public:
     void killTimer(uintptr_t id);
     size_t runningTimerCount() const { return timers_.size(); }
     uint32_t timerPeriod(uintptr_t id) const;  // 0 for no such timer
+    // When the next tick falls due, in virtual nanoseconds; -1 with no timer running.
+    int64_t nextDueNanoseconds() const;
 
 private:
     struct Timer {

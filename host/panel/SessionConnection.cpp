@@ -8,6 +8,13 @@
 
 namespace zuhost {
 
+void writeCrossing(std::ostream& timeline, double seconds, std::string_view direction, const PinDescription& pin,
+                   int32_t voice, std::span<const uint8_t> bytes) {
+    timeline << shortestText(seconds) << ',' << direction << ',' << csvField(pin.name) << ','
+             << (voice < 0 ? std::string("all") : std::to_string(voice)) << ',' << csvField(pinValueText(pin, bytes))
+             << '\n';
+}
+
 SessionConnection::SessionConnection(const PluginDescription& plugin, gui::PanelSession& panel, Runner& runner,
                                      const std::filesystem::path& timeline, ParameterRange range)
     : plugin_(plugin), panel_(panel), runner_(runner), range_(range), timeline_(timeline) {
@@ -78,10 +85,8 @@ void SessionConnection::toProcessor(int32_t parameterId, std::span<const uint8_t
 
 void SessionConnection::record(std::string_view direction, const PinDescription& pin, int32_t voice,
                                std::span<const uint8_t> bytes) {
-    const double seconds = static_cast<double>(runner_.time()) / runner_.settings().host.sampleRate;
-    timeline_ << shortestText(seconds) << ',' << direction << ',' << csvField(pin.name) << ','
-              << (voice < 0 ? std::string("all") : std::to_string(voice)) << ',' << csvField(pinValueText(pin, bytes))
-              << '\n';
+    writeCrossing(timeline_, static_cast<double>(runner_.time()) / runner_.settings().host.sampleRate, direction, pin,
+                  voice, bytes);
 }
 
 }  // namespace zuhost

@@ -28,6 +28,10 @@
 
 namespace zuhost {
 
+// One row of a crossings timeline: time,direction,pin,voice,value ("all" for voice -1).
+void writeCrossing(std::ostream& timeline, double seconds, std::string_view direction, const PinDescription& pin,
+                   int32_t voice, std::span<const uint8_t> bytes);
+
 class SessionConnection {
 public:
     SessionConnection(const PluginDescription& plugin, gui::PanelSession& panel, Runner& runner,

@@ -18,18 +18,27 @@ std::atomic<int64_t> allocations{0};
 std::atomic<int64_t> deallocations{0};
 std::atomic<int64_t> locks{0};
 
-bool count(std::atomic<int64_t>& counter) {
-    if (!counting.load(std::memory_order_relaxed)) return false;
-    counter.fetch_add(1, std::memory_order_relaxed);
-    return true;
+thread_local CallCounts* threadCounts = nullptr;
+
+bool count(std::atomic<int64_t>& counter, int64_t CallCounts::*threadCounter) {
+    bool counted = false;
+    if (counting.load(std::memory_order_relaxed)) {
+        counter.fetch_add(1, std::memory_order_relaxed);
+        counted = true;
+    }
+    if (threadCounts != nullptr) {
+        ++(threadCounts->*threadCounter);
+        counted = true;
+    }
+    return counted;
 }
 
 void noteAllocation() {
-    if (count(allocations)) noteOffendingSite(SiteKind::Allocation);
+    if (count(allocations, &CallCounts::allocations)) noteOffendingSite(SiteKind::Allocation);
 }
-void noteDeallocation() { count(deallocations); }
+void noteDeallocation() { count(deallocations, &CallCounts::deallocations); }
 void noteLock() {
-    if (count(locks)) noteOffendingSite(SiteKind::Lock);
+    if (count(locks, &CallCounts::locks)) noteOffendingSite(SiteKind::Lock);
 }
 
 using MutexLock = int (*)(pthread_mutex_t*);
@@ -68,9 +77,13 @@ CountingScope::~CountingScope() {
     into_.locks += end.locks - start_.locks;
 }
 
+ThreadCountingScope::ThreadCountingScope(CallCounts& into) { threadCounts = &into; }
+
+ThreadCountingScope::~ThreadCountingScope() { threadCounts = nullptr; }
+
 }  // namespace zuhost
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onAllocation)(const volatile void*, size_t),
                                                          void (*onDeallocation)(const volatile void*));

@@ -4,7 +4,7 @@
 //
 // How the calls are seen, so that the counts mean the same under
 // AddressSanitizer and without it:
-//  - With AddressSanitizer, the sanitizer owns malloc; its allocator reports
+//  - With AddressSanitizer or ThreadSanitizer, the sanitizer owns malloc; its allocator reports
 //    every allocation and deallocation (malloc, calloc, realloc, operator new,
 //    strdup...) to hooks installed at start-up.
 //  - Without it, the executable defines malloc, calloc, realloc, free,
@@ -17,8 +17,11 @@
 //  - In both builds the executable defines pthread_mutex_lock and the
 //    pthread_rwlock lock functions, which count and forward to the next
 //    definition (dlsym RTLD_NEXT). Try-locks are not counted: they never block.
-// Counting is switched on only inside a CountingScope; scopes do not nest.
-// Each counted allocation or lock also notes its call stack (OffendingSites.h).
+// Counting is switched on only inside a CountingScope, which counts the calls
+// of every thread, or a ThreadCountingScope, which counts those of its own
+// thread alone (a real-time thread while others go on as they please).
+// Scopes of one kind do not nest. Each counted allocation or lock also notes
+// its call stack (OffendingSites.h).
 #pragma once
 
 #include <cstdint>
@@ -45,6 +48,17 @@ public:
 private:
     CallCounts& into_;
     CallCounts start_;
+};
+
+// Counts, straight into `into`, the calls made on the constructing thread
+// while it lives; it must end on that thread. Neither the constructor nor the
+// destructor allocates or locks.
+class ThreadCountingScope {
+public:
+    explicit ThreadCountingScope(CallCounts& into);
+    ~ThreadCountingScope();
+    ThreadCountingScope(const ThreadCountingScope&) = delete;
+    ThreadCountingScope& operator=(const ThreadCountingScope&) = delete;
 };
 
 }  // namespace zuhost

@@ -4,6 +4,7 @@
 #include "host/panel/GalleryCommand.h"
 #include "host/panel/RenderCommand.h"
 #include "host/panel/SessionCommand.h"
+#include "host/play/PlayCommand.h"
 #include "host/process/ProcessCommand.h"
 #include "host/validate/ValidateCommand.h"
 
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<Command>> zuhostCommands() {
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<GalleryCommand>());
     commands.push_back(std::make_unique<SessionCommand>());
+    commands.push_back(std::make_unique<play::PlayCommand>());
     return commands;
 }
 

@@ -55,6 +55,13 @@ Scope3::Scope3() {
     const std::array<float, captureSamples> silence{};
     fillingA_.setValueRaw(captureBytes, silence.data());
     fillingB_.setValueRaw(captureBytes, silence.data());
+    // Each pin's empty value gets a block too: the first capture trades it
+    // away to be filled next, and the audio thread must not allocate one then.
+    for (gmpi::BlobOutPin* pin : {&captureDataA_, &captureDataB_}) {
+        gmpi::MpBlob empty;
+        empty.reserve(captureBytes);
+        pin->swapValue(empty);
+    }
 }
 
 Scope3::~Scope3() {
@@ -182,8 +189,8 @@ void Scope3::sendCapture(int32_t time) {
     if (lastBeforeSleep || waitCannotEnd()) goIdle();
 }
 
-// The pins' previous blocks become the next ones to fill: after the first
-// capture no block is allocated again.
+// The pins' previous blocks become the next ones to fill: they are always a
+// capture's size, so no block is allocated here.
 void Scope3::publishFilling() {
     captureDataA_.swapValue(fillingA_);
     captureDataB_.swapValue(fillingB_);

@@ -9,6 +9,7 @@
 #include "framework/SmartAudioPin.h"
 #include "host/audio/AudioHost.h"
 #include "host/audio/EventList.h"
+#include "modules/scope/Scope3.h"
 #include "tests/framework/EngineTestSupport.h"
 #include "tests/support/AllocationCounter.h"
 
@@ -93,6 +94,31 @@ TEST(NoAllocationTest, BlobSendsOfOneSizeReuseTheirBlock) {
                   if (block % 2 == 0) events.addStreaming(8, 1, block % 4 == 0);
               }),
               0);
+}
+
+// A live host's audio thread meets the scope's very first captures.
+TEST(NoAllocationTest, AScopeAllocatesNothingForItsFirstCaptures) {
+    zuhost::AudioHost host;
+    zu::Scope3 scope;
+    scope.setHost(&host);
+    float signalA[64], signalB[64];
+    for (int i = 0; i < 64; ++i) signalA[i] = signalB[i] = i < 32 ? -0.5f : 0.5f;
+    scope.setBuffer(2, signalA);
+    scope.setBuffer(3, signalB);
+    scope.open();
+    zuhost::EventList events;
+    events.reserve(8);
+    events.addGraphStart(0);
+    events.addStreaming(0, 2, true);
+    events.addStreaming(0, 3, true);
+    enginetest::addValue(events, 0, 4, 1.0f);   // VoiceActive, as a host holds it
+    scope.process(64, events.first());
+    const long before = zutest::allocationCount();
+    for (int block = 1; block < 100; ++block) scope.process(64, nullptr);
+    EXPECT_EQ(zutest::allocationCount() - before, 0);
+    size_t captures = 0;
+    for (const zuhost::HostCall& call : host.log().calls()) captures += call.kind == zuhost::HostCall::Kind::PinValue && call.size == 1600;
+    EXPECT_EQ(captures, 2u);   // the first capture, on both pins
 }
 
 TEST(NoAllocationTest, BlobClearedAndFilledAgainKeepsItsBlock) {

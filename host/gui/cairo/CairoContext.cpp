@@ -39,6 +39,16 @@ CairoContext::CairoContext(int32_t width, int32_t height)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::clamp(width, 0, largestSide),
                                           std::clamp(height, 0, largestSide))),
       cairo_(cairo_create(surface_.get())) {
+    setUp();
+}
+
+CairoContext::CairoContext(cairo_surface_t* target, double scale)
+    : surface_(cairo_surface_reference(target)), cairo_(cairo_create(surface_.get())) {
+    setUp();
+    if (std::isfinite(scale) && scale > 0) cairo_scale(cairo_.get(), scale, scale);
+}
+
+void CairoContext::setUp() {
     cairo_set_antialias(cairo_.get(), CAIRO_ANTIALIAS_DEFAULT);
     cairo_set_line_cap(cairo_.get(), CAIRO_LINE_CAP_BUTT);
     cairo_set_fill_rule(cairo_.get(), CAIRO_FILL_RULE_EVEN_ODD);

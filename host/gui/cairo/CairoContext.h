@@ -3,7 +3,9 @@
 // PangoText.h), laid out inside the layout rectangle by the format's text
 // and paragraph alignments.
 //
-// Contract: the surface starts fully transparent. Filled figures of a
+// Contract: a surface of its own starts fully transparent; a context may
+// instead draw into a surface it is given (a window's pixels), with panel
+// units scaled to pixels. Filled figures of a
 // geometry are filled (even-odd rule) and hollow ones stroked. Bitmaps are
 // read at draw time, so pixel edits made through lockPixels show. A call
 // with a missing or unrecognised object, or with a coordinate that is not a
@@ -26,6 +28,8 @@ public:
 
     // Sides are clamped to 0..largestSide.
     CairoContext(int32_t width, int32_t height);
+    // Draws into `target`, keeping a reference to it; one unit is `scale` pixels.
+    CairoContext(cairo_surface_t* target, double scale);
 
     void fillRectangle(const gmpi_gui::MpRect* rect, gmpi_gui::IMpSolidColorBrush* brush) override;
     void drawLine(gmpi_gui::MpPoint from, gmpi_gui::MpPoint to, gmpi_gui::IMpSolidColorBrush* brush, float width,
@@ -53,6 +57,7 @@ private:
         void operator()(cairo_t* cairo) const { cairo_destroy(cairo); }
     };
 
+    void setUp();
     void setSource(const gmpi_gui::MpColor& color);
     void stroke(float width);
 
