@@ -20,7 +20,12 @@ const std::vector<zubench::RatioRow> engineRows{
     {"one-event-per-64", "1 event per 64 samples / none", "BlockLoop/{n}/1", "BlockLoop/{n}/0", 1.5, {64}},
     {"eight-events-per-64", "8 events per 64 samples / none", "BlockLoop/{n}/8", "BlockLoop/{n}/0", 6.0, {64}},
     {"scope-capture", "scope capture / memcpy", "ScopeCapture/{n}", "CaptureMemcpy/{n}", 1.2, {}},
-    {"scope-capture-copying", "  its copying alone / memcpy", "ScopeCopying/{n}", "CopyingMemcpy/{n}", std::nullopt, {}},
+    {"scope-capture-copying",
+     "  its copying alone / memcpy",
+     "ScopeCopying/{n}",
+     "CopyingMemcpy/{n}",
+     std::nullopt,
+     {}},
     {"idle-slider", "idle slider / empty process", "IdleSlider/{n}", "EmptyProcess/{n}", std::nullopt, {}},
     {"poly-scope-16", "16-voice scope / memcpy of inputs", "PolyScope/{n}", "PolyScopeMemcpy/{n}", std::nullopt, {}},
 };

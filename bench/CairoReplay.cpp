@@ -80,7 +80,8 @@ void CairoReplay::drawGeometry(const DrawCall& call) {
     setSource(call);
     for (const zuhost::gui::Figure& figure : call.figures) {
         cairo_move_to(cairo_.get(), figure.points.front().x, figure.points.front().y);
-        for (size_t i = 1; i < figure.points.size(); ++i) cairo_line_to(cairo_.get(), figure.points[i].x, figure.points[i].y);
+        for (size_t i = 1; i < figure.points.size(); ++i)
+            cairo_line_to(cairo_.get(), figure.points[i].x, figure.points[i].y);
         if (figure.closed) cairo_close_path(cairo_.get());
         if (figure.hollow)
             stroke(call.strokeWidth);
@@ -97,10 +98,12 @@ void CairoReplay::drawBitmap(const DrawCall& call) {
     cairo_rectangle(cairo, to.left, to.top, to.right - to.left, to.bottom - to.top);
     cairo_clip(cairo);
     cairo_translate(cairo, to.left, to.top);
-    cairo_scale(cairo, (to.right - to.left) / (from.right - from.left), (to.bottom - to.top) / (from.bottom - from.top));
+    cairo_scale(cairo, (to.right - to.left) / (from.right - from.left),
+                (to.bottom - to.top) / (from.bottom - from.top));
     cairo_set_source_surface(cairo, bitmaps_.at(call.bitmap).get(), -from.left, -from.top);
     cairo_pattern_set_extend(cairo_get_source(cairo), CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(cairo_get_source(cairo), call.interpolation == 0 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_filter(cairo_get_source(cairo),
+                             call.interpolation == 0 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BILINEAR);
     cairo_paint_with_alpha(cairo, call.opacity);
     cairo_restore(cairo);
 }

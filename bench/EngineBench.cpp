@@ -34,7 +34,8 @@ public:
 
 // A host, a plug-in holding one smoothed output, and the output's buffer.
 struct OutputFixture {
-    OutputFixture(float sampleRate, int32_t samples) : host(zuhost::HostSettings{.sampleRate = sampleRate}), buffer(samples) {
+    OutputFixture(float sampleRate, int32_t samples)
+        : host(zuhost::HostSettings{.sampleRate = sampleRate}), buffer(samples) {
         plugin.setHost(&host);
         plugin.setBuffer(0, buffer.data());
     }

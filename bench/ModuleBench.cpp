@@ -87,7 +87,8 @@ constexpr int32_t maxBlock = 4096;
 std::vector<float> sineRing(int32_t period) {
     std::vector<float> samples(ringSamples + maxBlock);
     for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = std::sin(2.0f * std::numbers::pi_v<float> * static_cast<float>(i % period) / static_cast<float>(period));
+        samples[i] =
+            std::sin(2.0f * std::numbers::pi_v<float> * static_cast<float>(i % period) / static_cast<float>(period));
     return samples;
 }
 
@@ -163,8 +164,12 @@ void captureInBlocks(benchmark::State& state, int32_t blocks) {
     if (host.valuesSent() - sentBefore != 2 * captures) state.SkipWithError("not the captures intended");
 }
 
-void ScopeCapture(benchmark::State& state) { captureInBlocks(state, blocksPerCapture(static_cast<int32_t>(state.range(0)))); }
-void ScopeCopying(benchmark::State& state) { captureInBlocks(state, blocksBeforeFull(static_cast<int32_t>(state.range(0)))); }
+void ScopeCapture(benchmark::State& state) {
+    captureInBlocks(state, blocksPerCapture(static_cast<int32_t>(state.range(0))));
+}
+void ScopeCopying(benchmark::State& state) {
+    captureInBlocks(state, blocksBeforeFull(static_cast<int32_t>(state.range(0))));
+}
 
 void EmptyProcess(benchmark::State& state) {
     // A processor with nothing to do: the least a host can pay for calling one.

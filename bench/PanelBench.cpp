@@ -101,7 +101,8 @@ void countFrames(benchmark::State& state) {
 
 // Renders of the panel through the Cairo context, each over the last frame.
 void panelFrames(benchmark::State& state, PanelSession& panel, gmpi_gui::MpSize size) {
-    zuhost::gui::CairoContext context(static_cast<int32_t>(std::ceil(size.width)), static_cast<int32_t>(std::ceil(size.height)));
+    zuhost::gui::CairoContext context(static_cast<int32_t>(std::ceil(size.width)),
+                                      static_cast<int32_t>(std::ceil(size.height)));
     for (auto _ : state) {
         if (panel.render(context) != gmpi::MP_OK) {
             state.SkipWithError("the panel did not render");

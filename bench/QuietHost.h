@@ -55,7 +55,7 @@ public:
     int64_t sleepRequests() const { return sleepRequests_; }
 
 private:
-    zuhost::AudioHost answers_;   // answers questions; never sees what is sent
+    zuhost::AudioHost answers_;  // answers questions; never sees what is sent
     gmpi::ServiceReferences references_;
     int64_t valuesSent_ = 0;
     int64_t sleepRequests_ = 0;

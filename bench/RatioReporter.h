@@ -22,7 +22,7 @@ public:
 
 private:
     std::map<std::string, double> times_;
-    std::set<std::string> failed_;   // a benchmark that failed once has no time
+    std::set<std::string> failed_;  // a benchmark that failed once has no time
 };
 
 }  // namespace zubench

@@ -39,14 +39,16 @@ std::string verdict(const RatioRow& row, const std::vector<RatioCell>& cells) {
         measured = true;
         if (cell.met()) continue;
         missed = true;
-        if (cell.blockSize) missedSizes.append(missedSizes.empty() ? " at " : ", ").append(std::to_string(*cell.blockSize));
+        if (cell.blockSize)
+            missedSizes.append(missedSizes.empty() ? " at " : ", ").append(std::to_string(*cell.blockSize));
     }
     if (!measured) return "not run";
     return missed ? "MISSED" + missedSizes : "met";
 }
 
 const RatioCell* findCell(const std::vector<RatioCell>& cells, const RatioRow& row, std::optional<int64_t> blockSize) {
-    const auto cell = std::ranges::find_if(cells, [&](const RatioCell& c) { return c.row == &row && c.blockSize == blockSize; });
+    const auto cell =
+        std::ranges::find_if(cells, [&](const RatioCell& c) { return c.row == &row && c.blockSize == blockSize; });
     return cell == cells.end() ? nullptr : &*cell;
 }
 
@@ -98,7 +100,8 @@ void RatioTable::printOnce(const std::vector<RatioCell>& cells, std::FILE* out) 
     for (const RatioRow& row : rows_) {
         std::fprintf(out, "%-36s", row.label.c_str());
         if (const RatioCell* cell = findCell(cells, row, std::nullopt))
-            std::fprintf(out, "%8.2fx%12.1f%12.1f", cell->value, perSecond(cell->measuredTime), perSecond(cell->baselineTime));
+            std::fprintf(out, "%8.2fx%12.1f%12.1f", cell->value, perSecond(cell->measuredTime),
+                         perSecond(cell->baselineTime));
         else
             std::fprintf(out, "%9s%12s%12s", "-", "-", "-");
         std::fprintf(out, "   %-22s %s\n", targetText(row).c_str(), verdict(row, cells).c_str());

@@ -24,21 +24,21 @@ namespace zubench {
 inline const std::vector<int64_t> blockSizes{16, 64, 512, 4096};
 
 struct RatioRow {
-    std::string name;                   // identifier in the JSON output
-    std::string label;                  // text in the printed table
-    std::string measured;               // benchmark name pattern, "{n}" for the block size
+    std::string name;      // identifier in the JSON output
+    std::string label;     // text in the printed table
+    std::string measured;  // benchmark name pattern, "{n}" for the block size
     std::string baseline;
-    std::optional<double> target;       // the ratio may not exceed it
-    std::vector<int64_t> targetSizes;   // block sizes the target applies to; empty: all
+    std::optional<double> target;      // the ratio may not exceed it
+    std::vector<int64_t> targetSizes;  // block sizes the target applies to; empty: all
 };
 
 struct RatioCell {
     const RatioRow* row;
-    std::optional<int64_t> blockSize;   // none in a table without block sizes
+    std::optional<int64_t> blockSize;  // none in a table without block sizes
     double value;
-    double measuredTime;                // nanoseconds per run of each benchmark
+    double measuredTime;  // nanoseconds per run of each benchmark
     double baselineTime;
-    std::optional<double> target;       // set when the row's target applies at this size
+    std::optional<double> target;  // set when the row's target applies at this size
     bool met() const { return !target || value <= *target; }
 };
 

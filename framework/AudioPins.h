@@ -16,7 +16,7 @@ namespace gmpi {
 
 class MpAudioPinBase : public MpPinBase {
 public:
-    void setBuffer(float* buffer) override { buffer_ = buffer; }   // the host's samples for this block
+    void setBuffer(float* buffer) override { buffer_ = buffer; }  // the host's samples for this block
     int32_t getDatatype() const override { return MP_AUDIO; }
 
     float* getBuffer() const { return buffer_; }
@@ -31,8 +31,8 @@ protected:
 // changes; isStreamingChanged is true during the event group that told it.
 class AudioInPin : public MpAudioPinBase {
 public:
-    void preEvent(const MpEvent& event) override;    // streaming start/stop, tells the plug-in of a change
-    void postEvent(const MpEvent& event) override;   // ends the group's streamingChanged
+    void preEvent(const MpEvent& event) override;   // streaming start/stop, tells the plug-in of a change
+    void postEvent(const MpEvent& event) override;  // ends the group's streamingChanged
     int32_t getDirection() const override { return MP_IN; }
 
     bool isStreamingChanged() const { return streamingChanged_; }

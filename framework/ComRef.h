@@ -48,8 +48,8 @@ public:
     ComRef(ComRef&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
     // A reference to a derived interface serves as one to its base.
     template <class U>
-        requires std::convertible_to<U*, T*>
-    ComRef(ComRef<U>&& other) noexcept : object_(other.detach()) {}
+    requires std::convertible_to<U*, T*> ComRef(ComRef<U>&& other)
+    noexcept : object_(other.detach()) {}
     ComRef& operator=(ComRef other) noexcept {
         std::swap(object_, other.object_);
         return *this;

@@ -37,8 +37,8 @@ int32_t parseDecimal(std::u16string_view text) {
     for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
         magnitude = std::min(limit, magnitude * 10 + (text[i] - u'0'));
     const int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 std::u16string decimalText(int32_t value) {

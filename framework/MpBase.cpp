@@ -25,9 +25,8 @@ void MpBase::runSubProcess(int32_t bufferOffset, int32_t sampleFrames) {
 }
 
 void MpBase::sleepCheck(int32_t bufferOffset, int32_t sampleFrames) {
-    runSleepCheck(routines_, bufferOffset, sampleFrames, [this](SubProcess routine, int32_t offset, int32_t count) {
-        (this->*routine)(offset, count);
-    });
+    runSleepCheck(routines_, bufferOffset, sampleFrames,
+                  [this](SubProcess routine, int32_t offset, int32_t count) { (this->*routine)(offset, count); });
 }
 
 MpBase2::MpBase2() : routines_(&MpBase2::sleepCheck, &MpBase2::subProcessNothing) {}

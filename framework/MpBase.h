@@ -21,6 +21,7 @@
 
 namespace gmpi {
 
+// clang-format off
 class MpBase : public MpPluginBase {
 public:
     using SubProcess = void (MpBase::*)(int32_t bufferOffset, int32_t sampleFrames);
@@ -68,5 +69,6 @@ private:
 
     ProcessRoutines<SubProcess> routines_;
 };
+// clang-format on
 
 }  // namespace gmpi

@@ -23,12 +23,12 @@ public:
     MpBlob(const MpBlob& other);
     MpBlob& operator=(const MpBlob& other);
 
-    void setValueRaw(int32_t size, const void* data);   // copies size bytes from data; data may lie in this blob
-    void resizeForOverwrite(int32_t size);               // size bytes, kept where they fit the block, else undefined
-    void reserve(int32_t capacity);                      // a block of at least capacity bytes; size and bytes kept
+    void setValueRaw(int32_t size, const void* data);  // copies size bytes from data; data may lie in this blob
+    void resizeForOverwrite(int32_t size);             // size bytes, kept where they fit the block, else undefined
+    void reserve(int32_t capacity);                    // a block of at least capacity bytes; size and bytes kept
     int32_t getSize() const { return size_; }
     const void* getData() const { return data_.get(); }
-    void* getData() { return data_.get(); }               // for filling in place, up to getSize() bytes
+    void* getData() { return data_.get(); }  // for filling in place, up to getSize() bytes
 
     friend void swap(MpBlob& a, MpBlob& b) noexcept {
         std::swap(a.size_, b.size_);
@@ -36,7 +36,7 @@ public:
         std::swap(a.data_, b.data_);
     }
 
-    bool operator==(const MpBlob& other) const;          // same size and bytes; empty blobs are equal
+    bool operator==(const MpBlob& other) const;  // same size and bytes; empty blobs are equal
 
 private:
     int32_t size_ = 0;

@@ -24,8 +24,8 @@ namespace gmpi {
 template <typename T, int32_t Datatype>
 class MpControlPinBase : public MpPinBase {
 public:
-    void preEvent(const MpEvent& event) override;              // a value event sets the value and marks it updated
-    void postEvent(const MpEvent& event) override;             // the group is over: no longer updated
+    void preEvent(const MpEvent& event) override;   // a value event sets the value and marks it updated
+    void postEvent(const MpEvent& event) override;  // the group is over: no longer updated
     int32_t getDatatype() const override { return Datatype; }
     void sendFirstUpdate() override { sendPinUpdate(); }       // sends the value at the plug-in's blockPosition
     virtual void setValueRaw(int32_t size, const void* data);  // takes a value from raw bytes
@@ -33,8 +33,8 @@ public:
     virtual const void* getData() const;                       // the value's bytes
 
     const T& getValue() const { return value_; }
-    bool isUpdated() const { return updated_; }                // meaningful inside onSetPins
-    void sendPinUpdate(int32_t blockPosition = -1);            // sends the value to the host
+    bool isUpdated() const { return updated_; }      // meaningful inside onSetPins
+    void sendPinUpdate(int32_t blockPosition = -1);  // sends the value to the host
 
 protected:
     T value_{};
@@ -47,9 +47,7 @@ public:
     int32_t getDirection() const override { return Direction; }
 
     // Outputs only: stores and sends v when it differs from the value.
-    void setValue(const T& v, int32_t blockPosition = -1)
-        requires(Direction == MP_OUT)
-    {
+    void setValue(const T& v, int32_t blockPosition = -1) requires(Direction == MP_OUT) {
         if (v == this->value_) return;
         this->value_ = v;
         this->sendPinUpdate(blockPosition);
@@ -57,9 +55,7 @@ public:
 
     // Outputs only: trades the value with other, sending nothing; for values
     // produced in place and then published by sendPinUpdate.
-    void swapValue(T& other)
-        requires(Direction == MP_OUT)
-    {
+    void swapValue(T& other) requires(Direction == MP_OUT) {
         using std::swap;
         swap(this->value_, other);
     }

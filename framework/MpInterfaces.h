@@ -63,14 +63,14 @@ enum MpEventType : int32_t {
 // One event of the time-ordered list the host passes to process(). A value's
 // bytes are at extraData when it is non-null, else inline from parm3.
 struct MpEvent {
-    int32_t timeDelta;          // sample offset within the block
-    int32_t eventType;          // MpEventType
-    int32_t parm1;              // pin index
-    int32_t parm2;              // value size in bytes
-    int32_t parm3;              // first 4 inline value bytes
-    int32_t parm4;              // next 4 inline value bytes
-    const uint8_t* extraData;   // value bytes that do not fit inline, else null
-    const MpEvent* next;        // following event, null at the end
+    int32_t timeDelta;         // sample offset within the block
+    int32_t eventType;         // MpEventType
+    int32_t parm1;             // pin index
+    int32_t parm2;             // value size in bytes
+    int32_t parm3;             // first 4 inline value bytes
+    int32_t parm4;             // next 4 inline value bytes
+    const uint8_t* extraData;  // value bytes that do not fit inline, else null
+    const MpEvent* next;       // following event, null at the end
 };
 static_assert(sizeof(void*) == 8, "the host ABI is 64-bit");
 static_assert(offsetof(MpEvent, timeDelta) == 0);
@@ -83,6 +83,7 @@ static_assert(offsetof(MpEvent, extraData) == 24);
 static_assert(offsetof(MpEvent, next) == 32);
 static_assert(sizeof(MpEvent) == 40);
 
+// clang-format off
 inline constexpr MpGuid MP_IID_UNKNOWN{0x00000000, 0x0000, 0xC000, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 inline constexpr MpGuid MP_IID_FACTORY2{0x91C3D2EE, 0xC701, 0x4F35, {0x91, 0xA6, 0x09, 0x4D, 0xC7, 0xE0, 0x59, 0x76}};
 inline constexpr MpGuid MP_IID_FACTORY{0x9A7904B7, 0x7F7F, 0x4D61, {0xB5, 0x58, 0xC1, 0xA6, 0x69, 0x5B, 0xB6, 0x38}};
@@ -155,6 +156,7 @@ public:
     virtual int32_t allocateSharedMemory(const char16_t* name, void** out, float sampleRate, int32_t size,
                                          int32_t* needInitialise) = 0;                           // 16: one block per name, shared by all who ask
 };
+// clang-format on
 
 }  // namespace gmpi
 

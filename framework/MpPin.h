@@ -39,17 +39,17 @@ inline MpEventValue eventValue(const MpEvent& event) {
 class MpPinBase {
 public:
     virtual ~MpPinBase() = default;
-    virtual void setBuffer(float* buffer);                    // an audio pin keeps the host's samples for the block
-    virtual void preEvent(const MpEvent& event);              // first pass: takes the event's value or state
-    virtual void onEvent(const MpEvent& event);               // second pass: calls the handler if one was given
-    virtual void postEvent(const MpEvent& event);             // third pass, after onSetPins: clears per-group flags
-    virtual int32_t getDatatype() const = 0;                  // the MpDatatype code
-    virtual int32_t getDirection() const = 0;                 // MP_IN or MP_OUT
-    virtual MpPinHandler getDefaultHandler() const;           // the handler registerPin binds when given none
-    virtual void sendFirstUpdate();                           // at graph start an output tells the host its state
+    virtual void setBuffer(float* buffer);           // an audio pin keeps the host's samples for the block
+    virtual void preEvent(const MpEvent& event);     // first pass: takes the event's value or state
+    virtual void onEvent(const MpEvent& event);      // second pass: calls the handler if one was given
+    virtual void postEvent(const MpEvent& event);    // third pass, after onSetPins: clears per-group flags
+    virtual int32_t getDatatype() const = 0;         // the MpDatatype code
+    virtual int32_t getDirection() const = 0;        // MP_IN or MP_OUT
+    virtual MpPinHandler getDefaultHandler() const;  // the handler registerPin binds when given none
+    virtual void sendFirstUpdate();                  // at graph start an output tells the host its state
 
-    int32_t getId() const { return id_; }                     // the pin index, -1 until registered
-    MpPluginBase* getPlugin() { return plugin_; }             // the owning plug-in, null until registered
+    int32_t getId() const { return id_; }          // the pin index, -1 until registered
+    MpPluginBase* getPlugin() { return plugin_; }  // the owning plug-in, null until registered
 
     // Called by MpPluginBase::registerPin only.
     void bind(int32_t id, MpPluginBase& plugin, MpPinHandler handler);

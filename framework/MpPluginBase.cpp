@@ -4,13 +4,9 @@ namespace gmpi {
 
 namespace {
 
-bool addressesPin(int32_t eventType) {
-    return eventType >= EVENT_PIN_SET && eventType <= EVENT_MIDI;
-}
+bool addressesPin(int32_t eventType) { return eventType >= EVENT_PIN_SET && eventType <= EVENT_MIDI; }
 
-bool changesPins(int32_t eventType) {
-    return eventType >= EVENT_PIN_SET && eventType <= EVENT_PIN_STREAMING_STOP;
-}
+bool changesPins(int32_t eventType) { return eventType >= EVENT_PIN_SET && eventType <= EVENT_PIN_STREAMING_STOP; }
 
 }  // namespace
 
@@ -18,9 +14,10 @@ MpPluginBase::~MpPluginBase() = default;
 
 int32_t MpPluginBase::queryInterface(const MpGuid& iid, void** out) {
     IMpPlugin* const firstGeneration = this;
-    return answerQuery(iid, out, {{MP_IID_PLUGIN2, static_cast<IMpPlugin2*>(this)},
-                                  {MP_IID_PLUGIN, firstGeneration},
-                                  {MP_IID_UNKNOWN, firstGeneration}});
+    return answerQuery(iid, out,
+                       {{MP_IID_PLUGIN2, static_cast<IMpPlugin2*>(this)},
+                        {MP_IID_PLUGIN, firstGeneration},
+                        {MP_IID_UNKNOWN, firstGeneration}});
 }
 
 int32_t MpPluginBase::addRef() { return references_.addRef(); }
@@ -133,9 +130,7 @@ void MpPluginBase::dispatchEvent(const MpEvent& event) {
     if (pin != nullptr) pin->postEvent(event);
 }
 
-bool MpPluginBase::sleepAllowed() const {
-    return sleepMode_ == 1 || (sleepMode_ == -1 && streamingPinCount_ == 0);
-}
+bool MpPluginBase::sleepAllowed() const { return sleepMode_ == 1 || (sleepMode_ == -1 && streamingPinCount_ == 0); }
 
 int32_t MpPluginBase::awakeSamples(int32_t sampleFrames) {
     if (sleepCountdown_ < 1) {

@@ -24,6 +24,7 @@
 
 namespace gmpi {
 
+// clang-format off
 class MpPluginBase : public IMpPlugin, public IMpPlugin2, public IoldSchoolInitialisation {
 public:
     // Host slots; each override serves the first- and second-generation parts alike.
@@ -115,6 +116,7 @@ private:
     bool lastSegment_ = true;   // false while a routine runs for samples followed by events
     bool mirrorGuard_ = false;
 };
+// clang-format on
 
 template <class RunSegment>
 void MpPluginBase::runBlock(int32_t sampleFrames, const MpEvent* events, RunSegment runSegment) {

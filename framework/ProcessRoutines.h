@@ -13,8 +13,8 @@ public:
     ProcessRoutines(Routine sleepCheck, Routine nothing)
         : current_(sleepCheck), chosen_(nothing), sleepCheck_(sleepCheck) {}
 
-    Routine current() const { return current_; }   // what the block loop runs
-    Routine chosen() const { return chosen_; }     // the plug-in's choice
+    Routine current() const { return current_; }  // what the block loop runs
+    Routine chosen() const { return chosen_; }    // the plug-in's choice
 
     // While the sleep check is current the choice is held in chosen alone;
     // otherwise both move together.
@@ -22,7 +22,7 @@ public:
         if (current_ == chosen_) current_ = routine;
         chosen_ = routine;
     }
-    void runChosen() { current_ = chosen_; }          // no sleep checks until checkSleep
+    void runChosen() { current_ = chosen_; }  // no sleep checks until checkSleep
     void checkSleep() { current_ = sleepCheck_; }
 
 private:

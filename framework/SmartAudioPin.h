@@ -22,12 +22,13 @@ class SmartAudioPin : public AudioOutPin {
 public:
     enum CurveMode : int32_t { linear = 0, curved = 1, adaptiveLinear = 2 };
 
-    void sendFirstUpdate() override;   // reports streaming until the first fill
+    void sendFirstUpdate() override;  // reports streaming until the first fill
 
-    void setValue(float target, int32_t blockPosition = -1);          // moves to target (jumps when first)
-    void setValueInstant(float value, int32_t blockPosition = -1);    // jumps to value
-    void setCurveMode(int32_t mode);                                   // 0 linear fixed, 1 curved, 2 adaptive linear; rates from the host's sample rate
-    void generate(int32_t offset, int32_t count, bool& canSleep) {     // writes count samples from buffer[offset]; canSleep false while moving
+    void setValue(float target, int32_t blockPosition = -1);        // moves to target (jumps when first)
+    void setValueInstant(float value, int32_t blockPosition = -1);  // jumps to value
+    void setCurveMode(int32_t mode);  // 0 linear fixed, 1 curved, 2 adaptive linear; rates from the host's sample rate
+    void generate(int32_t offset, int32_t count,
+                  bool& canSleep) {  // writes count samples from buffer[offset]; canSleep false while moving
         if (buffer_ == nullptr || offset < 0 || count < 0) return;
         (this->*generator_)(buffer_ + offset, offset, count, canSleep);
     }
@@ -51,15 +52,15 @@ private:
     void startRamp(float distance, int32_t blockPosition);
 
     Generator generator_ = &SmartAudioPin::fillFirst;
-    float rampRate_ = 0.1f;    // fraction of the distance covered per sample
-    float current_ = 0.0f;     // the last value written
+    float rampRate_ = 0.1f;  // fraction of the distance covered per sample
+    float current_ = 0.0f;   // the last value written
     float target_ = 0.0f;
     int32_t curveMode_ = linear;
-    float step_ = 0.0f;        // per-sample increment, and its forward differences for the curve
+    float step_ = 0.0f;  // per-sample increment, and its forward differences for the curve
     float delta2_ = 0.0f;
     float delta3_ = 0.0f;
-    int32_t remaining_ = 0;    // samples left in a curved transition
-    float maxRate_ = 0.1f;     // bounds of the adaptive rate
+    int32_t remaining_ = 0;  // samples left in a curved transition
+    float maxRate_ = 0.1f;   // bounds of the adaptive rate
     float minRate_ = 0.1f;
 };
 

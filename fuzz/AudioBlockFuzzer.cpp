@@ -197,7 +197,8 @@ void checkBuffers(const Processor& processor, const std::vector<Buffer>& buffers
 
 class Session {
 public:
-    explicit Session(FuzzInput& input) : input_(input), processor_(processors()[input.read<uint8_t>() % processors().size()]) {
+    explicit Session(FuzzInput& input)
+        : input_(input), processor_(processors()[input.read<uint8_t>() % processors().size()]) {
         const auto voiceByte = input.read<uint8_t>();
         zuhost::HostSettings settings;
         settings.polyphonic = (voiceByte & 0x80) != 0;
@@ -251,7 +252,8 @@ private:
         std::vector<Buffer> buffers;
         for (const PinInfo& pin : processor_.pins) {
             if (!pin.audioRate) continue;
-            Buffer& buffer = buffers.emplace_back(Buffer{pin.index, pin.isAudioInput(), std::make_unique<float[]>(length), {}});
+            Buffer& buffer =
+                buffers.emplace_back(Buffer{pin.index, pin.isAudioInput(), std::make_unique<float[]>(length), {}});
             if (!buffer.input) continue;
             fillInput(input_, std::span(buffer.samples.get(), length));
             buffer.given.assign(buffer.samples.get(), buffer.samples.get() + length);

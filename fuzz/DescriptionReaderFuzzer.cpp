@@ -24,8 +24,7 @@ void readExports(std::span<const uint8_t> file) {
     if (zuhost::detectBinaryFormat(file) == zuhost::BinaryFormat::Unknown) return;
     try {
         zuhost::exportedNames(file, "input");
-    } catch (const zuhost::DescriptionError&) {
-    }
+    } catch (const zuhost::DescriptionError&) {}
 }
 
 }  // namespace
@@ -34,7 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     readExports(std::span(data, size));
     try {
         zuhost::parseDescription(descriptionText(std::span(data, size)));
-    } catch (const zuhost::DescriptionError&) {
-    }
+    } catch (const zuhost::DescriptionError&) {}
     return 0;
 }

@@ -66,13 +66,15 @@ void checkFind(EnumListIterator& walker, const Walk& walk, int32_t value, int32_
     const bool foundValue = walker.findValue(value);
     check(foundValue != walker.isDone(), "findValue ends on an item exactly when it finds one");
     if (foundValue) check(walker.value() == value, "findValue stops on an item of that value");
-    if (foundValue && walker.isRange()) check(walker.text() == gmpi::decimalText(value), "a found range item is labelled");
+    if (foundValue && walker.isRange())
+        check(walker.text() == gmpi::decimalText(value), "a found range item is labelled");
     if (walk.complete) check(foundValue == walk.sawValue, "findValue finds a value the walk yields");
 
     const bool foundIndex = walker.findIndex(ordinal);
     check(foundIndex != walker.isDone(), "findIndex ends on an item exactly when it finds one");
     if (foundIndex) check(walker.index() == ordinal, "findIndex stops on the item of that ordinal");
-    if (walk.complete) check(foundIndex == (ordinal >= 0 && ordinal < walk.items), "findIndex finds every ordinal walked");
+    if (walk.complete)
+        check(foundIndex == (ordinal >= 0 && ordinal < walk.items), "findIndex finds every ordinal walked");
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ public:
     size_t remaining() const { return bytes_.size() - position_; }
 
     template <class T>
-        requires std::is_arithmetic_v<T>
-    T read() {
+    requires std::is_arithmetic_v<T> T read() {
         T value{};
         const size_t n = std::min(sizeof(T), remaining());
         std::memcpy(&value, bytes_.data() + position_, n);

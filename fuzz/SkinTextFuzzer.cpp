@@ -55,11 +55,14 @@ void parseMetadata(TextFile& file) {
 void parseStyleSheet(TextFile& file) {
     skin::FontStyleSheet sheet;
     skin::loadStyleSheet(sheet, gmpi::ComRef<gmpi::IMpFile>::addRef(&file));
-    check(sheet.fallbackStyle.category == "default" && sheet.fallbackStyle.fontSize == 12, "loading never changes the fallback");
+    check(sheet.fallbackStyle.category == "default" && sheet.fallbackStyle.fontSize == 12,
+          "loading never changes the fallback");
     for (const skin::FontMetadata& style : sheet.styles) {
-        check(skin::findStyle(sheet, style.category).category == style.category, "every style can be found by its name");
+        check(skin::findStyle(sheet, style.category).category == style.category,
+              "every style can be found by its name");
         check(!style.family().empty(), "every style has a family for its text format");
-        check(style.weight() == 300 || style.weight() == 400 || style.weight() == 700, "weights are light, regular or bold");
+        check(style.weight() == 300 || style.weight() == 400 || style.weight() == 700,
+              "weights are light, regular or bold");
     }
 }
 

@@ -54,6 +54,7 @@
 
 namespace gmpi {
 
+// clang-format off
 inline constexpr MpGuid MP_IID_GUI_PLUGIN{0xCACB3203, 0x4A57, 0x4209, {0x9E, 0x00, 0x0C, 0x4B, 0x95, 0x04, 0x57, 0xF6}};
 inline constexpr MpGuid MP_IID_GUI_PLUGIN2{0x9CD06775, 0xF5C2, 0x4321, {0x81, 0x2D, 0x09, 0x58, 0x15, 0x32, 0x94, 0xB8}};
 inline constexpr MpGuid MP_IID_UI_HOST{0x174F9DDC, 0x1850, 0x40DB, {0xBA, 0xF0, 0xE0, 0xB4, 0x1D, 0x07, 0x96, 0x45}};
@@ -301,5 +302,6 @@ public:
     virtual int32_t reserved9() = 0;                                                   // 9: reserved; answers 0
     virtual int32_t reserved10() = 0;                                                  // 10: reserved; answers 0
 };
+// clang-format on
 
 }  // namespace gmpi_gui

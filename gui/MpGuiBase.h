@@ -15,6 +15,7 @@
 
 namespace gmpi {
 
+// clang-format off
 class MpGuiBase_base : public IMpUserInterface, public IoldSchoolInitialisation, public GuiPinOwner {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpUserInterface and IMpUnknown: this object
@@ -41,6 +42,7 @@ protected:
         HostInterfacesNotSupported() : std::runtime_error("host Interfaces not supported") {}
     };
 };
+// clang-format on
 
 // The common base of the first-generation hosting variants.
 class MpGuiBase : public MpGuiBase_base {};

@@ -13,6 +13,7 @@
 
 namespace gmpi {
 
+// clang-format off
 class MpGuiBase2 : public IMpUserInterface2, public GuiPinOwner {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpUserInterface2 and IMpUnknown: this object
@@ -28,5 +29,6 @@ public:
     // The host's GUI services; null before setHost or when the host has none.
     IMpUserInterfaceHost2* getGuiHost() const { return static_cast<IMpUserInterfaceHost2*>(getHostInterface()); }
 };
+// clang-format on
 
 }  // namespace gmpi

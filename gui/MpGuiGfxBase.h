@@ -15,6 +15,7 @@
 
 namespace gmpi_gui {
 
+// clang-format off
 class MpGuiGfxBase : public gmpi::MpGuiBase2, public IMpGraphics {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IMpGraphics: the graphics face; else as MpGuiBase2
@@ -42,5 +43,6 @@ private:
     MpRect bounds_{0, 0, 0, 0};
     gmpi::ReferenceCount references_;
 };
+// clang-format on
 
 }  // namespace gmpi_gui

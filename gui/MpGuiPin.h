@@ -23,6 +23,7 @@ namespace gmpi {
 
 class GuiPinOwner;
 
+// clang-format off
 // A pin's change handler, owned by its pin.
 class IGuiPinCallbackImpl {
 public:
@@ -137,6 +138,7 @@ protected:
 private:
     std::array<T, Count> values_{};
 };
+// clang-format on
 
 using MpGuiPinInt = MpGuiPin<int32_t>;
 using MpGuiPinFloat = MpGuiPin<float>;

@@ -83,31 +83,20 @@ intptr_t MpGuiWindowsGfxBase::onWindowMessage(platform::WindowHandle window, uin
     namespace wm = platform::window_message;
     const auto flags = static_cast<uint32_t>(wParam);
     switch (message) {
-    case wm::destroy:
-        if (platform::parentWindow(window) == nullptr) platform::postQuitMessage(0);
-        return 1;
-    case wm::paint: {
-        const platform::WindowPaint paint(window);
-        onPaint(paint.deviceContext());
-        return 1;
-    }
-    case wm::close:
-        platform::destroyWindow(window);
-        return 1;
-    case wm::timer:
-        onWindowTimer(window, message, wParam);
-        return 1;
-    case wm::mouseMove:
-        onMouseMove(flags, platform::pointFromMessage(lParam));
-        return 1;
-    case wm::leftButtonDown:
-        onLButtonDown(flags, platform::pointFromMessage(lParam));
-        return 1;
-    case wm::leftButtonUp:
-        onLButtonUp(flags, platform::pointFromMessage(lParam));
-        return 1;
-    default:
-        return platform::defaultWindowProcedure(window, message, wParam, lParam);
+        case wm::destroy:
+            if (platform::parentWindow(window) == nullptr) platform::postQuitMessage(0);
+            return 1;
+        case wm::paint: {
+            const platform::WindowPaint paint(window);
+            onPaint(paint.deviceContext());
+            return 1;
+        }
+        case wm::close: platform::destroyWindow(window); return 1;
+        case wm::timer: onWindowTimer(window, message, wParam); return 1;
+        case wm::mouseMove: onMouseMove(flags, platform::pointFromMessage(lParam)); return 1;
+        case wm::leftButtonDown: onLButtonDown(flags, platform::pointFromMessage(lParam)); return 1;
+        case wm::leftButtonUp: onLButtonUp(flags, platform::pointFromMessage(lParam)); return 1;
+        default: return platform::defaultWindowProcedure(window, message, wParam, lParam);
     }
 }
 

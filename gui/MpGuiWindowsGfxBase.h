@@ -17,6 +17,7 @@
 
 namespace gmpi_gui {
 
+// clang-format off
 class MpGuiWindowsGfxBase : public gmpi::MpGuiBase, public IMpGraphicsWinGdi {
 public:
     MpGuiWindowsGfxBase() = default;
@@ -70,5 +71,6 @@ private:
     gmpi::ComRef<IMpUnknown> windowHost_;
     MpRectI windowRect_{0, 0, 0, 0};
 };
+// clang-format on
 
 }  // namespace gmpi_gui

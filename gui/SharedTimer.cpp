@@ -30,9 +30,7 @@ void SharedTimer::start(TimerClient* client) {
     if (clients_.size() == 1) restart();
 }
 
-void SharedTimer::stop(TimerClient* client) {
-    remove(client);
-}
+void SharedTimer::stop(TimerClient* client) { remove(client); }
 
 void SharedTimer::onTick() { instance().tick(); }
 

@@ -17,8 +17,8 @@ namespace gmpi_gui {
 
 class TimerClient {
 public:
-    virtual ~TimerClient();            // unregisters this client
-    virtual bool onTimer() = 0;        // GUI thread, each tick; false unregisters this client
+    virtual ~TimerClient();      // unregisters this client
+    virtual bool onTimer() = 0;  // GUI thread, each tick; false unregisters this client
 
 protected:
     void setTimerPeriod(int32_t milliseconds);  // the shared period; a running timer restarts at it

@@ -11,6 +11,7 @@
 
 namespace gmpi_gui {
 
+// clang-format off
 class ZuGuiCompositedGfxBase : public gmpi::MpGuiBase, public IZuGraphicsComposited {
 public:
     int32_t queryInterface(const MpGuid& iid, void** out) override;  // IZuGraphicsComposited: the composited face; else as MpGuiBase
@@ -36,5 +37,6 @@ private:
     gmpi::ComRef<IMpUnknown> compositedHost_;
     MpRectI rect_{0, 0, 0, 0};
 };
+// clang-format on
 
 }  // namespace gmpi_gui

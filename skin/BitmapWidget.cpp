@@ -85,8 +85,7 @@ int32_t BitmapWidget::frameOffsetFor(float value) const {
         case ImageMetadata::barGraph:
             return saturatingInt(std::trunc(m.handleRangeEnd) * std::trunc((m.lineEndLength + 1.0f) * value) +
                                  std::trunc(m.handleRangeStart - 1.0f));
-        default:
-            return hasFrames() ? stripOffset(value) : 0;
+        default: return hasFrames() ? stripOffset(value) : 0;
     }
 }
 
@@ -116,7 +115,9 @@ void BitmapWidget::render(gmpi_gui::IMpDrawingContext& context) {
     switch (metadata_->mode) {
         case ImageMetadata::slider: drawSlider(context); break;
         case ImageMetadata::barGraph: drawBarGraph(context); break;
-        default: if (hasFrames()) drawFrame(context); break;
+        default:
+            if (hasFrames()) drawFrame(context);
+            break;
     }
 }
 
@@ -138,10 +139,12 @@ void BitmapWidget::drawSlider(gmpi_gui::IMpDrawingContext& context) const {
     const float clipped = std::max(-offset, 0.0f);
     if (m.orientation == ImageMetadata::vertical) {
         draw(context, {handle.left, handle.top + clipped, handle.right, handle.bottom},
-             {left + handle.left, top + offset + clipped, left + handle.right, top + offset + (handle.bottom - handle.top)});
+             {left + handle.left, top + offset + clipped, left + handle.right,
+              top + offset + (handle.bottom - handle.top)});
     } else {
         draw(context, {handle.left + clipped, handle.top, handle.right, handle.bottom},
-             {left + offset + clipped, top + handle.top, left + offset + (handle.right - handle.left), top + handle.bottom});
+             {left + offset + clipped, top + handle.top, left + offset + (handle.right - handle.left),
+              top + handle.bottom});
     }
 }
 
@@ -169,9 +172,7 @@ bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
     lastPoint_ = {point.x - getBounds().left, point.y - getBounds().top};
     if (!hasImage()) return false;
     switch (metadata_->orientation) {
-        case ImageMetadata::click:
-            storeValue(normalisedValue_ == 0 ? 1.0f : 0.0f);
-            break;
+        case ImageMetadata::click: storeValue(normalisedValue_ == 0 ? 1.0f : 0.0f); break;
         case ImageMetadata::stepped: {
             // Each click advances one frame and wraps to the first.
             const int32_t last = hasFrames() ? lastFrame() : 0;
@@ -180,9 +181,7 @@ bool BitmapWidget::onPointerDown(uint32_t, MpPoint point) {
             storeValue(last > 0 ? static_cast<float>(next) / static_cast<float>(last) : 0.0f);
             break;
         }
-        default:
-            rotaryBias_ = 0;
-            break;
+        default: rotaryBias_ = 0; break;
     }
     return true;
 }
@@ -214,8 +213,10 @@ void BitmapWidget::followRotary(MpPoint p) {
 
     const float reach = std::min((std::abs(cx) + std::abs(cy)) * 2.0f / (width() + height()), 1.0f);
     float turn = std::atan2(cy, cx) - std::atan2(lastY, lastX);
-    if (turn > pi) turn -= 2.0f * pi;
-    else if (turn < -pi) turn += 2.0f * pi;
+    if (turn > pi)
+        turn -= 2.0f * pi;
+    else if (turn < -pi)
+        turn += 2.0f * pi;
     const float circular = turn * reach * 20.0f;
     const float weight = std::max(1.0f - std::min(std::abs(cx), 10.0f) / 10.0f, 0.0f);
     const float linear = dy;

@@ -24,8 +24,8 @@ gmpi_gui::MpSize textExtent(gmpi_gui::IMpTextFormat* format, const std::string& 
 class PathBuilder {
 public:
     explicit PathBuilder(gmpi_gui::IMpDrawingContext& context);
-    void addPoint(gmpi_gui::MpPoint point);     // ignored once finished
-    void finish(bool closed);                   // nothing to finish without a point
+    void addPoint(gmpi_gui::MpPoint point);  // ignored once finished
+    void finish(bool closed);                // nothing to finish without a point
     // Strokes the finished path; nothing is drawn without a point or before finishing.
     void stroke(gmpi_gui::IMpSolidColorBrush* brush, float width);
 

@@ -53,7 +53,8 @@ void EditWidget::render(gmpi_gui::IMpDrawingContext& context) {
     brush->setColor(&textColor);
     const float inner = std::max(0.0f, (bounds.bottom - 0.5f) - (bounds.top + 0.5f));
     const float excess = std::max(textExtent(format_.get(), "M").height - inner, 0.0f);
-    const MpRect layout{bounds.left + 2.5f, bounds.top + 0.5f - excess, bounds.right - 2.5f, bounds.bottom - 0.5f - excess};
+    const MpRect layout{bounds.left + 2.5f, bounds.top + 0.5f - excess, bounds.right - 2.5f,
+                        bounds.bottom - 0.5f - excess};
     drawText(context, text_, format_.get(), layout, brush.get());
 }
 

@@ -23,7 +23,7 @@ public:
     void setStyle(const std::string& styleName);
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
-    gmpi_gui::MpSize measure() override;    // four "M" wide plus 2, one "M" high plus 2
+    gmpi_gui::MpSize measure() override;  // four "M" wide plus 2, one "M" high plus 2
     void render(gmpi_gui::IMpDrawingContext& context) override;
     bool onPointerDown(uint32_t flags, gmpi_gui::MpPoint point) override;  // true
     void onPointerUp(uint32_t flags, gmpi_gui::MpPoint point) override;    // opens the host's text entry

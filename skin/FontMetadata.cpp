@@ -12,7 +12,8 @@ const std::string fallbackFamily = "Arial";
 
 std::string lowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
     return lower;
 }
 
@@ -39,13 +40,20 @@ uint32_t alignmentFlag(const std::string& value) {
 void applyStyleLine(FontMetadata& style, const std::vector<std::string>& tokens) {
     const std::string& key = tokens[0];
     const std::string& value = tokens[1];
-    if (key == "font-family") style.fontFamilies.insert(style.fontFamilies.end(), tokens.begin() + 1, tokens.end());
-    else if (key == "font-size") style.fontSize = decimalPrefix(value);
-    else if (key == "font-color") style.color = parseColorWord(value);
-    else if (key == "background-color") style.backgroundColor = parseColorWord(value);
-    else if (key == "font-weight") style.flags |= weightFlag(value);
-    else if (key == "text-align") style.flags |= alignmentFlag(value);
-    else if (key == "text-decoration" && lowerFirstByte(value) == 'u') style.flags |= FontMetadata::underlined;
+    if (key == "font-family")
+        style.fontFamilies.insert(style.fontFamilies.end(), tokens.begin() + 1, tokens.end());
+    else if (key == "font-size")
+        style.fontSize = decimalPrefix(value);
+    else if (key == "font-color")
+        style.color = parseColorWord(value);
+    else if (key == "background-color")
+        style.backgroundColor = parseColorWord(value);
+    else if (key == "font-weight")
+        style.flags |= weightFlag(value);
+    else if (key == "text-align")
+        style.flags |= alignmentFlag(value);
+    else if (key == "text-decoration" && lowerFirstByte(value) == 'u')
+        style.flags |= FontMetadata::underlined;
 }
 
 }  // namespace
@@ -69,7 +77,7 @@ gmpi_gui::MpColor toColor(uint32_t argb) {
 
 uint32_t parseColorWord(std::string_view value) {
     const auto n = static_cast<uint32_t>(!value.empty() && value[0] == '#' ? hexadecimalPrefix(value.substr(1))
-                                                                            : decimalPrefix(value));
+                                                                           : decimalPrefix(value));
     return ((n | 0xFFFFFF00u) << 16) | (n >> 16) | (n & 0xFF00u);
 }
 

@@ -21,12 +21,12 @@ namespace skin {
 struct FontMetadata {
     enum Flags : uint32_t { centred = 0x08, rightAligned = 0x10, underlined = 0x40, bold = 0x80, light = 0x100 };
 
-    std::string category;               // the style's name, lower case
+    std::string category;  // the style's name, lower case
     std::vector<std::string> fontFamilies;
     int32_t fontSize = 12;
-    uint32_t color = 0xFF000000;        // ARGB
-    uint32_t backgroundColor = 0;       // ARGB
-    uint32_t flags = 0;                 // Flags; bits are only ever added
+    uint32_t color = 0xFF000000;   // ARGB
+    uint32_t backgroundColor = 0;  // ARGB
+    uint32_t flags = 0;            // Flags; bits are only ever added
 
     // The text format's weight: 700 bold, 300 light, 400 for neither or both.
     int32_t weight() const;

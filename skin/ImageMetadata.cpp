@@ -14,18 +14,24 @@ using Tokens = std::vector<std::string>;
 float number(const std::string& token) { return static_cast<float>(decimalPrefix(token)); }
 
 void applyMode(ImageMetadata& record, const std::string& value) {
-    if (value == "slider") record.mode = ImageMetadata::slider;
-    else if (value == "knob" || value == "animated") record.mode = ImageMetadata::animated;
-    else if (value == "button") record.mode = ImageMetadata::button;
-    else if (value == "bargraph") record.mode = ImageMetadata::barGraph;
+    if (value == "slider")
+        record.mode = ImageMetadata::slider;
+    else if (value == "knob" || value == "animated")
+        record.mode = ImageMetadata::animated;
+    else if (value == "button")
+        record.mode = ImageMetadata::button;
+    else if (value == "bargraph")
+        record.mode = ImageMetadata::barGraph;
 }
 
 // Chosen by the first byte alone: vertical/true, horizontal/false, click, rotary, stepped.
 void applyOrientation(ImageMetadata& record, const std::string& value) {
     if (value.empty()) return;
     switch (value[0]) {
-        case 'v': case 't': record.orientation = ImageMetadata::vertical; break;
-        case 'h': case 'f': record.orientation = ImageMetadata::horizontal; break;
+        case 'v':
+        case 't': record.orientation = ImageMetadata::vertical; break;
+        case 'h':
+        case 'f': record.orientation = ImageMetadata::horizontal; break;
         case 'c': record.orientation = ImageMetadata::click; break;
         case 'r': record.orientation = ImageMetadata::rotary; break;
         case 's': record.orientation = ImageMetadata::stepped; break;
@@ -48,7 +54,10 @@ void applyLineEndLength(ImageMetadata& r, const Tokens& t) { r.lineEndLength = n
 
 const Key keys[] = {
     {"type", 1, [](ImageMetadata& r, const Tokens& t) { applyMode(r, t[1]); }},
-    {"frame_size", 2, [](ImageMetadata& r, const Tokens& t) { r.frameSize = {number(t[1]), number(t[2])}; }},
+    {"frame_size", 2,
+     [](ImageMetadata& r, const Tokens& t) {
+         r.frameSize = {number(t[1]), number(t[2])};
+     }},
     {"padding", 4,
      [](ImageMetadata& r, const Tokens& t) {
          r.paddingTop = number(t[1]);
@@ -57,7 +66,9 @@ const Key keys[] = {
          r.paddingRight = number(t[4]);
      }},
     {"handle_rect", 4,
-     [](ImageMetadata& r, const Tokens& t) { r.handleRect = {number(t[1]), number(t[2]), number(t[3]), number(t[4])}; }},
+     [](ImageMetadata& r, const Tokens& t) {
+         r.handleRect = {number(t[1]), number(t[2]), number(t[3]), number(t[4])};
+     }},
     {"handle_range", 2, applyHandleRange},
     {"segment", 2, applyHandleRange},
     {"orientation", 1, applyOrientationKey},

@@ -28,7 +28,7 @@ struct ImageMetadata {
     float handleRangeEnd = 50;
     float handleRangeStart = 0;
     int32_t orientation = notGiven;
-    float lineEndLength = 5;       // bar graph: the number of segments
+    float lineEndLength = 5;         // bar graph: the number of segments
     int32_t transparentPixelX = -1;  // negative: no key colour
     int32_t transparentPixelY = -1;
     gmpi_gui::MpRect handleRect{0, 0, 10, 10};

@@ -15,9 +15,12 @@ bool isQuote(char c) { return c == '\'' || c == '"'; }
 
 int digitValue(char c, int base) {
     int value = base;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
     return value < base ? value : -1;
 }
 
@@ -25,7 +28,8 @@ int32_t integerPrefix(std::string_view text, int base) {
     size_t i = 0;
     const bool negative = !text.empty() && text[0] == '-';
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) i = 1;
-    const int64_t limit = negative ? -int64_t(std::numeric_limits<int32_t>::min()) : std::numeric_limits<int32_t>::max();
+    const int64_t limit =
+        negative ? -int64_t(std::numeric_limits<int32_t>::min()) : std::numeric_limits<int32_t>::max();
     int64_t magnitude = 0;
     for (int digit; i < text.size() && (digit = digitValue(text[i], base)) >= 0; ++i)
         magnitude = std::min(magnitude * base + digit, limit);
@@ -46,7 +50,8 @@ std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     for (size_t start = 0;;) {
         const size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view line =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.emplace_back(line);
         if (end == std::string_view::npos) return lines;

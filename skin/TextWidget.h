@@ -22,7 +22,7 @@ public:
     const std::string& getText() const { return text_; }
     void setStyle(const std::string& styleName);
 
-    gmpi_gui::MpSize measure() override;    // the text's extent plus 2 each way
+    gmpi_gui::MpSize measure() override;  // the text's extent plus 2 each way
     void render(gmpi_gui::IMpDrawingContext& context) override;
 
 private:

@@ -22,14 +22,14 @@ public:
     Widget& operator=(const Widget&) = delete;
     virtual ~Widget() = default;
 
-    virtual int32_t setHost(gmpi::IMpUnknown* host);      // keeps the graphics host and the GUI host; 0
-    virtual gmpi_gui::MpSize measure() = 0;               // the size the widget wants
+    virtual int32_t setHost(gmpi::IMpUnknown* host);  // keeps the graphics host and the GUI host; 0
+    virtual gmpi_gui::MpSize measure() = 0;           // the size the widget wants
     virtual void render(gmpi_gui::IMpDrawingContext& context) = 0;
     virtual bool onPointerDown(uint32_t flags, gmpi_gui::MpPoint point);  // true: capture the pointer for this widget
     virtual void onPointerMove(uint32_t flags, gmpi_gui::MpPoint point);
     virtual void onPointerUp(uint32_t flags, gmpi_gui::MpPoint point);
 
-    bool hitTest(gmpi_gui::MpPoint point) const;          // left and top inclusive, right and bottom exclusive
+    bool hitTest(gmpi_gui::MpPoint point) const;  // left and top inclusive, right and bottom exclusive
     const gmpi_gui::MpRect& getBounds() const { return bounds_; }
     void setBounds(const gmpi_gui::MpRect& bounds) { bounds_ = bounds; }
     float width() const { return bounds_.right - bounds_.left; }

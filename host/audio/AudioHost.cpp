@@ -68,7 +68,8 @@ int32_t AudioHost::queryPolyphonic(int32_t* isPolyphonic) {
     return gmpi::MP_OK;
 }
 
-int32_t AudioHost::allocateSharedMemory(const char16_t* name, void** out, float, int32_t size, int32_t* needInitialise) {
+int32_t AudioHost::allocateSharedMemory(const char16_t* name, void** out, float, int32_t size,
+                                        int32_t* needInitialise) {
     if (out == nullptr) return unexpected_.note();
     *out = nullptr;
     if (name == nullptr) return unexpected_.note();

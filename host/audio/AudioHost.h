@@ -24,9 +24,9 @@ namespace zuhost {
 
 struct HostSettings {
     float sampleRate = 48000.0f;
-    int32_t sleepCountdown = 64;    // samples a plug-in produces after its outputs go static
-    bool polyphonic = false;        // whether instances run as per-voice clones
-    int32_t handle = 0;             // module handle; 0 picks a fresh one
+    int32_t sleepCountdown = 64;  // samples a plug-in produces after its outputs go static
+    bool polyphonic = false;      // whether instances run as per-voice clones
+    int32_t handle = 0;           // module handle; 0 picks a fresh one
 };
 
 // A handle no other module of this process has been given.
@@ -60,7 +60,7 @@ public:
 
     // Runner side.
     void beginBlock(int64_t blockStart) { blockStart_ = blockStart; }
-    bool takeSleepRequest();                    // true once after each requestSleep
+    bool takeSleepRequest();  // true once after each requestSleep
     const HostSettings& settings() const { return settings_; }
     int32_t voice() const { return voice_; }
     CallLog& log() { return *log_; }

@@ -19,11 +19,11 @@ struct HostCall {
 
     Kind kind = Kind::PinValue;
     int32_t voice = 0;
-    int64_t time = 0;           // absolute sample time; for Sleep the start of the block asked in
-    int32_t pin = -1;           // -1 for Sleep
-    bool streaming = false;     // PinStreaming only
-    uint32_t offset = 0;        // PinValue only: where its bytes start in the log
-    uint32_t size = 0;          // PinValue only: how many bytes
+    int64_t time = 0;        // absolute sample time; for Sleep the start of the block asked in
+    int32_t pin = -1;        // -1 for Sleep
+    bool streaming = false;  // PinStreaming only
+    uint32_t offset = 0;     // PinValue only: where its bytes start in the log
+    uint32_t size = 0;       // PinValue only: how many bytes
 };
 
 class CallLog {

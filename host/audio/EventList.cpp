@@ -16,7 +16,8 @@ void EventList::add(int32_t timeDelta, int32_t type, int32_t pin, std::span<cons
         event.extraData = value.data();
     } else if (!value.empty()) {
         // parm3 and parm4 are adjacent: an inline value may span both.
-        std::memcpy(reinterpret_cast<unsigned char*>(&event) + offsetof(gmpi::MpEvent, parm3), value.data(), value.size());
+        std::memcpy(reinterpret_cast<unsigned char*>(&event) + offsetof(gmpi::MpEvent, parm3), value.data(),
+                    value.size());
     }
     append(event);
 }

@@ -9,10 +9,10 @@
 namespace zuhost {
 
 struct PinInfo {
-    int32_t index = 0;                          // the pin index the plug-in registered
-    int32_t datatype = gmpi::MP_FLOAT32;        // gmpi::MpDatatype code
-    int32_t direction = gmpi::MP_IN;            // gmpi::MpDirection code
-    bool audioRate = false;                     // carries a sample buffer rather than events
+    int32_t index = 0;                    // the pin index the plug-in registered
+    int32_t datatype = gmpi::MP_FLOAT32;  // gmpi::MpDatatype code
+    int32_t direction = gmpi::MP_IN;      // gmpi::MpDirection code
+    bool audioRate = false;               // carries a sample buffer rather than events
 
     bool isAudioInput() const { return audioRate && direction == gmpi::MP_IN; }
     bool isAudioOutput() const { return audioRate && direction == gmpi::MP_OUT; }

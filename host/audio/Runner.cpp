@@ -88,8 +88,10 @@ void Runner::setBuffers(Voice& voice) {
     for (size_t slot = 0; slot < audioPins_.size(); ++slot) {
         float* buffer = voice.buffers[slot].data();
         const int32_t pin = audioPins_[slot].index;
-        if (voice.plugin2) voice.plugin2->setBuffer(pin, buffer);
-        else voice.plugin->setBuffer(pin, buffer);
+        if (voice.plugin2)
+            voice.plugin2->setBuffer(pin, buffer);
+        else
+            voice.plugin->setBuffer(pin, buffer);
     }
 }
 
@@ -133,8 +135,10 @@ void Runner::renderInput(Input& input, int64_t blockStart, int32_t frames) {
         const int64_t until = next == input.segments.end() ? std::numeric_limits<int64_t>::max() : next->from;
         const auto count = static_cast<int32_t>(std::min<int64_t>(frames - done, until - time));
         const std::span<float> out(input.samples.data() + done, static_cast<size_t>(count));
-        if (segment != nullptr) segment->signal.render(time - segment->from, settings_.host.sampleRate, out);
-        else std::fill(out.begin(), out.end(), 0.0f);
+        if (segment != nullptr)
+            segment->signal.render(time - segment->from, settings_.host.sampleRate, out);
+        else
+            std::fill(out.begin(), out.end(), 0.0f);
         done += count;
     }
 }
@@ -175,7 +179,8 @@ void Runner::runVoice(Voice& voice, int32_t voiceIndex, int64_t blockStart, int3
 void Runner::gatherEvents(Voice& voice, int32_t voiceIndex, int64_t blockStart, int32_t frames) {
     voice.events.clear();
     if (!voice.graphStarted) voice.events.addGraphStart(0);
-    for (const StreamingChange& change : streamingChanges_) voice.events.addStreaming(change.offset, change.pin, change.streaming);
+    for (const StreamingChange& change : streamingChanges_)
+        voice.events.addStreaming(change.offset, change.pin, change.streaming);
     for (const ScriptedEvent& event : script_.between(blockStart, blockStart + frames)) {
         if (event.voice != ALL_VOICES && event.voice != voiceIndex) continue;
         voice.events.add(static_cast<int32_t>(event.time - blockStart), event.type, event.pin, event.value);
@@ -199,8 +204,10 @@ void Runner::copyInputs(Voice& voice, int32_t frames) const {
 
 void Runner::process(Voice& voice, int32_t frames) {
     const gmpi::MpEvent* events = voice.events.first();
-    if (voice.plugin2) voice.plugin2->process(frames, events);
-    else voice.plugin->process(frames, events);
+    if (voice.plugin2)
+        voice.plugin2->process(frames, events);
+    else
+        voice.plugin->process(frames, events);
 }
 
 int32_t Runner::audioSlot(int32_t pin) const {

@@ -38,10 +38,10 @@
 namespace zuhost {
 
 struct RunnerSettings {
-    HostSettings host;              // sample rate, sleep countdown, polyphonic flag, handle
+    HostSettings host;  // sample rate, sleep countdown, polyphonic flag, handle
     int32_t blockSize = 64;
     int32_t voices = 1;
-    size_t logCalls = 4096;         // call log reserve
+    size_t logCalls = 4096;  // call log reserve
     size_t logBytes = 64 * 1024;
 };
 
@@ -52,8 +52,7 @@ using BlockObserver = std::function<void(int64_t blockStart, int32_t frames)>;
 
 class Runner {
 public:
-    Runner(std::vector<PinInfo> pins, RunnerSettings settings = {},
-           std::shared_ptr<SharedMemory> memory = nullptr);
+    Runner(std::vector<PinInfo> pins, RunnerSettings settings = {}, std::shared_ptr<SharedMemory> memory = nullptr);
     ~Runner();
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;

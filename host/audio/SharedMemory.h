@@ -17,8 +17,8 @@ namespace zuhost {
 class SharedMemory {
 public:
     struct Grant {
-        void* block = nullptr;      // null when the request cannot be met
-        bool created = false;       // true for the request that made the block
+        void* block = nullptr;  // null when the request cannot be met
+        bool created = false;   // true for the request that made the block
     };
 
     // A negative size, or more than an existing block holds, gets no block.

@@ -19,7 +19,8 @@ uint64_t mix(uint64_t x) {
 
 }  // namespace
 
-Signal::Signal(Kind kind, float value, float amplitude, uint32_t seed, std::shared_ptr<const std::vector<float>> samples)
+Signal::Signal(Kind kind, float value, float amplitude, uint32_t seed,
+               std::shared_ptr<const std::vector<float>> samples)
     : kind_(kind), value_(value), amplitude_(amplitude), seed_(seed), samples_(std::move(samples)) {}
 
 Signal Signal::silence() { return constant(0.0f); }
@@ -35,10 +36,10 @@ bool Signal::isStreaming() const { return kind_ != Kind::Constant; }
 
 void Signal::render(int64_t position, float sampleRate, std::span<float> out) const {
     switch (kind_) {
-    case Kind::Constant: std::fill(out.begin(), out.end(), value_); break;
-    case Kind::Sine: renderSine(position, sampleRate, out); break;
-    case Kind::Noise: renderNoise(position, out); break;
-    case Kind::Samples: renderSamples(position, out); break;
+        case Kind::Constant: std::fill(out.begin(), out.end(), value_); break;
+        case Kind::Sine: renderSine(position, sampleRate, out); break;
+        case Kind::Noise: renderNoise(position, out); break;
+        case Kind::Samples: renderSamples(position, out); break;
     }
 }
 
@@ -57,7 +58,8 @@ void Signal::renderSine(int64_t position, float sampleRate, std::span<float> out
 
 void Signal::renderNoise(int64_t position, std::span<float> out) const {
     for (size_t i = 0; i < out.size(); ++i) {
-        const uint64_t bits = mix((static_cast<uint64_t>(seed_) << 40) ^ static_cast<uint64_t>(position + static_cast<int64_t>(i)));
+        const uint64_t bits =
+            mix((static_cast<uint64_t>(seed_) << 40) ^ static_cast<uint64_t>(position + static_cast<int64_t>(i)));
         // 24 random bits give a uniform float in [-1, 1).
         const float uniform = static_cast<float>(bits >> 40) / static_cast<float>(1 << 23) - 1.0f;
         out[i] = amplitude_ * uniform;

@@ -40,7 +40,7 @@ private:
     void renderSamples(int64_t position, std::span<float> out) const;
 
     Kind kind_;
-    float value_;       // constant value, or sine frequency in Hz
+    float value_;  // constant value, or sine frequency in Hz
     float amplitude_;
     uint32_t seed_;
     std::shared_ptr<const std::vector<float>> samples_;

@@ -29,7 +29,7 @@ public:
     virtual ~Command() = default;
 
     virtual std::string_view name() const = 0;
-    virtual std::string_view summary() const = 0;     // one line for `zuhost --help`
+    virtual std::string_view summary() const = 0;  // one line for `zuhost --help`
     virtual void declare(CLI::App& app) = 0;
     virtual int run(std::ostream& out, std::ostream& err) = 0;
 };

@@ -28,7 +28,7 @@ bool isWholeNumberText(std::string_view text);
 
 template <std::floating_point T>
 std::string shortestText(T value, std::chars_format format = std::chars_format::general) {
-    char buffer[400];   // room for the longest double in fixed notation
+    char buffer[400];  // room for the longest double in fixed notation
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
     return error == std::errc() ? std::string(buffer, end) : std::string("?");
 }

@@ -20,7 +20,8 @@ void requireDirectory(const fs::path& directory, MissingDirectory missing) {
     std::error_code error;
     if (fs::is_directory(directory, error)) return;
     if (fs::exists(directory, error)) throw UsageError(directory.string() + " is not a directory");
-    if (missing == MissingDirectory::Refuse) throw UsageError("the directory " + directory.string() + " does not exist");
+    if (missing == MissingDirectory::Refuse)
+        throw UsageError("the directory " + directory.string() + " does not exist");
     if (!fs::create_directories(directory, error) && error)
         throw UsageError("cannot make the directory " + directory.string() + ": " + error.message());
 }

@@ -13,8 +13,9 @@ constexpr double LONGEST_SECONDS = 86400.0;
 constexpr int64_t LONGEST_SAMPLES = 86400LL * 1000000LL;
 
 UsageError notATime(std::string_view text) {
-    return UsageError("a time is a whole number of samples, or seconds with s or ms (24000, 0.5s, 20ms), up to a day; not '" +
-                      std::string(text) + "'");
+    return UsageError(
+        "a time is a whole number of samples, or seconds with s or ms (24000, 0.5s, 20ms), up to a day; not '" +
+        std::string(text) + "'");
 }
 
 }  // namespace

@@ -22,12 +22,12 @@ public:
     SampleTime(double amount, Unit unit) : amount_(amount), unit_(unit) {}
 
     int64_t samplesAt(float sampleRate) const;
-    std::string text() const;   // as the command line writes it: "24000", "0.5s" or "20ms"
+    std::string text() const;  // as the command line writes it: "24000", "0.5s" or "20ms"
 
     bool operator==(const SampleTime&) const = default;
 
 private:
-    double amount_;     // whole for Samples
+    double amount_;  // whole for Samples
     Unit unit_;
 };
 

@@ -9,15 +9,17 @@ namespace zuhost {
 namespace {
 
 bool startsWith(std::span<const uint8_t> bytes, std::string_view magic) {
-    return bytes.size() >= magic.size() &&
-           std::equal(magic.begin(), magic.end(), bytes.begin(),
-                      [](char m, uint8_t b) { return static_cast<uint8_t>(m) == b; });
+    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin(),
+                                                      [](char m, uint8_t b) { return static_cast<uint8_t>(m) == b; });
 }
 
 }  // namespace
 
 BinaryFormat detectBinaryFormat(std::span<const uint8_t> head) {
-    if (startsWith(head, "\x7f" "ELF")) return BinaryFormat::Elf;
+    if (startsWith(head,
+                   "\x7f"
+                   "ELF"))
+        return BinaryFormat::Elf;
     if (startsWith(head, "MZ")) return BinaryFormat::Pe;
     return BinaryFormat::Unknown;
 }

@@ -83,7 +83,8 @@ private:
             parameter.id = integer(node, "id");
             parameter.datatype = required(node, "datatype");
             parameter.name = required(node, "name");
-            if (!pinDatatypeCode(parameter.datatype, false)) fail(node, "unknown datatype \"" + parameter.datatype + "\"");
+            if (!pinDatatypeCode(parameter.datatype, false))
+                fail(node, "unknown datatype \"" + parameter.datatype + "\"");
             parameter.attributes = otherAttributes(node, PARAMETER_OWN_ATTRIBUTES);
             const bool taken = std::any_of(parameters.begin(), parameters.end(),
                                            [&](const auto& other) { return other.id == parameter.id; });
@@ -172,7 +173,8 @@ private:
     std::vector<pugi::xml_node> elements(pugi::xml_node parent, const char* name) const {
         std::vector<pugi::xml_node> found;
         for (const pugi::xml_node child : parent.children()) {
-            if (child.type() != pugi::node_element) fail(child, "unexpected text in <" + std::string(parent.name()) + ">");
+            if (child.type() != pugi::node_element)
+                fail(child, "unexpected text in <" + std::string(parent.name()) + ">");
             if (name && std::string_view(child.name()) != name) {
                 fail(child, "unexpected element <" + std::string(child.name()) + "> in <" + parent.name() + ">");
             }
@@ -184,7 +186,8 @@ private:
 
     void refuseRepeatedAttributes(pugi::xml_node node) const {
         for (pugi::xml_attribute attribute : node.attributes()) {
-            for (pugi::xml_attribute earlier = node.first_attribute(); earlier != attribute; earlier = earlier.next_attribute()) {
+            for (pugi::xml_attribute earlier = node.first_attribute(); earlier != attribute;
+                 earlier = earlier.next_attribute()) {
                 if (std::string_view(earlier.name()) == attribute.name()) {
                     fail(node, "the " + std::string(attribute.name()) + " attribute appears twice");
                 }
@@ -198,7 +201,8 @@ private:
             fail(root, "the root element is <" + std::string(root.name()) + ">, not <PluginList>");
         }
         for (pugi::xml_node other = root.next_sibling(); other; other = other.next_sibling()) {
-            if (other.type() == pugi::node_element) fail(other, "a second root element <" + std::string(other.name()) + ">");
+            if (other.type() == pugi::node_element)
+                fail(other, "a second root element <" + std::string(other.name()) + ">");
         }
         return root;
     }

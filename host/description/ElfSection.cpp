@@ -38,7 +38,9 @@ uint64_t ElfSectionTable::word(uint64_t offset) const { return layout_->wide ? f
 
 ElfSectionHeader ElfSectionTable::section(uint32_t index) const {
     const uint64_t header = tableOffset_ + index * entrySize_;
-    return {file_.u32(header), file_.u32(header + 4), file_.u32(header + layout_->linkField),
+    return {file_.u32(header),
+            file_.u32(header + 4),
+            file_.u32(header + layout_->linkField),
             word(header + layout_->tableEntrySizeField),
             {word(header + layout_->sectionOffsetField), word(header + layout_->sectionSizeField)}};
 }

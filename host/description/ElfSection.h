@@ -20,8 +20,8 @@ struct ElfLayout;
 struct ElfSectionHeader {
     uint32_t nameOffset;
     uint32_t type;
-    uint32_t link;        // the index of the section this one refers to, such as its string table
-    uint64_t entrySize;   // of a table's entries; 0 when the section is no table
+    uint32_t link;       // the index of the section this one refers to, such as its string table
+    uint64_t entrySize;  // of a table's entries; 0 when the section is no table
     FileRange range;
 };
 

@@ -28,7 +28,8 @@ PeImage::PeImage(const FileView& file) : file_(file) {
     directories_ = optional + (magic == PE32_MAGIC ? 96 : 112);
     directoryCount_ = file.u32(directories_ - 4);
     // Read once, so that each address a table gives costs a search, not a walk of the table.
-    if (!file.contains(sectionTable, SECTION_HEADER_SIZE * sectionCount)) file.damaged("the section table lies past the end");
+    if (!file.contains(sectionTable, SECTION_HEADER_SIZE * sectionCount))
+        file.damaged("the section table lies past the end");
     sections_.reserve(sectionCount);
     for (uint64_t at = sectionTable; at < sectionTable + SECTION_HEADER_SIZE * sectionCount; at += SECTION_HEADER_SIZE)
         sections_.push_back({file.u32(at + 12), file.u32(at + 16), file.u32(at + 20)});

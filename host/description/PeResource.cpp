@@ -10,9 +10,9 @@ constexpr uint32_t HIGH_BIT = 0x80000000;
 
 struct Entry {
     bool named;
-    uint32_t nameOrId;   // an id, or with `named` the offset of the name in the resource directory
+    uint32_t nameOrId;  // an id, or with `named` the offset of the name in the resource directory
     bool directory;
-    uint32_t child;      // offset of the subdirectory or data entry in the resource directory
+    uint32_t child;  // offset of the subdirectory or data entry in the resource directory
 };
 
 class ResourceDirectory {
@@ -64,12 +64,14 @@ std::optional<FileRange> findPeResource(const FileView& file, std::u16string_vie
                                         uint32_t preferredLanguage) {
     const ResourceDirectory resources(file);
     if (!resources.exists()) return std::nullopt;
-    const auto typeEntry = resources.findEntry(0, [&](const Entry& e) { return e.directory && resources.nameIs(e, type); });
+    const auto typeEntry =
+        resources.findEntry(0, [&](const Entry& e) { return e.directory && resources.nameIs(e, type); });
     if (!typeEntry) return std::nullopt;
-    const auto idEntry =
-        resources.findEntry(typeEntry->child, [&](const Entry& e) { return e.directory && !e.named && e.nameOrId == id; });
+    const auto idEntry = resources.findEntry(
+        typeEntry->child, [&](const Entry& e) { return e.directory && !e.named && e.nameOrId == id; });
     if (!idEntry) return std::nullopt;
-    auto language = resources.findEntry(idEntry->child, [&](const Entry& e) { return !e.named && e.nameOrId == preferredLanguage; });
+    auto language = resources.findEntry(idEntry->child,
+                                        [&](const Entry& e) { return !e.named && e.nameOrId == preferredLanguage; });
     if (!language) language = resources.findEntry(idEntry->child, [](const Entry&) { return true; });
     if (!language || language->directory) return std::nullopt;
     return resources.data(*language);

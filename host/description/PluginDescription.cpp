@@ -7,7 +7,8 @@
 namespace zuhost {
 
 std::optional<std::string_view> findAttribute(const std::vector<Attribute>& attributes, std::string_view name) {
-    const auto found = std::find_if(attributes.begin(), attributes.end(), [&](const auto& a) { return a.name == name; });
+    const auto found =
+        std::find_if(attributes.begin(), attributes.end(), [&](const auto& a) { return a.name == name; });
     if (found == attributes.end()) return std::nullopt;
     return found->value;
 }

@@ -34,17 +34,17 @@ std::optional<std::string_view> findAttribute(const std::vector<Attribute>& attr
 
 struct ParameterDescription {
     int32_t id = 0;
-    std::string datatype;               // "float", "int", "enum", "bool", "blob" or "string"
+    std::string datatype;  // "float", "int", "enum", "bool", "blob" or "string"
     std::string name;
     std::vector<Attribute> attributes;  // flags such as private, isPolyphonic, persistant
 };
 
 struct PinDescription {
-    int32_t index = 0;                  // the index the plug-in half registers the pin at
+    int32_t index = 0;  // the index the plug-in half registers the pin at
     std::string name;
-    std::string datatype;               // the datatype attribute as written
-    int32_t datatypeCode = 0;           // gmpi::MpDatatype; MP_AUDIO for rate "audio"
-    int32_t direction = 0;              // gmpi::MpDirection; absent means in
+    std::string datatype;      // the datatype attribute as written
+    int32_t datatypeCode = 0;  // gmpi::MpDatatype; MP_AUDIO for rate "audio"
+    int32_t direction = 0;     // gmpi::MpDirection; absent means in
     std::optional<int32_t> parameterId;
     std::vector<Attribute> attributes;  // every other attribute (rate, parameterId, private, metadata...)
 
@@ -58,7 +58,7 @@ struct PinDescription {
 const PinDescription* findPin(const std::vector<PinDescription>& pins, int32_t index);
 
 struct PluginDescription {
-    std::string id;                     // the factory registry identifier
+    std::string id;  // the factory registry identifier
     std::string name;
     std::string category;
     std::string graphicsApi;

@@ -32,7 +32,8 @@ gmpi::IMpFactory2* factoryOf(const SharedLibrary& library) {
 
 void refuseForeignLibrary(const std::filesystem::path& path) {
     if (detectBinaryFormat(path) == BinaryFormat::Pe) {
-        throw LibraryError(path.string() + " is a Windows DLL: zuhost on Linux can read its description "
+        throw LibraryError(path.string() +
+                           " is a Windows DLL: zuhost on Linux can read its description "
                            "but cannot load it to create plug-ins");
     }
 }
@@ -45,7 +46,7 @@ PluginLibrary PluginLibrary::open(const std::filesystem::path& path) {
 }
 
 PluginRef<gmpi::IMpUnknown> PluginLibrary::createInstance(std::u16string_view id, int32_t kind,
-                                                         gmpi::IMpUnknown* host) const {
+                                                          gmpi::IMpUnknown* host) const {
     const std::u16string terminated(id);
     void* object = nullptr;
     const int32_t result = host ? factory_->createInstance(terminated.c_str(), kind, host, &object)
@@ -54,14 +55,14 @@ PluginRef<gmpi::IMpUnknown> PluginLibrary::createInstance(std::u16string_view id
     PluginRef<gmpi::IMpUnknown> created(library_,
                                         gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(object)));
     if (result != gmpi::MP_OK || !created) {
-        throw LibraryError("cannot create \"" + utf16ToUtf8(id) + "\" of kind " + std::to_string(kind) +
-                           " (result " + std::to_string(result) + ")");
+        throw LibraryError("cannot create \"" + utf16ToUtf8(id) + "\" of kind " + std::to_string(kind) + " (result " +
+                           std::to_string(result) + ")");
     }
     return created;
 }
 
 PluginRef<gmpi::IMpUnknown> PluginLibrary::createInstance(std::string_view id, int32_t kind,
-                                                         gmpi::IMpUnknown* host) const {
+                                                          gmpi::IMpUnknown* host) const {
     return createInstance(std::u16string_view(utf8ToUtf16(id)), kind, host);
 }
 

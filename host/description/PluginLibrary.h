@@ -31,10 +31,10 @@ public:
     // `host` is null, createInstance2. Throws LibraryError with the factory's
     // result code when it creates nothing.
     PluginRef<gmpi::IMpUnknown> createInstance(std::u16string_view id, int32_t kind,
-                                              gmpi::IMpUnknown* host = nullptr) const;
+                                               gmpi::IMpUnknown* host = nullptr) const;
     // The same for a UTF-8 id as the description gives it.
     PluginRef<gmpi::IMpUnknown> createInstance(std::string_view id, int32_t kind,
-                                              gmpi::IMpUnknown* host = nullptr) const;
+                                               gmpi::IMpUnknown* host = nullptr) const;
 
 private:
     PluginLibrary(std::shared_ptr<SharedLibrary> library, gmpi::IMpFactory2* factory)

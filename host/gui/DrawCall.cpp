@@ -10,7 +10,9 @@ std::ostream& operator<<(std::ostream& out, const gmpi_gui::MpRect& r) {
     return out << '(' << r.left << ',' << r.top << ")-(" << r.right << ',' << r.bottom << ')';
 }
 
-std::ostream& operator<<(std::ostream& out, const gmpi_gui::MpPoint& p) { return out << '(' << p.x << ',' << p.y << ')'; }
+std::ostream& operator<<(std::ostream& out, const gmpi_gui::MpPoint& p) {
+    return out << '(' << p.x << ',' << p.y << ')';
+}
 
 std::ostream& operator<<(std::ostream& out, const std::optional<gmpi_gui::MpColor>& color) {
     if (!color) return out << "no-brush";
@@ -30,9 +32,7 @@ void describeFigures(std::ostream& out, const std::vector<Figure>& figures) {
 std::string describe(const DrawCall& call) {
     std::ostringstream out;
     switch (call.kind) {
-        case DrawCall::Kind::FillRectangle:
-            out << "fillRectangle " << call.rect << ' ' << call.color;
-            break;
+        case DrawCall::Kind::FillRectangle: out << "fillRectangle " << call.rect << ' ' << call.color; break;
         case DrawCall::Kind::DrawLine:
             out << "drawLine " << call.from << ' ' << call.to << " width " << call.strokeWidth << ' ' << call.color;
             break;

@@ -45,9 +45,7 @@ const HostTextFormat* DrawingContextBase::findTextFormat(gmpi_gui::IMpTextFormat
     return recognise<HostTextFormat>(format);
 }
 
-const HostBitmap* DrawingContextBase::findBitmap(gmpi_gui::IMpBitmap* bitmap) {
-    return recognise<HostBitmap>(bitmap);
-}
+const HostBitmap* DrawingContextBase::findBitmap(gmpi_gui::IMpBitmap* bitmap) { return recognise<HostBitmap>(bitmap); }
 
 const gmpi_gui::MpRect* DrawingContextBase::checkRect(const gmpi_gui::MpRect* rect) {
     if (rect == nullptr) ++misuses_;

@@ -58,7 +58,7 @@ public:
     int32_t measureRequests() const { return measureRequests_; }
     bool captured() const { return captured_; }
     const std::vector<TextFormatSettings>& textFormatRequests() const { return textFormatRequests_; }
-    const std::vector<std::string>& imageLoads() const { return imageLoads_; }  // full names asked for
+    const std::vector<std::string>& imageLoads() const { return imageLoads_; }        // full names asked for
     const std::vector<std::string>& imageFailures() const { return imageFailures_; }  // those that did not decode
     UserScript& script() { return *script_; }
     int32_t unexpectedCalls() const { return unexpected_.count(); }

@@ -9,10 +9,11 @@ namespace zuhost::gui {
 GuiHost::GuiHost(std::filesystem::path skinFolder) : skin_(std::move(skinFolder)) {}
 
 int32_t GuiHost::queryInterface(const gmpi::MpGuid& iid, void** out) {
-    return gmpi::answerQuery(iid, out, {{gmpi_gui::MP_IID_GRAPHICS_HOST, graphicsHost_},
-                                        {gmpi::MP_IID_UI_HOST2, this},
-                                        {gmpi::MP_IID_UI_HOST, this},
-                                        {gmpi::MP_IID_UNKNOWN, this}});
+    return gmpi::answerQuery(iid, out,
+                             {{gmpi_gui::MP_IID_GRAPHICS_HOST, graphicsHost_},
+                              {gmpi::MP_IID_UI_HOST2, this},
+                              {gmpi::MP_IID_UI_HOST, this},
+                              {gmpi::MP_IID_UNKNOWN, this}});
 }
 
 int32_t GuiHost::pinTransmit(int32_t pinId, int32_t size, const void* data, int32_t voice) {

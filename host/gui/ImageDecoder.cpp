@@ -18,8 +18,8 @@ std::optional<BgraImage> decodeImageFile(const std::filesystem::path& path) {
     if (!bytes || bytes->empty() || bytes->size() > static_cast<size_t>(INT32_MAX)) return std::nullopt;
     int width = 0, height = 0, channels = 0;
     const std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes->data()), static_cast<int>(bytes->size()),
-                              &width, &height, &channels, 4),
+        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes->data()), static_cast<int>(bytes->size()), &width,
+                              &height, &channels, 4),
         stbi_image_free);
     if (!rgba || width <= 0 || height <= 0) return std::nullopt;
 

@@ -90,7 +90,9 @@ int32_t PanelSession::setPin(int32_t pinId, std::span<const uint8_t> bytes, int3
     return panel_->setPin(pinId, voice, static_cast<int32_t>(bytes.size()), bytes.data());
 }
 
-int32_t PanelSession::setInt(int32_t pinId, int32_t value, int32_t voice) { return setPin(pinId, bytesOf(value), voice); }
+int32_t PanelSession::setInt(int32_t pinId, int32_t value, int32_t voice) {
+    return setPin(pinId, bytesOf(value), voice);
+}
 
 int32_t PanelSession::setFloat(int32_t pinId, float value, int32_t voice) {
     return setPin(pinId, bytesOf(value), voice);
@@ -122,8 +124,7 @@ int32_t PanelSession::arrange(const gmpi_gui::MpRect& rect) {
 }
 
 int32_t PanelSession::render(DrawingContextBase& context) {
-    return graphics_ ? graphics_->render(static_cast<gmpi_gui::IMpDrawingContext*>(&context))
-                                : gmpi::MP_NOSUPPORT;
+    return graphics_ ? graphics_->render(static_cast<gmpi_gui::IMpDrawingContext*>(&context)) : gmpi::MP_NOSUPPORT;
 }
 
 int32_t PanelSession::pointer(PointerCall call, gmpi_gui::MpPoint point, uint32_t modifiers, uint32_t flags) {

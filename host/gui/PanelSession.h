@@ -29,8 +29,8 @@ namespace zuhost::gui {
 
 struct PanelSessionOptions {
     std::filesystem::path skinFolder = SkinFolder::besideExecutable();
-    bool offerGraphicsHost = true;                 // false: the host answers no graphics host
-    std::shared_ptr<TextMeasurer> textMeasurer;    // null: the platform's
+    bool offerGraphicsHost = true;               // false: the host answers no graphics host
+    std::shared_ptr<TextMeasurer> textMeasurer;  // null: the platform's
 };
 
 // Modifier keys held during a pointer call, as a bit set.

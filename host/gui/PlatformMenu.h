@@ -12,7 +12,7 @@ class PlatformMenu final : public HostObject<gmpi_gui::IMpPlatformMenu> {
 public:
     PlatformMenu(std::shared_ptr<ObjectTally> tally, std::shared_ptr<UserScript> script);
 
-    int32_t addItem(const char* text, int32_t id) override;    // a null text adds an empty item
+    int32_t addItem(const char* text, int32_t id) override;  // a null text adds an empty item
     int32_t setAlignment(int32_t alignment) override;
     int32_t showMenu(int32_t* chosenId, float x, float y) override;  // -1 without chosenId
 

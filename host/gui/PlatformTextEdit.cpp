@@ -17,8 +17,7 @@ int32_t PlatformTextEdit::setText(const char* text) {
     return gmpi::MP_OK;
 }
 
-int32_t PlatformTextEdit::showEditor(float left, float top, float width, float height,
-                                     gmpi::IMpUnknown* returnString) {
+int32_t PlatformTextEdit::showEditor(float left, float top, float width, float height, gmpi::IMpUnknown* returnString) {
     const auto result = gmpi::ComRef<gmpi::IMpString>::query(returnString, gmpi::MP_IID_RETURNSTRING);
     if (!result) return gmpi::MP_FAIL;
     entry_.left = left;

@@ -29,8 +29,7 @@ void RecordingContext::drawGeometry(gmpi_gui::IMpPathGeometry* geometry, gmpi_gu
 }
 
 void RecordingContext::drawText(const char* text, int32_t length, gmpi_gui::IMpTextFormat* format,
-                                const gmpi_gui::MpRect* layout, gmpi_gui::IMpSolidColorBrush* brush,
-                                int32_t options) {
+                                const gmpi_gui::MpRect* layout, gmpi_gui::IMpSolidColorBrush* brush, int32_t options) {
     DrawCall& call = record(DrawCall::Kind::DrawText, brush);
     call.text = textOfLength(text, length);
     call.options = options;

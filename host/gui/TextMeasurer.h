@@ -12,10 +12,10 @@ namespace zuhost::gui {
 
 struct TextFormatSettings {
     std::string family;
-    int32_t weight = 400;   // 100 thin .. 900 black
-    int32_t style = 0;      // 0 normal, 1 oblique, 2 italic
-    int32_t stretch = 5;    // 1 ultra-condensed .. 5 normal .. 9 ultra-expanded
-    float size = 12.0f;     // em height in pixels
+    int32_t weight = 400;  // 100 thin .. 900 black
+    int32_t style = 0;     // 0 normal, 1 oblique, 2 italic
+    int32_t stretch = 5;   // 1 ultra-condensed .. 5 normal .. 9 ultra-expanded
+    float size = 12.0f;    // em height in pixels
     int32_t textAlignment = gmpi_gui::MP_TEXT_ALIGN_LEADING;
     int32_t paragraphAlignment = gmpi_gui::MP_PARAGRAPH_ALIGN_NEAR;
 };

@@ -40,8 +40,8 @@ struct ShownTextEntry {
 class LiveUser {
 public:
     virtual ~LiveUser() = default;
-    virtual int32_t chooseFrom(const ShownMenu& menu) = 0;                          // the id chosen, or -1
-    virtual std::optional<std::string> typeInto(const ShownTextEntry& entry) = 0;   // none: cancelled
+    virtual int32_t chooseFrom(const ShownMenu& menu) = 0;                         // the id chosen, or -1
+    virtual std::optional<std::string> typeInto(const ShownTextEntry& entry) = 0;  // none: cancelled
 };
 
 class UserScript {

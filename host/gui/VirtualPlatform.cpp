@@ -97,5 +97,7 @@ extern "C" ZU_HOST_EXPORT void ZuPlatformKillTimer(uintptr_t id) { VirtualPlatfo
 extern "C" ZU_HOST_EXPORT int16_t ZuPlatformGetKeyState(int32_t virtualKey) {
     return VirtualPlatform::instance().keyState(virtualKey);
 }
-extern "C" ZU_HOST_EXPORT int64_t ZuPlatformSteadyNanoseconds(void) { return VirtualPlatform::instance().nowNanoseconds(); }
+extern "C" ZU_HOST_EXPORT int64_t ZuPlatformSteadyNanoseconds(void) {
+    return VirtualPlatform::instance().nowNanoseconds();
+}
 #endif

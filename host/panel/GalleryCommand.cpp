@@ -147,7 +147,8 @@ private:
             if (pin.datatypeCode == gmpi::MP_BOOL && pin.parameterId) return &pin;
         return nullptr;
     }
-    static void setAppearance(gui::PanelSession& session, const PluginDescription& plugin, const Appearance& appearance) {
+    static void setAppearance(gui::PanelSession& session, const PluginDescription& plugin,
+                              const Appearance& appearance) {
         if (const PinDescription* pin = appearancePin(plugin)) session.setInt(pin->index, appearance.value);
     }
     static void openGate(gui::PanelSession& session, const PluginDescription& plugin, int32_t voice) {

@@ -52,13 +52,20 @@ void declarePanelSize(CLI::App& app, std::optional<gmpi_gui::MpSize>& size) {
 
 void declareSkinFolder(CLI::App& app, std::filesystem::path& folder) {
     folder = gui::SkinFolder::besideExecutable();
-    app.add_option("--skin", folder, "the skin folder")->type_name("DIR")->check(existingDirectory())->capture_default_str();
+    app.add_option("--skin", folder, "the skin folder")
+        ->type_name("DIR")
+        ->check(existingDirectory())
+        ->capture_default_str();
 }
 
 void declareParameterRange(CLI::App& app, ParameterRange& range) {
     const CLI::Validator bound = finiteNumber(-1e9, 1e9);
-    app.add_option("--range-min", range.minimum, "every parameter's range minimum")->check(bound)->capture_default_str();
-    app.add_option("--range-max", range.maximum, "every parameter's range maximum")->check(bound)->capture_default_str();
+    app.add_option("--range-min", range.minimum, "every parameter's range minimum")
+        ->check(bound)
+        ->capture_default_str();
+    app.add_option("--range-max", range.maximum, "every parameter's range maximum")
+        ->check(bound)
+        ->capture_default_str();
 }
 
 }  // namespace zuhost

@@ -21,8 +21,8 @@ class App;
 
 namespace zuhost {
 
-gmpi_gui::MpPoint parsePoint(std::string_view text);  // X,Y
-gmpi_gui::MpSize parseSize(std::string_view text);    // WxH
+gmpi_gui::MpPoint parsePoint(std::string_view text);                        // X,Y
+gmpi_gui::MpSize parseSize(std::string_view text);                          // WxH
 std::pair<std::string, std::string> parseNameValue(std::string_view text);  // NAME=VALUE
 
 void declarePanelSize(CLI::App& app, std::optional<gmpi_gui::MpSize>& size);

@@ -24,7 +24,9 @@ constexpr float captureRate = 48000.0f;
 
 const std::string FOOTER =
     "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
-    "SIGNAL is " + std::string(signalForms) + ";\n"
+    "SIGNAL is " +
+    std::string(signalForms) +
+    ";\n"
     "PIN may be the last word of a trace pin's name (A, B). The gesture is down, the moves in order,\n"
     "then up. Every parameter starts at its default with the range --range-min to --range-max;\n"
     "--pin values follow.";
@@ -104,7 +106,8 @@ void RenderCommand::declare(CLI::App& app) {
     addRepeatedOption(app, "--pin", a.pins, parseNameValue, "a value for a panel pin")->type_name("NAME=VALUE");
     addRepeatedOption(app, "--signal", a.signals, parseTraceArgument, "a scope trace captured from a generated signal")
         ->type_name("[VOICE:]PIN=SIGNAL");
-    app.add_option("--capture-csv", a.captureCsv, "scope traces: each voice's last capture in a CSV of `zuhost process`")
+    app.add_option("--capture-csv", a.captureCsv,
+                   "scope traces: each voice's last capture in a CSV of `zuhost process`")
         ->type_name("FILE");
     declarePanelSize(app, a.size);
     declareParameterRange(app, a.range);
@@ -133,10 +136,11 @@ void RenderCommand::declare(CLI::App& app) {
 int RenderCommand::run(std::ostream& out, std::ostream& err) {
     const RenderArguments& arguments = arguments_;
     const PluginDescription& plugin = *plugin_;
-    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin, arguments.skin,
-                      err, "zuhost render");
+    PanelRunner panel(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library)), plugin,
+                      arguments.skin, err, "zuhost render");
     gui::PanelSession& session = panel.session();
-    for (const PanelPinValue& value : parameterPinValues(plugin, arguments.range)) session.setPin(value.pin, value.bytes);
+    for (const PanelPinValue& value : parameterPinValues(plugin, arguments.range))
+        session.setPin(value.pin, value.bytes);
     for (const PanelPinValue& pin : pins_) session.setPin(pin.pin, pin.bytes);
     for (const PanelBlob& trace : traces_) session.setBlob(trace.pin, trace.bytes, trace.voice);
     openGates(session, plugin, traces_);

@@ -25,7 +25,7 @@ namespace zuhost {
 struct RenderArguments {
     std::string plugin;
     std::filesystem::path library;
-    std::vector<std::pair<std::string, std::string>> pins;      // NAME=VALUE
+    std::vector<std::pair<std::string, std::string>> pins;  // NAME=VALUE
     std::vector<TraceArgument> signals;
     std::optional<std::filesystem::path> captureCsv;
     std::optional<gmpi_gui::MpSize> size;
@@ -51,7 +51,7 @@ private:
     // Once the command line is read:
     std::optional<PluginDescription> plugin_;
     std::vector<PanelPinValue> pins_;
-    std::vector<PanelBlob> traces_;             // the capture file's, then the signals'
+    std::vector<PanelBlob> traces_;  // the capture file's, then the signals'
 };
 
 }  // namespace zuhost

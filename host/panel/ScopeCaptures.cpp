@@ -30,7 +30,8 @@ TraceArgument parseTraceArgument(std::string_view text) {
     const size_t equals = text.find('=');
     const std::string_view target = text.substr(0, equals);
     const size_t colon = target.find(':');
-    const auto voice = colon == std::string_view::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
+    const auto voice =
+        colon == std::string_view::npos ? std::optional<int32_t>(0) : parseInteger<int32_t>(target.substr(0, colon));
     if (equals == std::string_view::npos || equals == 0 || !voice || *voice < 0 || *voice > 255)
         throw UsageError("expected [VOICE:]PIN=SIGNAL, not '" + std::string(text) + "'");
     const std::string_view pin = colon == std::string_view::npos ? target : target.substr(colon + 1);

@@ -42,12 +42,12 @@ int64_t lengthOf(const SessionArguments& arguments, const std::vector<SessionAct
 
 void apply(const SessionAction& action, gui::PanelSession& panel, SessionConnection& connection) {
     switch (action.kind) {
-    case SessionAction::Kind::Pin: connection.hostSets(action.value); break;
-    case SessionAction::Kind::Down: panel.pointerDown(action.point, action.modifiers); break;
-    case SessionAction::Kind::Move: panel.pointerMove(action.point, action.modifiers); break;
-    case SessionAction::Kind::Up: panel.pointerUp(action.point, action.modifiers); break;
-    case SessionAction::Kind::Type: panel.script().typeText(action.text); break;
-    case SessionAction::Kind::Choose: panel.script().chooseMenuItem(action.choice); break;
+        case SessionAction::Kind::Pin: connection.hostSets(action.value); break;
+        case SessionAction::Kind::Down: panel.pointerDown(action.point, action.modifiers); break;
+        case SessionAction::Kind::Move: panel.pointerMove(action.point, action.modifiers); break;
+        case SessionAction::Kind::Up: panel.pointerUp(action.point, action.modifiers); break;
+        case SessionAction::Kind::Type: panel.script().typeText(action.text); break;
+        case SessionAction::Kind::Choose: panel.script().chooseMenuItem(action.choice); break;
     }
 }
 
@@ -78,7 +78,8 @@ void warnAboutUnused(std::span<const SessionAction> played, const gui::UserScrip
 class Session {
 public:
     Session(const SessionArguments& arguments, const PluginDescription& plugin, std::ostream& err)
-        : arguments_(arguments), plugin_(plugin),
+        : arguments_(arguments),
+          plugin_(plugin),
           library_(std::make_shared<const PluginLibrary>(PluginLibrary::open(arguments.library))),
           runner_(audioPinInfos(plugin), runnerSettings(arguments.audio.sampleRate, arguments.audio.blockSize,
                                                         arguments.audio.voices, arguments.audio.blockSize)),
@@ -115,7 +116,8 @@ public:
         outputs.summary().print(out, runner_);
         for (const auto& file : outputs.files()) out << "wrote " << file.string() << "\n";
         out << "wrote " << (arguments_.out / "crossings.csv").string() << "\n";
-        if (arguments_.writeFrames) out << "wrote " << frames_ << " frames to " << (arguments_.out / "frames").string() << "\n";
+        if (arguments_.writeFrames)
+            out << "wrote " << frames_ << " frames to " << (arguments_.out / "frames").string() << "\n";
         out << "wrote " << stripPath.string() << " with " << strip_.size() << " of " << frames_ << " frames\n";
         panel_.release();
         return EXIT_OK;
@@ -127,7 +129,8 @@ private:
                 OutputFolder& folder) {
         const int64_t length = lengthOf(arguments_, actions);
         const float rate = arguments_.audio.sampleRate;
-        const auto frameInterval = std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
+        const auto frameInterval =
+            std::max<int64_t>(1, static_cast<int64_t>(arguments_.frameMilliseconds * rate / 1000.0));
         // A frame follows a block that reaches its time: at most one a block.
         const int64_t plannedFrames = length / std::max<int64_t>(frameInterval, arguments_.audio.blockSize) + 1;
         const int64_t stripEvery = (plannedFrames + stripFrames - 1) / stripFrames;
@@ -159,8 +162,8 @@ private:
     void warnAboutUnplayed(std::span<const SessionAction> actions, std::ostream& err) const {
         const std::string end = arguments_.length ? "--length " + arguments_.length->text() : "its last action";
         for (const SessionAction& action : actions)
-            err << "zuhost session: warning: script line " << action.line << " comes too late to be played before the end ("
-                << end << ")\n";
+            err << "zuhost session: warning: script line " << action.line
+                << " comes too late to be played before the end (" << end << ")\n";
     }
 
     // Each frame is written as it is made, so that a long session holds no more than its strip.
@@ -170,7 +173,8 @@ private:
         ++frames_;
         if (!intoStrip) return;
         char caption[32];
-        std::snprintf(caption, sizeof caption, "%.3f s", static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
+        std::snprintf(caption, sizeof caption, "%.3f s",
+                      static_cast<double>(runner_.time()) / arguments_.audio.sampleRate);
         strip_.add(*picture, caption);
     }
 
@@ -215,8 +219,10 @@ void SessionCommand::declare(CLI::App& app) {
     app.add_option("--out", a.out, "where the files go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->capture_default_str();
-    app.add_flag_callback("--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
-    app.add_flag_callback("--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
+    app.add_flag_callback(
+        "--no-frames", [&a] { a.writeFrames = false; }, "write no PNG per frame, only the strip");
+    app.add_flag_callback(
+        "--no-captures", [&a] { a.writeCaptures = false; }, "write no captures.csv");
     app.footer(
         "A script holds one `TIME VERB ARGUMENTS` a line; TIME is samples, or seconds with s or ms. Verbs:\n"
         "pin NAME=VALUE; down|move|up X,Y [alt] [control] [shift]; drag X,Y X,Y DURATION [alt] [control]\n"
@@ -224,7 +230,8 @@ void SessionCommand::declare(CLI::App& app) {
         "of a line are ignored. type and choose answer the next text entry or menu shown, also when\n"
         "written after the gesture that opens it at the same time.\n"
         "A panel pin of a parameter's value sets the parameter, as the host does.\n"
-        "SIGNAL is " + std::string(signalForms) + ".");
+        "SIGNAL is " +
+        std::string(signalForms) + ".");
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });

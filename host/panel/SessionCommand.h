@@ -28,7 +28,7 @@ struct SessionArguments {
     std::string plugin;
     std::filesystem::path library;
     std::filesystem::path script;
-    std::optional<SampleTime> length;       // none: the script's last action and half a second
+    std::optional<SampleTime> length;  // none: the script's last action and half a second
     AudioArguments audio;
     ParameterRange range;
     double frameMilliseconds = 50.0;

@@ -22,7 +22,8 @@ SessionConnection::SessionConnection(const PluginDescription& plugin, gui::Panel
 }
 
 void SessionConnection::start() {
-    for (const ParameterDescription& parameter : plugin_.parameters) toProcessor(parameter.id, parameterStartValue(parameter));
+    for (const ParameterDescription& parameter : plugin_.parameters)
+        toProcessor(parameter.id, parameterStartValue(parameter));
     for (const PanelPinValue& value : parameterPinValues(plugin_, range_)) panel_.setPin(value.pin, value.bytes);
     // Every voice the runner plays is held down.
     for (const PinDescription& pin : plugin_.guiPins) {

@@ -49,10 +49,14 @@ bool answersFirst(const SessionAction& action) {
 uint32_t modifiersFrom(std::istringstream& words) {
     uint32_t modifiers = 0;
     for (std::string word; words >> word;) {
-        if (word == "alt") modifiers |= gui::AltKey;
-        else if (word == "control") modifiers |= gui::ControlKey;
-        else if (word == "shift") modifiers |= gui::ShiftKey;
-        else throw UsageError("expected alt, control or shift, not '" + word + "'");
+        if (word == "alt")
+            modifiers |= gui::AltKey;
+        else if (word == "control")
+            modifiers |= gui::ControlKey;
+        else if (word == "shift")
+            modifiers |= gui::ShiftKey;
+        else
+            throw UsageError("expected alt, control or shift, not '" + word + "'");
     }
     return modifiers;
 }
@@ -83,7 +87,8 @@ void addDrag(std::vector<SessionAction>& actions, std::istringstream& words, int
     const gmpi_gui::MpPoint to = parsePoint(word(words, "the point X,Y the drag ends at"));
     const int64_t duration = SampleTime::parse(word(words, "the drag's duration")).samplesAt(sampleRate);
     const uint32_t modifiers = modifiersFrom(words);
-    const int64_t step = std::max<int64_t>(1, SampleTime(dragStepMilliseconds, SampleTime::Unit::Milliseconds).samplesAt(sampleRate));
+    const int64_t step =
+        std::max<int64_t>(1, SampleTime(dragStepMilliseconds, SampleTime::Unit::Milliseconds).samplesAt(sampleRate));
     const int64_t moves = std::max<int64_t>(1, duration / step);
     actions.push_back(pointerAction(time, SessionAction::Kind::Down, from, modifiers));
     for (int64_t i = 1; i <= moves; ++i) {
@@ -105,7 +110,7 @@ void addLine(std::vector<SessionAction>& actions, const std::string& line, float
         action.kind = SessionAction::Kind::Pin;
         std::tie(action.name, action.text) = parseNameValue(restOf(words));
     } else if (verb == "down" || verb == "move" || verb == "up") {
-        action.kind = verb == "down" ? SessionAction::Kind::Down
+        action.kind = verb == "down"   ? SessionAction::Kind::Down
                       : verb == "move" ? SessionAction::Kind::Move
                                        : SessionAction::Kind::Up;
         action.point = parsePoint(word(words, "a point X,Y"));

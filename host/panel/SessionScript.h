@@ -30,15 +30,15 @@ namespace zuhost {
 
 struct SessionAction {
     enum class Kind { Pin, Down, Move, Up, Type, Choose };
-    int64_t time = 0;   // samples
-    int32_t line = 0;   // in the script, from 1
+    int64_t time = 0;  // samples
+    int32_t line = 0;  // in the script, from 1
     Kind kind = Kind::Pin;
     gmpi_gui::MpPoint point{0, 0};
     uint32_t modifiers = 0;
-    std::string name;   // Pin: the pin
-    std::string text;   // Pin: the value; Type: the text
+    std::string name;  // Pin: the pin
+    std::string text;  // Pin: the value; Type: the text
     int32_t choice = 0;
-    PanelPinValue value;    // Pin: name and text read against the description
+    PanelPinValue value;  // Pin: name and text read against the description
 };
 
 std::vector<SessionAction> parseSessionScript(std::istream& script, float sampleRate);

@@ -13,7 +13,9 @@ namespace {
 
 const std::string FOOTER =
     "PIN is a pin's name or index. TIME is samples, or seconds with s or ms (24000, 0.5s, 20ms).\n"
-    "SIGNAL is " + std::string(signalForms) + ".\n"
+    "SIGNAL is " +
+    std::string(signalForms) +
+    ".\n"
     "VALUE is text of the pin's datatype: a number (float), a whole number (int, enum),\n"
     "0, 1, true or false (bool), or hex digits, two per byte (blob).\n"
     "A pin the host connects to Voice/Active is 1 for every voice from sample 0 unless set otherwise.\n"
@@ -43,7 +45,8 @@ void declareProcessArguments(CLI::App& app, ProcessArguments& arguments) {
                    "where the WAV and CSV files go; an earlier run's files there are removed first")
         ->type_name("DIR")
         ->default_str(arguments.outputDirectory.string());
-    app.add_flag_callback("--no-captures", [&arguments] { arguments.writeCaptures = false; }, "write no captures.csv");
+    app.add_flag_callback(
+        "--no-captures", [&arguments] { arguments.writeCaptures = false; }, "write no captures.csv");
     app.footer(FOOTER);
 }
 

@@ -26,12 +26,12 @@ class App;
 namespace zuhost {
 
 struct ProcessArguments {
-    std::string plugin;                 // id or name
+    std::string plugin;  // id or name
     std::filesystem::path library;
     AudioArguments audio;
     SampleTime length{1.0, SampleTime::Unit::Seconds};
     std::optional<int32_t> sleepCountdown;
-    std::vector<PinAssignment<std::string>> values;     // the text's type is its pin's datatype
+    std::vector<PinAssignment<std::string>> values;  // the text's type is its pin's datatype
     std::vector<PinAssignment<bool>> streaming;
     std::filesystem::path outputDirectory = "out/process";
     bool writeCaptures = true;

@@ -26,8 +26,8 @@ void noteFileRates(const ProcessOptions& options, std::ostream& err) {
     for (const ScheduledInput& input : options.inputs) {
         const std::optional<float>& fileRate = input.signal.fileRate;
         if (fileRate && std::lround(*fileRate) != std::lround(options.sampleRate))
-            err << "zuhost process: note: the file for \"" << options.plugin.findAudioPin(input.pin)->name << "\" is at "
-                << *fileRate << " Hz; it is played at " << options.sampleRate << " Hz unchanged\n";
+            err << "zuhost process: note: the file for \"" << options.plugin.findAudioPin(input.pin)->name
+                << "\" is at " << *fileRate << " Hz; it is played at " << options.sampleRate << " Hz unchanged\n";
     }
 }
 

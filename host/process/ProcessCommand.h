@@ -23,7 +23,7 @@ public:
 
 private:
     ProcessArguments arguments_;
-    std::optional<ProcessOptions> options_;     // once the command line is read
+    std::optional<ProcessOptions> options_;  // once the command line is read
 };
 
 }  // namespace zuhost

@@ -18,10 +18,11 @@ ScheduledValue resolveValue(const PluginDescription& plugin, const PinAssignment
                             int32_t voices) {
     const PinDescription& pin = findAudioPinByNameOrIndex(plugin, value.pin);
     if (pin.isAudioRate()) throw UsageError("\"" + pin.name + "\" is an audio pin: give it a signal with --input");
-    if (pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is an output: a host sends values only to inputs");
+    if (pin.direction != gmpi::MP_IN)
+        throw UsageError("\"" + pin.name + "\" is an output: a host sends values only to inputs");
     if (value.voice >= voices)
-        throw UsageError("names voice " + std::to_string(value.voice) + ", but --voices runs " + std::to_string(voices) +
-                         " (from voice 0)");
+        throw UsageError("names voice " + std::to_string(value.voice) + ", but --voices runs " +
+                         std::to_string(voices) + " (from voice 0)");
     return {pin.index, parsePinValue(pin, value.value), value.sampleAt(sampleRate), value.voice};
 }
 

@@ -44,7 +44,7 @@ struct ProcessOptions {
     int32_t blockSize = 64;
     int32_t voices = 1;
     int32_t sleepCountdown = 64;
-    int64_t length = 0;             // samples
+    int64_t length = 0;  // samples
     std::vector<ScheduledInput> inputs;
     std::vector<ScheduledValue> values;
     std::vector<ScheduledStreaming> streaming;

@@ -26,9 +26,8 @@ void declareAudioArguments(CLI::App& app, AudioArguments& arguments) {
 std::vector<ScheduledInput> resolveInputs(const PluginDescription& plugin, const AudioArguments& arguments) {
     std::vector<ScheduledInput> inputs;
     for (const PinAssignment<InputSignal>& input : arguments.inputs) {
-        const PinDescription& pin = withinOption("--input", [&]() -> const PinDescription& {
-            return findAudioInput(plugin, input.pin);
-        });
+        const PinDescription& pin =
+            withinOption("--input", [&]() -> const PinDescription& { return findAudioInput(plugin, input.pin); });
         inputs.push_back({pin.index, input.value, input.sampleAt(arguments.sampleRate)});
     }
     return inputs;

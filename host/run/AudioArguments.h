@@ -34,7 +34,7 @@ void declareAudioArguments(CLI::App& app, AudioArguments& arguments);
 struct ScheduledInput {
     int32_t pin = 0;
     InputSignal signal;
-    int64_t from = 0;   // samples
+    int64_t from = 0;  // samples
 };
 
 std::vector<ScheduledInput> resolveInputs(const PluginDescription& plugin, const AudioArguments& arguments);

@@ -43,9 +43,9 @@ private:
     void flush();
     void writeRows(OutputFile& file) const;
 
-    std::vector<int32_t> channelPins_;                     // blob outputs, in pin order
-    std::vector<std::span<const uint8_t>> pending_;        // per channel; empty when absent
-    const HostCall* pendingCall_ = nullptr;                // the group's first blob
+    std::vector<int32_t> channelPins_;               // blob outputs, in pin order
+    std::vector<std::span<const uint8_t>> pending_;  // per channel; empty when absent
+    const HostCall* pendingCall_ = nullptr;          // the group's first blob
     std::optional<OutputFile> file_;
     int64_t captures_ = 0;
 };

@@ -38,7 +38,8 @@ const PinDescription& findAudioPinByNameOrIndex(const PluginDescription& plugin,
 
 const PinDescription& findAudioInput(const PluginDescription& plugin, std::string_view text) {
     const PinDescription& pin = findAudioPinByNameOrIndex(plugin, text);
-    if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN) throw UsageError("\"" + pin.name + "\" is not an audio input");
+    if (!pin.isAudioRate() || pin.direction != gmpi::MP_IN)
+        throw UsageError("\"" + pin.name + "\" is not an audio input");
     return pin;
 }
 

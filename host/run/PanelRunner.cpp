@@ -110,7 +110,8 @@ void PanelRunner::warnOfOversize(gmpi_gui::MpSize measured) {
 
 std::unique_ptr<gui::CairoContext> PanelRunner::picture() {
     layOutAgainIfAsked();
-    auto picture = std::make_unique<gui::CairoContext>(static_cast<int32_t>(size_.width), static_cast<int32_t>(size_.height));
+    auto picture =
+        std::make_unique<gui::CairoContext>(static_cast<int32_t>(size_.width), static_cast<int32_t>(size_.height));
     picture->clear(panelBackground);
     session_->render(*picture);
     return picture;
@@ -118,7 +119,8 @@ std::unique_ptr<gui::CairoContext> PanelRunner::picture() {
 
 void PanelRunner::release() {
     session_->releasePanel();
-    if (const std::string leaks = session_->leaks(); !leaks.empty()) warnings_ << commandLine_ << ": warning: " << leaks << "\n";
+    if (const std::string leaks = session_->leaks(); !leaks.empty())
+        warnings_ << commandLine_ << ": warning: " << leaks << "\n";
 }
 
 }  // namespace zuhost

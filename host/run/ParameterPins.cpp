@@ -27,7 +27,9 @@ std::vector<uint8_t> zeroOf(const ParameterDescription& parameter) {
 
 }  // namespace
 
-std::string_view parameterFieldOf(const PinDescription& pin) { return pin.attribute("parameterField").value_or(valueField); }
+std::string_view parameterFieldOf(const PinDescription& pin) {
+    return pin.attribute("parameterField").value_or(valueField);
+}
 
 std::vector<const PinDescription*> pinsOfParameter(const std::vector<PinDescription>& pins, int32_t parameterId,
                                                    std::string_view field) {
@@ -52,7 +54,7 @@ std::vector<uint8_t> parameterStartValue(const ParameterDescription& parameter) 
     try {
         return panelPinBytes(asPin, *text);
     } catch (const UsageError&) {
-        return zeroOf(parameter);   // a default that does not fit its datatype
+        return zeroOf(parameter);  // a default that does not fit its datatype
     }
 }
 
@@ -62,7 +64,8 @@ std::vector<uint8_t> parameterFieldValue(const ParameterDescription& parameter, 
     if (field == "RangeMaximum") return bytesOf(range.maximum);
     if (field == "ShortName" || field == "LongName") return utf16Bytes(parameter.name);
     if (field == "MenuItems") return utf16Bytes("");
-    if (field == "EnumList") return utf16Bytes(findAttribute(parameter.attributes, "metadata").value_or(defaultEnumList));
+    if (field == "EnumList")
+        return utf16Bytes(findAttribute(parameter.attributes, "metadata").value_or(defaultEnumList));
     return {};
 }
 

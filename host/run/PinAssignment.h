@@ -20,10 +20,10 @@ namespace zuhost {
 
 template <class Value>
 struct PinAssignment {
-    std::string pin;                    // a pin's name or index
+    std::string pin;  // a pin's name or index
     Value value;
-    std::optional<SampleTime> time;     // none: from the start
-    int32_t voice = ALL_VOICES;         // set by --voice-set only
+    std::optional<SampleTime> time;  // none: from the start
+    int32_t voice = ALL_VOICES;      // set by --voice-set only
 
     int64_t sampleAt(float sampleRate) const { return time ? time->samplesAt(sampleRate) : 0; }
 };

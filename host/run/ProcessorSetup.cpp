@@ -50,7 +50,8 @@ RunnerSettings runnerSettings(float sampleRate, int32_t blockSize, int32_t voice
 
 void feedHostConnectedPins(Runner& runner, const PluginDescription& plugin) {
     for (const PinDescription& pin : plugin.audioPins)
-        if (pin.attribute("hostConnect") == "Voice/Active") runner.script().setValue(0, pin.index, parsePinValue(pin, "1"));
+        if (pin.attribute("hostConnect") == "Voice/Active")
+            runner.script().setValue(0, pin.index, parsePinValue(pin, "1"));
 }
 
 }  // namespace zuhost

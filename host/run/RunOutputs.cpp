@@ -19,7 +19,8 @@ bool hasBlobOutput(const PluginDescription& plugin) {
 
 std::string fileNameFor(std::string_view pinName) {
     std::string name(pinName);
-    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
     return name.empty() ? "pin" : name;
 }
 
@@ -28,7 +29,8 @@ RunOutputs::RunOutputs(OutputFolder& folder, const PluginDescription& plugin, co
     for (const PinDescription& pin : plugin.audioPins) {
         if (!pin.isAudioRate() || pin.direction != gmpi::MP_OUT) continue;
         const auto path = made(folder, fileNameFor(pin.name) + ".wav");
-        audio_.push_back({pin.index, std::make_unique<WavWriter>(path, runner.voiceCount(), runner.settings().host.sampleRate)});
+        audio_.push_back(
+            {pin.index, std::make_unique<WavWriter>(path, runner.voiceCount(), runner.settings().host.sampleRate)});
     }
     if (hasBlobOutput(plugin))
         captures_.emplace(plugin, writeCaptures ? std::optional(made(folder, "captures.csv")) : std::nullopt);

@@ -43,7 +43,7 @@ private:
     void writeAudio(const Runner& runner, int32_t frames);
     std::filesystem::path made(OutputFolder& folder, const std::filesystem::path& name);
 
-    std::vector<std::filesystem::path> files_;   // first: the files below are made through it
+    std::vector<std::filesystem::path> files_;  // first: the files below are made through it
     std::vector<AudioOutput> audio_;
     std::vector<float> interleaved_;
     TimelineCsv timeline_;

@@ -5,9 +5,9 @@ namespace zuhost {
 void RunSummary::record(const CallLog& log) {
     for (const HostCall& call : log.calls()) {
         switch (call.kind) {
-        case HostCall::Kind::PinValue: ++valuesPerPin_[call.pin]; break;
-        case HostCall::Kind::PinStreaming: recordStreaming(call); break;
-        case HostCall::Kind::Sleep: ++sleepRequests_; break;
+            case HostCall::Kind::PinValue: ++valuesPerPin_[call.pin]; break;
+            case HostCall::Kind::PinStreaming: recordStreaming(call); break;
+            case HostCall::Kind::Sleep: ++sleepRequests_; break;
         }
     }
 }
@@ -43,8 +43,10 @@ void RunSummary::printStreaming(std::ostream& out) const {
         if (spans.empty()) out << " none";
         for (const Span& span : spans) {
             out << ' ' << span.begin << '-';
-            if (span.end >= 0) out << span.end;
-            else out << "end";
+            if (span.end >= 0)
+                out << span.end;
+            else
+                out << "end";
         }
         out << "\n";
     }
@@ -57,7 +59,8 @@ void RunSummary::printConduct(std::ostream& out, const Runner& runner) const {
             out << "warning: voice " << v << " kept " << host.outstandingReferences() << " host reference(s)\n";
         if (host.overReleased()) out << "warning: voice " << v << " released the host more often than it took it\n";
         if (host.unexpectedCalls() > 0)
-            out << "warning: voice " << v << " made " << host.unexpectedCalls() << " host call(s) with bad arguments or to unused slots\n";
+            out << "warning: voice " << v << " made " << host.unexpectedCalls()
+                << " host call(s) with bad arguments or to unused slots\n";
     }
 }
 

@@ -28,7 +28,7 @@ public:
 private:
     struct Span {
         int64_t begin;
-        int64_t end;    // -1 while still streaming
+        int64_t end;  // -1 while still streaming
     };
     using VoicePin = std::pair<int32_t, int32_t>;
 

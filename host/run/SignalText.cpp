@@ -72,7 +72,8 @@ InputSignal parseSignal(std::string_view text) {
     if (kind == "sine" && (arguments == 1 || arguments == 2))
         return generated(Signal::sine(number(text, parts[1]), arguments == 2 ? number(text, parts[2]) : 1.0f));
     if (kind == "noise" && arguments <= 2)
-        return generated(Signal::noise(arguments >= 1 ? seed(text, parts[1]) : 1, arguments == 2 ? number(text, parts[2]) : 1.0f));
+        return generated(
+            Signal::noise(arguments >= 1 ? seed(text, parts[1]) : 1, arguments == 2 ? number(text, parts[2]) : 1.0f));
     throw UsageError("unknown signal '" + std::string(text) + "'; use " + std::string(signalForms));
 }
 

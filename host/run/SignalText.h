@@ -16,8 +16,8 @@ namespace zuhost {
 
 struct InputSignal {
     Signal signal;
-    std::optional<int64_t> length;      // samples, for a file
-    std::optional<float> fileRate;      // the file's own sample rate
+    std::optional<int64_t> length;  // samples, for a file
+    std::optional<float> fileRate;  // the file's own sample rate
 };
 
 // The forms, as help and errors name them.

@@ -39,7 +39,7 @@ public:
     void close();
 
 private:
-    void* file_;    // SNDFILE*
+    void* file_;  // SNDFILE*
     int32_t channels_;
     std::filesystem::path path_;
 };

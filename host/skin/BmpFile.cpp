@@ -27,11 +27,11 @@ void writeBmp24(const std::filesystem::path& path, int width, int height,
     putLittleEndian(bytes, 40, 4);
     putLittleEndian(bytes, static_cast<uint32_t>(width), 4);
     putLittleEndian(bytes, static_cast<uint32_t>(height), 4);  // positive: rows stored bottom-up
-    putLittleEndian(bytes, 1, 2);                               // planes
-    putLittleEndian(bytes, 24, 2);                              // bits per pixel
-    putLittleEndian(bytes, 0, 4);                               // uncompressed
+    putLittleEndian(bytes, 1, 2);                              // planes
+    putLittleEndian(bytes, 24, 2);                             // bits per pixel
+    putLittleEndian(bytes, 0, 4);                              // uncompressed
     putLittleEndian(bytes, pixelBytes, 4);
-    putLittleEndian(bytes, 2835, 4);                            // 72 dpi
+    putLittleEndian(bytes, 2835, 4);  // 72 dpi
     putLittleEndian(bytes, 2835, 4);
     putLittleEndian(bytes, 0, 4);
     putLittleEndian(bytes, 0, 4);

@@ -34,8 +34,9 @@ Rectangle paintButtonBody(cairo_t* cr, double width, double height, bool pressed
         fillLinear(cr, {0, cap.top}, pressedMetalTop, {0, cap.top + cap.height}, pressedMetalBottom);
     else
         fillLinear(cr, {0, cap.top}, palette::darkMetalTop, {0, cap.top + cap.height}, palette::darkMetalBottom);
-    if (!pressed) line(cr, {cap.left + corner, cap.top + 0.5}, {cap.left + cap.width - corner, cap.top + 0.5}, 1.0,
-                       palette::white, 0.16);
+    if (!pressed)
+        line(cr, {cap.left + corner, cap.top + 0.5}, {cap.left + cap.width - corner, cap.top + 0.5}, 1.0,
+             palette::white, 0.16);
     return cap;
 }
 
@@ -50,7 +51,8 @@ void fillRoundedBar(cairo_t* cr, Rectangle bar, Rgb colour, double alpha) {
 void paintButton(cairo_t* cr, double width, double height, bool on) {
     const Rectangle cap = paintButtonBody(cr, width, height, on);
     const double barHeight = std::max(2.0, height * 0.15);
-    const Rectangle bar{cap.left + cap.width * 0.25, cap.top + (cap.height - barHeight) / 2, cap.width * 0.5, barHeight};
+    const Rectangle bar{cap.left + cap.width * 0.25, cap.top + (cap.height - barHeight) / 2, cap.width * 0.5,
+                        barHeight};
     if (!on) {
         fillRoundedBar(cr, bar, palette::accentUnlit, 1.0);
         return;

@@ -40,12 +40,12 @@ SkinImage verticalFader() {
     Canvas canvas(G::breadth, G::length + G::capLength);
     canvas.paintRegion(0, 0, G::breadth, G::length, [](cairo_t* cr) { paintFaderSlot(cr); });
     canvas.paintRegion(capInset, G::length, G::capBreadth, G::capLength, [](cairo_t* cr) { paintFaderCap(cr); });
-    return {"vslider_med", ImageFile::Png, std::move(canvas),
-            textLines({"type slider", "frame_size " + number(G::breadth) + " " + number(G::length),
-                       "handle_rect " + number(capInset) + " " + number(G::length) + " " +
-                           number(capInset + G::capBreadth) + " " + number(G::length + G::capLength),
-                       "handle_range " + number(G::travelStart) + ", " + number(G::travelEnd),
-                       "orientation vertical"})};
+    return {
+        "vslider_med", ImageFile::Png, std::move(canvas),
+        textLines({"type slider", "frame_size " + number(G::breadth) + " " + number(G::length),
+                   "handle_rect " + number(capInset) + " " + number(G::length) + " " +
+                       number(capInset + G::capBreadth) + " " + number(G::length + G::capLength),
+                   "handle_range " + number(G::travelStart) + ", " + number(G::travelEnd), "orientation vertical"})};
 }
 
 // The same fader lying down, its cap to the right of the slot.
@@ -61,21 +61,20 @@ SkinImage horizontalFader() {
         layDown(cr, G::capLength);
         paintFaderCap(cr);
     });
-    return {"hslider_med", ImageFile::Png, std::move(canvas),
-            textLines({"type slider", "frame_size " + number(G::length) + "," + number(G::breadth),
-                       "handle_rect " + number(G::length) + ", " + number(capInset) + ", " +
-                           number(G::length + G::capLength) + ", " + number(capInset + G::capBreadth),
-                       "handle_range " + number(G::travelStart) + " " + number(G::travelEnd),
-                       "orientation horizontal"})};
+    return {
+        "hslider_med", ImageFile::Png, std::move(canvas),
+        textLines({"type slider", "frame_size " + number(G::length) + "," + number(G::breadth),
+                   "handle_rect " + number(G::length) + ", " + number(capInset) + ", " +
+                       number(G::length + G::capLength) + ", " + number(capInset + G::capBreadth),
+                   "handle_range " + number(G::travelStart) + " " + number(G::travelEnd), "orientation horizontal"})};
 }
 
 // 61 frames: the middle frame points straight up, and each frame is 1/60 of the travel.
 constexpr int knobFrames = 61;
 
 SkinImage knob(const std::string& name, int size, const char* type) {
-    Canvas canvas = frameStrip(size, size, knobFrames, [size](cairo_t* cr, int frame) {
-        paintKnob(cr, size, frame / double(knobFrames - 1));
-    });
+    Canvas canvas = frameStrip(size, size, knobFrames,
+                               [size](cairo_t* cr, int frame) { paintKnob(cr, size, frame / double(knobFrames - 1)); });
     return {name, ImageFile::Png, std::move(canvas),
             textLines({std::string("type ") + type, "frame_size " + number(size) + ", " + number(size),
                        "padding 0, 0, 0, 0", "mouse_response rotary"})};
@@ -97,7 +96,8 @@ SkinImage rotarySwitch() {
 }
 
 SkinImage button(const std::string& name, int width, int height, ImageFile file) {
-    Canvas canvas = frameStrip(width, height, 2, [&](cairo_t* cr, int frame) { paintButton(cr, width, height, frame == 1); });
+    Canvas canvas =
+        frameStrip(width, height, 2, [&](cairo_t* cr, int frame) { paintButton(cr, width, height, frame == 1); });
     return {name, file, std::move(canvas),
             textLines({"type button", "frame_size " + number(width) + " " + number(height), "mouse_response click"})};
 }
@@ -127,9 +127,8 @@ SkinImage led() {
 SkinImage meter(const std::string& name, int width, int segments, int pitch, const std::string& countKey,
                 const std::string& responseLine) {
     const int height = segments * pitch;
-    Canvas canvas = frameStrip(width, height, 2, [&](cairo_t* cr, int frame) {
-        paintMeter(cr, width, segments, pitch, frame == 0);
-    });
+    Canvas canvas = frameStrip(width, height, 2,
+                               [&](cairo_t* cr, int frame) { paintMeter(cr, width, segments, pitch, frame == 0); });
     return {name, ImageFile::Png, std::move(canvas),
             textLines({"type bargraph", "frame_size " + number(width) + " " + number(height),
                        "segment 1, " + number(pitch), countKey + " " + number(segments - 1), responseLine})};
@@ -170,18 +169,43 @@ std::vector<SkinImage> drawDefaultSkin() {
 std::string defaultStyleSheet() {
     const char* crlf = "\r\n";
     const std::string text = styleColour(palette::text);
-    return textLines({"FONT_CATEGORY default", "font-family Arial, \"Liberation Sans\"", "font-size 11",
-                      "font-color " + text, "font-weight normal", "text-decoration none", "",
-                      "FONT_CATEGORY title", "font-family Arial 'Liberation Sans'", "font-size 13",
-                      "font-color " + text, "font-weight bold", "text-align center", "",
-                      "FONT_CATEGORY control_edit", "font-family Arial", "font-size 11",
-                      "font-color " + styleColourDecimal(palette::editText), "background-color #FFFFFF", "",
-                      "FONT_CATEGORY selector_text", "font-family Arial", "font-size 11", "font-color " + text, "",
-                      "FONT_CATEGORY readout", "font-family Arial", "font-size 11",
-                      "font-color " + styleColour(palette::accent), "background-color " + styleColour(palette::well),
-                      "text-align right", "",
-                      "FONT_CATEGORY label", "font-family Arial", "font-size 10",
-                      "font-color " + styleColour(palette::textDim), "font-weight 300"},
+    return textLines({"FONT_CATEGORY default",
+                      "font-family Arial, \"Liberation Sans\"",
+                      "font-size 11",
+                      "font-color " + text,
+                      "font-weight normal",
+                      "text-decoration none",
+                      "",
+                      "FONT_CATEGORY title",
+                      "font-family Arial 'Liberation Sans'",
+                      "font-size 13",
+                      "font-color " + text,
+                      "font-weight bold",
+                      "text-align center",
+                      "",
+                      "FONT_CATEGORY control_edit",
+                      "font-family Arial",
+                      "font-size 11",
+                      "font-color " + styleColourDecimal(palette::editText),
+                      "background-color #FFFFFF",
+                      "",
+                      "FONT_CATEGORY selector_text",
+                      "font-family Arial",
+                      "font-size 11",
+                      "font-color " + text,
+                      "",
+                      "FONT_CATEGORY readout",
+                      "font-family Arial",
+                      "font-size 11",
+                      "font-color " + styleColour(palette::accent),
+                      "background-color " + styleColour(palette::well),
+                      "text-align right",
+                      "",
+                      "FONT_CATEGORY label",
+                      "font-family Arial",
+                      "font-size 10",
+                      "font-color " + styleColour(palette::textDim),
+                      "font-weight 300"},
                      crlf);
 }
 

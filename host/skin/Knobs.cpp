@@ -14,14 +14,15 @@ constexpr double travelSpan = 270.0;
 void paintMetalCap(cairo_t* cr, Point centre, double radius, double bevel) {
     softDisc(cr, {centre.x, centre.y + bevel}, radius + 2.0 * bevel, palette::well, 0.9);
     circle(cr, centre, radius);
-    fillLinear(cr, {centre.x - radius, centre.y - radius}, palette::lightMetalTop, {centre.x + radius, centre.y + radius},
-               palette::metalEdge);
+    fillLinear(cr, {centre.x - radius, centre.y - radius}, palette::lightMetalTop,
+               {centre.x + radius, centre.y + radius}, palette::metalEdge);
     circle(cr, centre, radius - bevel);
     fillLinear(cr, {centre.x, centre.y - radius}, palette::lightMetalTop, {centre.x, centre.y + radius},
                palette::lightMetalBottom);
 }
 
-void strokeArc(cairo_t* cr, Point centre, double radius, double fromDegrees, double toDegrees, double width, Rgb colour) {
+void strokeArc(cairo_t* cr, Point centre, double radius, double fromDegrees, double toDegrees, double width,
+               Rgb colour) {
     cairo_save(cr);
     cairo_set_line_width(cr, width);
     setColour(cr, colour);

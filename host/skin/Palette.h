@@ -19,7 +19,7 @@ constexpr Rgb hexColour(uint32_t rrggbb) {
 namespace palette {
 
 inline constexpr Rgb panel = hexColour(0x1C2026);
-inline constexpr Rgb well = hexColour(0x0D0F12);       // grooves, tracks, bezels
+inline constexpr Rgb well = hexColour(0x0D0F12);  // grooves, tracks, bezels
 inline constexpr Rgb darkMetalTop = hexColour(0x4A525D);
 inline constexpr Rgb darkMetalBottom = hexColour(0x2C323A);
 inline constexpr Rgb lightMetalTop = hexColour(0xF2F4F6);
@@ -36,7 +36,7 @@ inline constexpr Rgb danger = hexColour(0xF2545B);
 inline constexpr Rgb dangerUnlit = hexColour(0x4A2224);
 inline constexpr Rgb text = hexColour(0xE6E8EB);
 inline constexpr Rgb textDim = hexColour(0x9AA3AD);
-inline constexpr Rgb editText = hexColour(0x000032);   // the edit box draws its own dark text on white
+inline constexpr Rgb editText = hexColour(0x000032);  // the edit box draws its own dark text on white
 inline constexpr Rgb white = hexColour(0xFFFFFF);
 // Pixels of this colour in a keyed image are the ones made transparent.
 inline constexpr Rgb key = hexColour(0xFF00FF);

@@ -7,12 +7,12 @@
 namespace zuhost::skin {
 
 struct FaderGeometry {
-    static constexpr int length = 100;      // along the travel
-    static constexpr int breadth = 30;      // across it
+    static constexpr int length = 100;  // along the travel
+    static constexpr int breadth = 30;  // across it
     static constexpr int capLength = 12;
     static constexpr int capBreadth = 22;
-    static constexpr int travelStart = 4;   // the cap's leading edge at one end...
-    static constexpr int travelEnd = 84;    // ...and at the other
+    static constexpr int travelStart = 4;  // the cap's leading edge at one end...
+    static constexpr int travelEnd = 84;   // ...and at the other
 };
 
 // Drawn upright; a horizontal fader is the same picture turned a quarter.

@@ -56,15 +56,17 @@ public:
             buffer.samples.assign(static_cast<size_t>(maxFrames(config) + CANARIES), fromBits(CANARY));
         }
         connectBuffers();
-        if (const int32_t result = processor_.open(); result != gmpi::MP_OK) fail("open answered " + std::to_string(result));
+        if (const int32_t result = processor_.open(); result != gmpi::MP_OK)
+            fail("open answered " + std::to_string(result));
         connectBuffers();
         startEvents_.addGraphStart(0);
         scriptValues(plugin);
     }
 
     void runBlock(bool first) {
-        const int32_t frames = config_.blockSize == RANDOM_BLOCKS ? static_cast<int32_t>(random_.integer(1, MAX_BLOCK_SIZE))
-                                                                   : config_.blockSize;
+        const int32_t frames = config_.blockSize == RANDOM_BLOCKS
+                                   ? static_cast<int32_t>(random_.integer(1, MAX_BLOCK_SIZE))
+                                   : config_.blockSize;
         prepareBuffers(frames);
         host_.log().clear();
         processor_.process(frames, first ? startEvents_.first() : nullptr);
@@ -99,9 +101,13 @@ private:
         for (PinBuffer& buffer : buffers_) {
             const auto length = static_cast<size_t>(frames);
             for (size_t i = 0; i < length; ++i)
-                buffer.samples[i] = buffer.isOutput() ? fromBits(UNWRITTEN) : static_cast<float>(random_.real(-1.0, 1.0));
-            std::fill(buffer.samples.begin() + static_cast<std::ptrdiff_t>(length), buffer.samples.end(), fromBits(CANARY));
-            if (!buffer.isOutput()) buffer.inputCopy.assign(buffer.samples.begin(), buffer.samples.begin() + static_cast<std::ptrdiff_t>(length));
+                buffer.samples[i] =
+                    buffer.isOutput() ? fromBits(UNWRITTEN) : static_cast<float>(random_.real(-1.0, 1.0));
+            std::fill(buffer.samples.begin() + static_cast<std::ptrdiff_t>(length), buffer.samples.end(),
+                      fromBits(CANARY));
+            if (!buffer.isOutput())
+                buffer.inputCopy.assign(buffer.samples.begin(),
+                                        buffer.samples.begin() + static_cast<std::ptrdiff_t>(length));
         }
     }
 
@@ -120,7 +126,8 @@ private:
                 fail("process(" + std::to_string(frames) + ") left sample " + std::to_string(i) + " of " + pin +
                      " unwritten while it streamed");
             if (!buffer.isOutput() && bitsOf(buffer.samples[i]) != bitsOf(buffer.inputCopy[i]))
-                fail("process(" + std::to_string(frames) + ") changed sample " + std::to_string(i) + " of the input " + pin);
+                fail("process(" + std::to_string(frames) + ") changed sample " + std::to_string(i) + " of the input " +
+                     pin);
         }
         for (; change != calls.end(); ++change)
             if (change->kind == HostCall::Kind::PinStreaming && change->pin == buffer.pin->index)

@@ -22,7 +22,9 @@ const char* abnormality(float sample) {
     }
 }
 
-const char* callKind(const HostCall& call) { return call.kind == HostCall::Kind::PinValue ? "value" : "streaming change"; }
+const char* callKind(const HostCall& call) {
+    return call.kind == HostCall::Kind::PinValue ? "value" : "streaming change";
+}
 
 // The size a value of this datatype has, or -1 when any size is sound.
 int32_t valueSize(int32_t datatypeCode) {
@@ -37,7 +39,8 @@ int32_t valueSize(int32_t datatypeCode) {
 void requireDescribedValue(const HostCall& call, const PluginDescription& plugin) {
     const PinDescription* pin = plugin.findAudioPin(call.pin);
     const std::string at = " at sample " + std::to_string(call.time);
-    if (pin == nullptr) fail("sent a value to pin " + std::to_string(call.pin) + at + ", which the description does not name");
+    if (pin == nullptr)
+        fail("sent a value to pin " + std::to_string(call.pin) + at + ", which the description does not name");
     if (pin->direction != gmpi::MP_OUT || pin->isAudioRate())
         fail("sent a value to " + pinName(*pin) + at + ", which is not a value output");
     const int32_t expected = valueSize(pin->datatypeCode);

@@ -89,9 +89,9 @@ extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onAllocation)(co
                                                          void (*onDeallocation)(const volatile void*));
 
 namespace {
-[[maybe_unused]] const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(
-    [](const volatile void*, size_t) { zuhost::noteAllocation(); },
-    [](const volatile void*) { zuhost::noteDeallocation(); });
+[[maybe_unused]] const int hooksInstalled =
+    __sanitizer_install_malloc_and_free_hooks([](const volatile void*, size_t) { zuhost::noteAllocation(); },
+                                              [](const volatile void*) { zuhost::noteDeallocation(); });
 }  // namespace
 
 #else

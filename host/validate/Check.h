@@ -22,16 +22,16 @@ namespace zuhost {
 
 struct ValidationOptions {
     std::filesystem::path library;
-    std::optional<std::string> plugin;          // only this plug-in's checks
+    std::optional<std::string> plugin;  // only this plug-in's checks
     uint64_t seed = 1;
-    int strictness = 5;                         // 1..10: how much of the sweep runs
-    std::optional<std::filesystem::path> json;  // where to write the results as JSON
-    bool audioOnly = false;                     // skip the panel (kind 2) checks
-    std::vector<std::string> only;              // run only checks whose title matches one of these
-    std::vector<std::string> skip;              // leave out checks whose title matches one of these
-    std::optional<double> timeoutSeconds;       // per check; otherwise it grows with strictness
-    std::optional<std::filesystem::path> junit; // where to write the results as JUnit XML
-    bool list = false;                          // name the checks instead of running them
+    int strictness = 5;                          // 1..10: how much of the sweep runs
+    std::optional<std::filesystem::path> json;   // where to write the results as JSON
+    bool audioOnly = false;                      // skip the panel (kind 2) checks
+    std::vector<std::string> only;               // run only checks whose title matches one of these
+    std::vector<std::string> skip;               // leave out checks whose title matches one of these
+    std::optional<double> timeoutSeconds;        // per check; otherwise it grows with strictness
+    std::optional<std::filesystem::path> junit;  // where to write the results as JUnit XML
+    bool list = false;                           // name the checks instead of running them
 };
 
 struct CheckContext {

@@ -145,8 +145,7 @@ ChildResult runInChild(const std::function<Verdict()>& body, std::chrono::millis
     const bool finished = readUntilClosed(verdictRead.get(), start + timeout, reply);
     if (!finished) kill(child, SIGKILL);
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     ChildResult result;
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     result.verdict = judge(status, finished, reply, childOutput.get(), timeout);

@@ -20,12 +20,12 @@ namespace zuhost {
 
 struct Verdict {
     bool passed = false;
-    std::string message;    // why it failed, or a note on what passed
+    std::string message;  // why it failed, or a note on what passed
 };
 
 struct ChildResult {
     Verdict verdict;
-    double seconds = 0.0;   // wall-clock time of the child
+    double seconds = 0.0;  // wall-clock time of the child
 };
 
 ChildResult runInChild(const std::function<Verdict()>& body, std::chrono::milliseconds timeout);

@@ -15,9 +15,10 @@ CountingProcessor::CountingProcessor(gmpi::ComRef<gmpi::IMpUnknown> processor)
 int32_t CountingProcessor::queryInterface(const gmpi::MpGuid& iid, void** out) {
     gmpi::IMpPlugin* const firstGeneration = this;
     gmpi::IMpPlugin2* const secondGeneration = this;
-    return gmpi::answerQuery(iid, out, {{gmpi::MP_IID_PLUGIN2, plugin2_ ? secondGeneration : nullptr},
-                                        {gmpi::MP_IID_PLUGIN, plugin_ ? firstGeneration : nullptr},
-                                        {gmpi::MP_IID_UNKNOWN, firstGeneration}});
+    return gmpi::answerQuery(iid, out,
+                             {{gmpi::MP_IID_PLUGIN2, plugin2_ ? secondGeneration : nullptr},
+                              {gmpi::MP_IID_PLUGIN, plugin_ ? firstGeneration : nullptr},
+                              {gmpi::MP_IID_UNKNOWN, firstGeneration}});
 }
 
 int32_t CountingProcessor::setHost(gmpi::IMpUnknown* host) { return plugin2_->setHost(host); }

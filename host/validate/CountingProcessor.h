@@ -41,7 +41,7 @@ private:
     ~CountingProcessor() = default;
 
     gmpi::ComRef<gmpi::IMpUnknown> processor_;
-    gmpi::IMpPlugin2* plugin2_ = nullptr;   // parts of processor_, valid while it lives
+    gmpi::IMpPlugin2* plugin2_ = nullptr;  // parts of processor_, valid while it lives
     gmpi::IMpPlugin* plugin_ = nullptr;
     gmpi::ReferenceCount references_;
     bool counting_ = false;

@@ -36,7 +36,8 @@ int32_t nextIndex(const PluginDescription& plugin) {
 
 Verdict checkCreatesProcessor(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
-    requireAnswersPluginInterface(library.createInstance(context.plugin->id, gmpi::MP_SUB_TYPE_AUDIO), "createInstance2");
+    requireAnswersPluginInterface(library.createInstance(context.plugin->id, gmpi::MP_SUB_TYPE_AUDIO),
+                                  "createInstance2");
     AudioHost host;
     requireAnswersPluginInterface(library.createInstance(context.plugin->id, gmpi::MP_SUB_TYPE_AUDIO, &host),
                                   "createInstance");
@@ -89,7 +90,8 @@ Verdict checkOutputValues(const CheckContext& context) {
         }
         runner.log().clear();
     });
-    return passed(std::to_string(values) + " values and " + std::to_string(streamingChanges) + " streaming changes sent");
+    return passed(std::to_string(values) + " values and " + std::to_string(streamingChanges) +
+                  " streaming changes sent");
 }
 
 }  // namespace zuhost

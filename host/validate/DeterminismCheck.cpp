@@ -23,7 +23,8 @@ void scriptFor(Runner& runner, const CheckContext& context, int64_t length) {
 }
 
 bool sameCall(const CallLog& a, const HostCall& x, const CallLog& b, const HostCall& y) {
-    if (x.kind != y.kind || x.time != y.time || x.pin != y.pin || x.streaming != y.streaming || x.size != y.size) return false;
+    if (x.kind != y.kind || x.time != y.time || x.pin != y.pin || x.streaming != y.streaming || x.size != y.size)
+        return false;
     const auto bytesA = a.bytes(x);
     const auto bytesB = b.bytes(y);
     return x.size == 0 || std::memcmp(bytesA.data(), bytesB.data(), bytesA.size()) == 0;
@@ -50,8 +51,8 @@ void requireSameAudio(const Runner& first, const Runner& second, const PluginDes
         const auto b = second.buffer(0, pin.index);
         for (size_t i = 0; i < a.size(); ++i) {
             if (std::memcmp(&a[i], &b[i], sizeof(float)) != 0)
-                fail(pinName(pin) + " differs at sample " + std::to_string(blockStart + static_cast<int64_t>(i)) + ": " +
-                     std::to_string(a[i]) + " and " + std::to_string(b[i]));
+                fail(pinName(pin) + " differs at sample " + std::to_string(blockStart + static_cast<int64_t>(i)) +
+                     ": " + std::to_string(a[i]) + " and " + std::to_string(b[i]));
         }
     }
 }

@@ -28,7 +28,7 @@ public:
     DirectProcessor& operator=(const DirectProcessor&) = delete;
 
     int32_t setBuffer(int32_t pin, float* buffer);
-    void setBuffers();      // each described audio-rate pin its own buffer; results ignored
+    void setBuffers();  // each described audio-rate pin its own buffer; results ignored
     int32_t open();
     int32_t process(int32_t frames, const gmpi::MpEvent* events);
 
@@ -40,7 +40,7 @@ private:
     void connect(AudioHost& host);
 
     gmpi::ComRef<gmpi::IMpUnknown> object_;
-    gmpi::IMpPlugin2* plugin2_ = nullptr;   // parts of object_, valid while it lives
+    gmpi::IMpPlugin2* plugin2_ = nullptr;  // parts of object_, valid while it lives
     gmpi::IMpPlugin* plugin_ = nullptr;
     std::vector<int32_t> audioPins_;
     std::vector<std::vector<float>> buffers_;

@@ -46,11 +46,10 @@ void requireQuery(gmpi::IMpUnknown& factory, const gmpi::MpGuid& iid, const char
     const bool answered = code == gmpi::MP_OK && out != nullptr && out != UNTOUCHED;
     // An answer carries a reference of its own, given back when the check is done.
     const auto answer = gmpi::ComRef<gmpi::IMpUnknown>::adopt(answered ? static_cast<gmpi::IMpUnknown*>(out) : nullptr);
-    if (offered && !answered)
-        fail(std::string("the factory does not answer ") + name + " (" + result(code) + ")");
+    if (offered && !answered) fail(std::string("the factory does not answer ") + name + " (" + result(code) + ")");
     if (!offered && (code != gmpi::MP_NOSUPPORT || out != nullptr))
-        fail(std::string("asked for ") + name + ", the factory " + result(code) + (out ? " and left a non-null object" : "") +
-             "; expected -2 and null");
+        fail(std::string("asked for ") + name + ", the factory " + result(code) +
+             (out ? " and left a non-null object" : "") + "; expected -2 and null");
 }
 
 // Calls getSdkInformation with a buffer of maxChars characters followed by a
@@ -64,7 +63,8 @@ void requireTerminatedWithin(gmpi::IMpFactory2& factory, int32_t maxChars) {
     const std::string with = " with maxChars " + std::to_string(maxChars);
     if (code != gmpi::MP_OK) fail("getSdkInformation" + with + " " + result(code));
     const auto limit = static_cast<size_t>(std::max(maxChars, 0));
-    if (!std::all_of(buffer.begin() + static_cast<std::ptrdiff_t>(limit), buffer.end(), [](char16_t c) { return c == GUARD; }))
+    if (!std::all_of(buffer.begin() + static_cast<std::ptrdiff_t>(limit), buffer.end(),
+                     [](char16_t c) { return c == GUARD; }))
         fail("getSdkInformation" + with + " wrote past the buffer");
     if (limit > 0 && std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(limit), u'\0') ==
                          buffer.begin() + static_cast<std::ptrdiff_t>(limit))
@@ -72,15 +72,18 @@ void requireTerminatedWithin(gmpi::IMpFactory2& factory, int32_t maxChars) {
 }
 
 void requireNotCreated(gmpi::IMpFactory2& factory, const std::u16string& id, int32_t kind, gmpi::IMpUnknown& host) {
-    const std::string what = std::string(1, '"').append(utf16ToUtf8(id)).append("\" of kind ").append(std::to_string(kind));
+    const std::string what =
+        std::string(1, '"').append(utf16ToUtf8(id)).append("\" of kind ").append(std::to_string(kind));
     void* out = UNTOUCHED;
     int32_t code = factory.createInstance2(id.c_str(), kind, &out);
     if (code != gmpi::MP_NOSUPPORT || out != nullptr)
-        fail("createInstance2 of " + what + " " + result(code) + (out ? " with an object" : "") + "; expected -2 and null");
+        fail("createInstance2 of " + what + " " + result(code) + (out ? " with an object" : "") +
+             "; expected -2 and null");
     out = UNTOUCHED;
     code = factory.createInstance(id.c_str(), kind, &host, &out);
     if (code != gmpi::MP_NOSUPPORT || out != nullptr)
-        fail("createInstance of " + what + " " + result(code) + (out ? " with an object" : "") + "; expected -2 and null");
+        fail("createInstance of " + what + " " + result(code) + (out ? " with an object" : "") +
+             "; expected -2 and null");
 }
 
 }  // namespace
@@ -134,7 +137,8 @@ Verdict checkFactoryInterfaces(const CheckContext& context) {
 
 Verdict checkSdkInformation(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
-    for (const int32_t maxChars : {-1, 0, 1, 2, 8, 17, 18, 64, 256}) requireTerminatedWithin(library.factory(), maxChars);
+    for (const int32_t maxChars : {-1, 0, 1, 2, 8, 17, 18, 64, 256})
+        requireTerminatedWithin(library.factory(), maxChars);
     int32_t version = 0;
     std::array<char16_t, 256> text{};
     library.factory().getSdkInformation(&version, static_cast<int32_t>(text.size()), text.data());

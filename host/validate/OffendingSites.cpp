@@ -46,7 +46,8 @@ bool isMachinery(const char* objectPath, const char* mainPath) {
     if (objectPath == nullptr) return true;
     const std::string_view path(objectPath);
     if (mainPath != nullptr && path == mainPath) return true;
-    for (const std::string_view runtime : {"libasan", "libubsan", "libc.so", "libstdc++", "libgcc_s", "ld-linux", "libpthread"})
+    for (const std::string_view runtime :
+         {"libasan", "libubsan", "libc.so", "libstdc++", "libgcc_s", "ld-linux", "libpthread"})
         if (path.find(runtime) != std::string_view::npos) return true;
     return false;
 }
@@ -107,7 +108,8 @@ void noteOffendingSite(SiteKind kind) {
     Site site{kind, 0, {}};
     site.depth = backtrace(site.frames.data(), STACK_DEPTH);
     const int count = siteCount.load(std::memory_order_relaxed);
-    const bool known = std::any_of(sites.begin(), sites.begin() + count, [&](const Site& s) { return sameStack(s, site); });
+    const bool known =
+        std::any_of(sites.begin(), sites.begin() + count, [&](const Site& s) { return sameStack(s, site); });
     if (!known) {
         sites[static_cast<size_t>(count)] = site;
         siteCount.store(count + 1, std::memory_order_relaxed);

@@ -20,7 +20,7 @@ using gmpi_gui::MpSize;
 
 constexpr int32_t UNBOUND_PIN = -1;
 constexpr int64_t QUIET_MILLISECONDS = 1000;
-constexpr int32_t SWEEP_GRID = 16;     // starting points a side
+constexpr int32_t SWEEP_GRID = 16;  // starting points a side
 constexpr int32_t SWEEP_MOVES = 4;
 
 gui::PanelSessionOptions sessionOptions(bool offerGraphicsHost) {
@@ -43,7 +43,9 @@ std::span<const uint8_t> zeroValue(int32_t datatypeCode) {
 }
 
 bool finite(MpPoint point) { return std::isfinite(point.x) && std::isfinite(point.y); }
-bool finite(const MpRect& rect) { return finite(MpPoint{rect.left, rect.top}) && finite(MpPoint{rect.right, rect.bottom}); }
+bool finite(const MpRect& rect) {
+    return finite(MpPoint{rect.left, rect.top}) && finite(MpPoint{rect.right, rect.bottom});
+}
 
 bool finiteCoordinates(const gui::DrawCall& call) {
     if (!finite(call.rect) || !finite(call.from) || !finite(call.to) || !finite(call.source)) return false;
@@ -74,7 +76,8 @@ struct HostCallCount {
 
 bool processorTakes(const PluginDescription& plugin, const ParameterDescription& parameter) {
     const auto pins = pinsOfParameter(plugin.audioPins, parameter.id, valueField);
-    return std::any_of(pins.begin(), pins.end(), [](const PinDescription* pin) { return pin->direction == gmpi::MP_IN; });
+    return std::any_of(pins.begin(), pins.end(),
+                       [](const PinDescription* pin) { return pin->direction == gmpi::MP_IN; });
 }
 
 HostCallCount countHostCalls(gui::PanelSession& session) {
@@ -85,8 +88,8 @@ HostCallCount countHostCalls(gui::PanelSession& session) {
 }  // namespace
 
 void requireCleanRender(const gui::RecordingContext& recording, MpSize available) {
-    const std::string where = "after a render at " + std::to_string(available.width) + " by " +
-                              std::to_string(available.height) + ": ";
+    const std::string where =
+        "after a render at " + std::to_string(available.width) + " by " + std::to_string(available.height) + ": ";
     if (recording.liveObjects() > 0)
         fail(where + std::to_string(recording.liveObjects()) + " drawing objects not released");
     if (recording.references().outstanding() != 0)
@@ -114,12 +117,14 @@ std::string PanelDrive::deliverDescribedPins() {
     std::string unbound;
     for (const PinDescription& pin : context_.plugin->guiPins) {
         const int32_t result = session_.setPin(pin.index, zeroValue(pin.datatypeCode));
-        if (result == gmpi::MP_FAIL) unbound += (unbound.empty() ? "" : ", ") + pinName(pin);
+        if (result == gmpi::MP_FAIL)
+            unbound += (unbound.empty() ? "" : ", ") + pinName(pin);
         else if (result != gmpi::MP_OK)
             fail("setPin(" + std::to_string(pin.index) + ") for the described " + pin.datatype + " " + pinName(pin) +
                  " answered " + std::to_string(result));
     }
-    if (session_.setPin(UNBOUND_PIN, zeroValue(gmpi::MP_INT32)) == gmpi::MP_OK && !context_.plugin->findGuiPin(UNBOUND_PIN))
+    if (session_.setPin(UNBOUND_PIN, zeroValue(gmpi::MP_INT32)) == gmpi::MP_OK &&
+        !context_.plugin->findGuiPin(UNBOUND_PIN))
         fail("setPin(-1) was accepted although no pin has that id");
     // A described pin that the panel does not take costs nothing at run time.
     return unbound.empty() ? std::string() : "warning: the panel does not take the described " + unbound;
@@ -152,7 +157,8 @@ double PanelDrive::layOutAndRender(MpSize available, gui::RecordingContext& reco
 void PanelDrive::requireDescribedTransmits() {
     for (const gui::PinTransmit& sent : session_.guiHost().transmits()) {
         const PinDescription* pin = context_.plugin->findGuiPin(sent.pinId);
-        if (pin == nullptr) fail("the panel sent a value for pin " + std::to_string(sent.pinId) + ", which is not described");
+        if (pin == nullptr)
+            fail("the panel sent a value for pin " + std::to_string(sent.pinId) + ", which is not described");
     }
 }
 
@@ -187,8 +193,8 @@ void PanelDrive::dragAnswering(MpPoint from, MpPoint to) {
     const size_t menus = user.menus().size();
     const size_t entries = user.textEntries().size();
     session_.drag(from, to, SWEEP_MOVES);
-    const bool menuUnanswered = user.menus().size() > menus && !user.menus().back().items.empty() &&
-                                user.menus().back().chosenId == -1;
+    const bool menuUnanswered =
+        user.menus().size() > menus && !user.menus().back().items.empty() && user.menus().back().chosenId == -1;
     const bool entryUnanswered = user.textEntries().size() > entries && !user.textEntries().back().typedText;
     if (!menuUnanswered && !entryUnanswered) return;
     if (menuUnanswered) user.chooseMenuItem(user.menus().back().items.back().id);
@@ -226,7 +232,8 @@ void PanelDrive::sendRandomPins(RandomSource& random, int32_t count) {
                                      : DATATYPES[random.integer(0, std::size(DATATYPES) - 1)];
         std::vector<uint8_t> bytes = random.value(datatype);
         if (random.chance(0.2)) bytes.resize(static_cast<size_t>(random.integer(0, 9)), 0xA5);
-        const auto voice = static_cast<int32_t>(random.chance(0.8) ? random.integer(0, 127) : random.integer(-5, 100000));
+        const auto voice =
+            static_cast<int32_t>(random.chance(0.8) ? random.integer(0, 127) : random.integer(-5, 100000));
         session_.setPin(id, bytes.empty() ? zeroValue(gmpi::MP_STRING) : std::span<const uint8_t>(bytes), voice);
     }
 }

@@ -19,9 +19,12 @@ bool isAudioInput(const PinDescription& pin) { return pin.direction == gmpi::MP_
 void scriptAudioInput(Runner& runner, int32_t pin, RandomSource& random, int64_t from, int64_t length) {
     const auto rate = static_cast<double>(runner.settings().host.sampleRate);
     for (int64_t time = from; time < from + length;) {
-        if (!random.chance(0.25)) runner.setInput(pin, Signal::noise(random.seed32()), time);
-        else if (random.chance(0.5)) runner.setInput(pin, Signal::silence(), time);
-        else runner.setInput(pin, Signal::constant(static_cast<float>(random.real(-1.0, 1.0))), time);
+        if (!random.chance(0.25))
+            runner.setInput(pin, Signal::noise(random.seed32()), time);
+        else if (random.chance(0.5))
+            runner.setInput(pin, Signal::silence(), time);
+        else
+            runner.setInput(pin, Signal::constant(static_cast<float>(random.real(-1.0, 1.0))), time);
         time += std::max<int64_t>(1, static_cast<int64_t>(rate * random.real(0.005, 0.1)));
     }
 }
@@ -31,7 +34,8 @@ void scriptValueEvents(Runner& runner, const PinDescription& pin, RandomSource& 
     for (int64_t blockStart = from; blockStart < from + length; blockStart += block) {
         const int64_t frames = std::min<int64_t>(block, from + length - blockStart);
         for (int64_t events = random.integer(0, 2); events > 0; --events)
-            runner.script().setValue(blockStart + random.integer(0, frames - 1), pin.index, random.value(pin.datatypeCode));
+            runner.script().setValue(blockStart + random.integer(0, frames - 1), pin.index,
+                                     random.value(pin.datatypeCode));
     }
 }
 
@@ -48,7 +52,8 @@ RunnerSettings runnerSettings(const AudioConfig& config) {
 
 void openOrFail(Runner& runner, const PluginCreator& create) {
     const int32_t result = runner.open(create);
-    if (result != gmpi::MP_OK) fail("the processor could not be created and opened (result " + std::to_string(result) + ")");
+    if (result != gmpi::MP_OK)
+        fail("the processor could not be created and opened (result " + std::to_string(result) + ")");
 }
 
 void scriptRandomInputs(Runner& runner, const PluginDescription& plugin, RandomSource& random, int64_t from,
@@ -88,8 +93,6 @@ std::vector<uint8_t> wakingValue(int32_t datatypeCode) {
     }
 }
 
-std::string pinName(const PinDescription& pin) {
-    return "pin " + std::to_string(pin.index) + " \"" + pin.name + "\"";
-}
+std::string pinName(const PinDescription& pin) { return "pin " + std::to_string(pin.index) + " \"" + pin.name + "\""; }
 
 }  // namespace zuhost

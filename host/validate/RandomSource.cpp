@@ -31,7 +31,9 @@ int64_t RandomSource::integer(int64_t low, int64_t high) {
     return std::uniform_int_distribution<int64_t>(low, high)(engine_);
 }
 
-double RandomSource::real(double low, double high) { return std::uniform_real_distribution<double>(low, high)(engine_); }
+double RandomSource::real(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(engine_);
+}
 
 bool RandomSource::chance(double probability) { return real(0.0, 1.0) < probability; }
 

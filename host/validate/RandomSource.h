@@ -18,10 +18,10 @@ class RandomSource {
 public:
     RandomSource(uint64_t seed, std::string_view label);
 
-    int64_t integer(int64_t low, int64_t high);     // uniform in [low, high]
-    double real(double low, double high);           // uniform in [low, high)
+    int64_t integer(int64_t low, int64_t high);  // uniform in [low, high]
+    double real(double low, double high);        // uniform in [low, high)
     bool chance(double probability);
-    uint32_t seed32();                               // a seed for a test signal
+    uint32_t seed32();  // a seed for a test signal
 
     // The bytes of a value event for a pin of this datatype code, drawn over
     // the datatype's range: zero, small values, wide magnitudes and the

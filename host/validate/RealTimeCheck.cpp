@@ -60,11 +60,11 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     const AudioConfig& config = setup.config;
     RandomSource random(context.options.seed, plugin.id + "/real-time/" + setup.describe());
     Runner runner(audioPinInfos(plugin), settingsFor(setup));
-    const int64_t warmUp = std::max<int64_t>(WARM_UP_BLOCKS * config.blockSize,
-                                             static_cast<int64_t>(config.sampleRate * WARM_UP_SECONDS));
-    const int64_t measured = std::max<int64_t>(
-        MIN_MEASURED_BLOCKS * config.blockSize,
-        static_cast<int64_t>(config.sampleRate * sweepSeconds(context.options.strictness)));
+    const int64_t warmUp =
+        std::max<int64_t>(WARM_UP_BLOCKS * config.blockSize, static_cast<int64_t>(config.sampleRate * WARM_UP_SECONDS));
+    const int64_t measured =
+        std::max<int64_t>(MIN_MEASURED_BLOCKS * config.blockSize,
+                          static_cast<int64_t>(config.sampleRate * sweepSeconds(context.options.strictness)));
     // Plain "on" values first, so that work a processor does once when it
     // first becomes active falls into the warm-up.
     scriptValues(runner, plugin, 0, settledValue);
@@ -88,8 +88,8 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     for (const CountingProcessor* probe : probes) tally.add(*probe);
     if (tally.counts.allocations == 0 && tally.counts.locks == 0) return;
     fail("process allocated " + std::to_string(tally.counts.allocations) + " times and took " +
-         std::to_string(tally.counts.locks) + " locks in " + std::to_string(tally.calls) + " calls after a warm-up of " +
-         std::to_string(warmUp / config.blockSize) + " blocks, first in call " +
+         std::to_string(tally.counts.locks) + " locks in " + std::to_string(tally.calls) +
+         " calls after a warm-up of " + std::to_string(warmUp / config.blockSize) + " blocks, first in call " +
          std::to_string(tally.firstOffendingCall + 1) + " after the warm-up\n" + describeOffendingSites());
 }
 

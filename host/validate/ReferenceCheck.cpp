@@ -25,7 +25,8 @@ struct Part {
     gmpi::MpGuid iid;
     const char* name;
 };
-constexpr Part PARTS[] = {{gmpi::MP_IID_PLUGIN2, "IMpPlugin2"}, {gmpi::MP_IID_PLUGIN, "IMpPlugin"}, {gmpi::MP_IID_UNKNOWN, "IMpUnknown"}};
+constexpr Part PARTS[] = {
+    {gmpi::MP_IID_PLUGIN2, "IMpPlugin2"}, {gmpi::MP_IID_PLUGIN, "IMpPlugin"}, {gmpi::MP_IID_UNKNOWN, "IMpUnknown"}};
 
 // A part handed out by a query carries a reference of its own, which its
 // release gives back without destroying the object the caller still holds.
@@ -38,8 +39,9 @@ void requireQueriesCounted(gmpi::IMpUnknown& object, const char* what) {
         const int32_t afterRelease = answered->release();
         const int32_t afterQuery = answered->release();
         if (afterRelease != added - 1 || afterQuery != afterRelease - 1 || afterQuery < 1)
-            fail(std::string("the ") + what + "'s counts went " + std::to_string(added) + ", " + std::to_string(afterRelease) +
-                 ", " + std::to_string(afterQuery) + " for addRef, release, release on its " + part.name +
+            fail(std::string("the ") + what + "'s counts went " + std::to_string(added) + ", " +
+                 std::to_string(afterRelease) + ", " + std::to_string(afterQuery) +
+                 " for addRef, release, release on its " + part.name +
                  " part while the caller held one reference and the query another");
     }
     void* out = reinterpret_cast<void*>(uintptr_t{1});
@@ -55,8 +57,10 @@ void requireDestroyedBy(const std::function<int32_t()>& lastRelease, const char*
         CountingScope scope(counts);
         result = lastRelease();
     }
-    if (result != 0) fail(std::string("the last release of the ") + what + " answered " + std::to_string(result) + "; expected 0");
-    if (counts.deallocations == 0) fail(std::string("the last release of the ") + what + " freed no memory: it was not destroyed");
+    if (result != 0)
+        fail(std::string("the last release of the ") + what + " answered " + std::to_string(result) + "; expected 0");
+    if (counts.deallocations == 0)
+        fail(std::string("the last release of the ") + what + " freed no memory: it was not destroyed");
 }
 
 void requireHostReleased(const AudioHost& host, const std::string& how) {
@@ -79,7 +83,8 @@ void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription&
         DirectProcessor processor(library, plugin, host, BLOCK);
         requireQueriesCounted(processor.object(), "processor");
         processor.setBuffers();
-        if (const int32_t result = processor.open(); result != gmpi::MP_OK) fail("open answered " + std::to_string(result));
+        if (const int32_t result = processor.open(); result != gmpi::MP_OK)
+            fail("open answered " + std::to_string(result));
         processor.setBuffers();
         runBlocks(processor);
         requireDestroyedBy([&] { return processor.release(); }, "processor");
@@ -98,7 +103,8 @@ void checkRunnerCreated(const PluginLibrary& library, const PluginDescription& p
 void checkPanel(const PluginLibrary& library, const PluginDescription& plugin) {
     const std::u16string id = utf8ToUtf16(plugin.id);
     void* created = nullptr;
-    if (library.factory().createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_GUI, &created) != gmpi::MP_OK || !created) return;
+    if (library.factory().createInstance2(id.c_str(), gmpi::MP_SUB_TYPE_GUI, &created) != gmpi::MP_OK || !created)
+        return;
     auto panel = gmpi::ComRef<gmpi::IMpUnknown>::adopt(static_cast<gmpi::IMpUnknown*>(created));
     requireQueriesCounted(*panel, "panel");
     requireDestroyedBy([&] { return panel.reset(); }, "panel");

@@ -23,8 +23,8 @@ constexpr double SETTLE_LIMIT_SECONDS = 2.0;
 constexpr double ANSWER_SECONDS = 1.0;
 
 struct Timeline {
-    int64_t settled;    // every input static from here
-    int64_t wake;       // the event that must wake the processor
+    int64_t settled;  // every input static from here
+    int64_t wake;     // the event that must wake the processor
     int64_t end;
 };
 
@@ -38,8 +38,10 @@ public:
 
     void observe(int64_t blockStart, int32_t frames) {
         for (const HostCall& call : runner_.log().calls()) {
-            if (call.kind == HostCall::Kind::Sleep) noteSleep(blockStart, frames);
-            else noteActivity(call);
+            if (call.kind == HostCall::Kind::Sleep)
+                noteSleep(blockStart, frames);
+            else
+                noteActivity(call);
         }
         noteOutputChanges(blockStart);
     }
@@ -109,7 +111,8 @@ void scriptWake(Runner& runner, const PluginDescription& plugin, RandomSource& r
         return;
     }
     for (const PinDescription& pin : plugin.audioPins)
-        if (pin.direction == gmpi::MP_IN && pin.isAudioRate()) runner.setInput(pin.index, Signal::noise(random.seed32()), time);
+        if (pin.direction == gmpi::MP_IN && pin.isAudioRate())
+            runner.setInput(pin.index, Signal::noise(random.seed32()), time);
 }
 
 }  // namespace

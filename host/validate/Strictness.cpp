@@ -28,8 +28,8 @@ std::string AudioConfig::describe() const {
 
 std::vector<AudioConfig> sweepConfigs(int strictness) {
     const int level = clampStrictness(strictness);
-    const int rates = 1 + (level - 1) / 2;                  // 1 at level 1, all 5 at 9 and 10
-    const int blocks = 2 + (level - 1) * 4 / 9;             // 2 at level 1, all 6 at 10
+    const int rates = 1 + (level - 1) / 2;       // 1 at level 1, all 5 at 9 and 10
+    const int blocks = 2 + (level - 1) * 4 / 9;  // 2 at level 1, all 6 at 10
     std::vector<AudioConfig> configs;
     for (int r = 0; r < rates; ++r)
         for (int b = 0; b < blocks; ++b) configs.push_back({RATES[r], BLOCK_SIZES[b]});
@@ -38,7 +38,7 @@ std::vector<AudioConfig> sweepConfigs(int strictness) {
 
 std::vector<AudioConfig> bufferConfigs(int strictness) {
     const int level = clampStrictness(strictness);
-    const int rates = 1 + (level - 1) * 5 / 9;              // 1 at level 1, all 6 at 10
+    const int rates = 1 + (level - 1) * 5 / 9;  // 1 at level 1, all 6 at 10
     const int blocks = 2 + (level - 1) * 4 / 9;
     std::vector<AudioConfig> configs;
     for (int r = 0; r < rates; ++r)

@@ -1,6 +1,7 @@
 // How much work each strictness level (1..10) asks of the checks: the sample
 // rates and block sizes the processing sweep covers, how long each of its
-// runs lasts, the extreme settings the buffer check covers, and how long any one check may take before it counts as hung.
+// runs lasts, the extreme settings the buffer check covers, and how long any one check may take before it counts as
+// hung.
 //
 // Contract: every level includes the configurations of the levels below it;
 // level 10 covers every rate and block size the validator knows.
@@ -18,9 +19,9 @@ inline constexpr int MAX_STRICTNESS = 10;
 
 struct AudioConfig {
     float sampleRate = 44100.0f;
-    int32_t blockSize = 64;         // RANDOM_BLOCKS: each block of its own size up to MAX_BLOCK_SIZE
+    int32_t blockSize = 64;  // RANDOM_BLOCKS: each block of its own size up to MAX_BLOCK_SIZE
 
-    std::string describe() const;   // "44100 Hz, blocks of 64"
+    std::string describe() const;  // "44100 Hz, blocks of 64"
 };
 
 inline constexpr int32_t RANDOM_BLOCKS = 0;
@@ -29,7 +30,7 @@ inline constexpr int32_t MAX_BLOCK_SIZE = 16384;
 std::vector<AudioConfig> sweepConfigs(int strictness);
 // The odd sample rates and block sizes that the buffer check adds.
 std::vector<AudioConfig> bufferConfigs(int strictness);
-double sweepSeconds(int strictness);                    // audio per sweep configuration
+double sweepSeconds(int strictness);  // audio per sweep configuration
 std::chrono::milliseconds checkTimeout(int strictness);
 
 }  // namespace zuhost

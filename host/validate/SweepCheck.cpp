@@ -44,7 +44,8 @@ Verdict checkProcessingSweep(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const std::vector<AudioConfig> configs = sweepConfigs(context.options.strictness);
     int64_t blocks = 0;
-    for (const AudioConfig& config : configs) within(config.describe(), [&] { blocks += sweepOne(context, library, config); });
+    for (const AudioConfig& config : configs)
+        within(config.describe(), [&] { blocks += sweepOne(context, library, config); });
     return passed(std::to_string(configs.size()) + " configurations, " + std::to_string(blocks) + " blocks");
 }
 

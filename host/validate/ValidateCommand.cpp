@@ -63,8 +63,9 @@ void ValidateCommand::declare(CLI::App& app) {
     app.add_option("--json", options_.json, "also write the results to FILE as JSON")->type_name("FILE");
     app.add_option("--junit", options_.junit, "also write the results to FILE as JUnit XML")->type_name("FILE");
     app.add_flag("--audio-only", options_.audioOnly, "skip the checks of the plug-ins' panels");
-    app.add_option("--only", options_.only, "run only the checks whose title (\"PLUGIN: check\") matches; "
-                                            "a pattern with * ? [ matches whole titles, others any part")
+    app.add_option("--only", options_.only,
+                   "run only the checks whose title (\"PLUGIN: check\") matches; "
+                   "a pattern with * ? [ matches whole titles, others any part")
         ->type_name("PATTERN");
     app.add_option("--skip", options_.skip, "leave out the checks whose title matches, as for --only")
         ->type_name("PATTERN");
@@ -76,7 +77,8 @@ void ValidateCommand::declare(CLI::App& app) {
     app.final_callback([this] {
         if (options_.plugin) {
             const LibraryDescription description = loadDescription(options_.library);
-            options_.plugin = withinOption("--plugin", [&] { return findPluginByIdOrName(description, *options_.plugin).id; });
+            options_.plugin =
+                withinOption("--plugin", [&] { return findPluginByIdOrName(description, *options_.plugin).id; });
         }
         validator_.emplace(options_);
         // A pattern that leaves nothing to run is a typo, not a run that passed.

@@ -26,7 +26,7 @@ public:
 
 private:
     ValidationOptions options_;
-    std::optional<Validator> validator_;    // once the command line is read
+    std::optional<Validator> validator_;  // once the command line is read
 };
 
 }  // namespace zuhost

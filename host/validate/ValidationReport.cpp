@@ -51,7 +51,8 @@ std::string secondsText(double seconds) {
 }  // namespace
 
 size_t failedCount(const std::vector<CheckResult>& results) {
-    return static_cast<size_t>(std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return !r.passed; }));
+    return static_cast<size_t>(
+        std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return !r.passed; }));
 }
 
 void printHeader(const ValidationOptions& options, size_t checkCount, std::ostream& out) {
@@ -102,8 +103,8 @@ void writeJunit(const ValidationOptions& options, const std::vector<CheckResult>
     for (const CheckResult& result : results) total += result.seconds;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<testsuite name=\"zuhost validate " << escapedXml(options.library.filename().string()) << "\" tests=\""
-        << results.size() << "\" failures=\"" << failedCount(results) << "\" errors=\"0\" time=\""
-        << secondsText(total) << "\">\n";
+        << results.size() << "\" failures=\"" << failedCount(results) << "\" errors=\"0\" time=\"" << secondsText(total)
+        << "\">\n";
     for (const CheckResult& result : results) {
         out << "  <testcase classname=\"" << escapedXml(result.plugin.empty() ? "library" : result.plugin)
             << "\" name=\"" << escapedXml(result.name) << "\" time=\"" << secondsText(result.seconds) << "\"";

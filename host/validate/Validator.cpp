@@ -30,14 +30,10 @@ constexpr CheckEntry LIBRARY_CHECKS[] = {
 };
 
 constexpr CheckEntry PLUGIN_CHECKS[] = {
-    {"creates a processor", checkCreatesProcessor},
-    {"registers the described pins", checkPinIndices},
-    {"sends values as described", checkOutputValues},
-    {"processing sweep", checkProcessingSweep},
-    {"keeps to its buffers", checkBuffers},
-    {"sleeps and wakes", checkSleep},
-    {"real-time safety", checkRealTimeSafety},
-    {"determinism", checkDeterminism},
+    {"creates a processor", checkCreatesProcessor},   {"registers the described pins", checkPinIndices},
+    {"sends values as described", checkOutputValues}, {"processing sweep", checkProcessingSweep},
+    {"keeps to its buffers", checkBuffers},           {"sleeps and wakes", checkSleep},
+    {"real-time safety", checkRealTimeSafety},        {"determinism", checkDeterminism},
     {"reference counting", checkReferenceCounting},
 };
 
@@ -89,7 +85,8 @@ std::vector<std::string> Validator::checkTitles() const {
     return titles;
 }
 
-Validator::Validator(ValidationOptions options) : options_(std::move(options)), description_(readDescription(options_.library)) {
+Validator::Validator(ValidationOptions options)
+    : options_(std::move(options)), description_(readDescription(options_.library)) {
     if (options_.plugin && !description_.findPlugin(*options_.plugin))
         throw std::invalid_argument("the library describes no plug-in \"" + *options_.plugin + "\"");
     addLibraryChecks();

@@ -5,8 +5,8 @@
 // without loading the library; only children load it. The library checks
 // come first, then each described plug-in's checks in description order
 // (only the chosen plug-in's with ValidationOptions::plugin; no panel check
-// with audioOnly), less those that --only and --skip leave out. A check that crashes, hangs or throws fails alone; the run
-// goes on with the next.
+// with audioOnly), less those that --only and --skip leave out. A check that crashes, hangs or throws fails alone; the
+// run goes on with the next.
 #pragma once
 
 #include <functional>
@@ -19,8 +19,8 @@
 namespace zuhost {
 
 struct CheckResult {
-    std::string name;       // what the check pins down
-    std::string plugin;     // the plug-in's id, empty for a library check
+    std::string name;    // what the check pins down
+    std::string plugin;  // the plug-in's id, empty for a library check
     bool passed = false;
     std::string message;
     double seconds = 0.0;
@@ -32,7 +32,7 @@ class Validator {
 public:
     // Throws std::invalid_argument when options.plugin names no described plug-in.
     explicit Validator(ValidationOptions options);
-    Validator(const Validator&) = delete;   // checks point into the description
+    Validator(const Validator&) = delete;  // checks point into the description
     Validator& operator=(const Validator&) = delete;
 
     std::vector<CheckResult> run(const std::function<void(const CheckResult&)>& onResult) const;

@@ -9,8 +9,7 @@
 namespace zuhost {
 
 template <class T>
-    requires std::is_trivially_copyable_v<T>
-std::vector<uint8_t> valueBytes(T value) {
+requires std::is_trivially_copyable_v<T> std::vector<uint8_t> valueBytes(T value) {
     std::vector<uint8_t> bytes(sizeof(T));
     std::memcpy(bytes.data(), &value, sizeof(T));
     return bytes;

@@ -30,7 +30,8 @@ std::string commandLineName(const CLI::App& app) {
 // CLI11 speaks of subcommands, and finds a missing command before an unknown one.
 std::string withoutCommand(std::span<const std::string_view> args, const CLI::ParseError& error) {
     if (dynamic_cast<const CLI::RequiredError*>(&error) == nullptr) return error.what();
-    const auto named = std::find_if(args.begin(), args.end(), [](std::string_view arg) { return !arg.starts_with('-'); });
+    const auto named =
+        std::find_if(args.begin(), args.end(), [](std::string_view arg) { return !arg.starts_with('-'); });
     return named == args.end() ? "give a command" : "there is no command '" + std::string(*named) + "'";
 }
 

@@ -38,8 +38,9 @@ void DropDown::render(gmpi_gui::IMpDrawingContext& context) {
 
     const MpColor outline = rgb(150, 150, 150);
     brush->setColor(&outline);
-    skin::drawPath(context, {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}},
-                   true, brush.get(), 1.0f);
+    skin::drawPath(context,
+                   {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}}, true,
+                   brush.get(), 1.0f);
 
     const gmpi::EnumListIterator current = panel_.currentItem();
     const std::string text = current.isDone() ? std::string() : platform::toUtf8(current.text());

@@ -30,10 +30,10 @@ public:
     virtual void refreshDisplay() = 0;                       // shows the current item again
     // Gives the pointer-down to widget and, when the widget takes it, captures the pointer for it.
     virtual void press(skin::Widget& widget, uint32_t flags, gmpi_gui::MpPoint point) = 0;
-    virtual void repaint() = 0;                              // the whole panel
-    virtual gmpi::IMpUnknown* widgetHost() const = 0;        // what widgets load their images and styles through
+    virtual void repaint() = 0;                                   // the whole panel
+    virtual gmpi::IMpUnknown* widgetHost() const = 0;             // what widgets load their images and styles through
     virtual gmpi_gui::IMpGraphicsHost* graphicsHost() const = 0;  // null when the host offers none
-    virtual const gmpi_gui::MpRect& bounds() const = 0;      // the arranged rectangle
+    virtual const gmpi_gui::MpRect& bounds() const = 0;           // the arranged rectangle
 
 protected:
     ~ListPanel() = default;

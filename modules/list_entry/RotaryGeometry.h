@@ -8,12 +8,12 @@
 namespace zu {
 
 struct RotaryGeometry {
-    float radius;        // of the circle the labels sit on
-    float pitch;         // vertical distance between labels
-    float perColumn;     // labels in a column
+    float radius;     // of the circle the labels sit on
+    float pitch;      // vertical distance between labels
+    float perColumn;  // labels in a column
     bool twoColumns;
-    float startAngle;    // of the first item's leader line; radians from +x, clockwise on screen
-    float angleStep;     // between consecutive items
+    float startAngle;  // of the first item's leader line; radians from +x, clockwise on screen
+    float angleStep;   // between consecutive items
 
     static RotaryGeometry of(int32_t itemCount);  // a count below 1 is laid out as 1
 };

@@ -17,8 +17,8 @@ struct SizedText {
 };
 
 struct RotaryLabel {
-    std::string text;                       // UTF-8
-    gmpi_gui::MpRect rect;                  // where the text goes
+    std::string text;       // UTF-8
+    gmpi_gui::MpRect rect;  // where the text goes
     // From the knob outwards: two points, and a third where the line runs level into the label.
     std::vector<gmpi_gui::MpPoint> leader;
 };

@@ -166,8 +166,10 @@ void Scope3::clearTraces() {
 void Scope3::subProcessCapture(int32_t offset, int32_t count) {
     const int32_t n = std::min(count, captureLength_ - writeIndex_);
     if (writeIndex_ < captureLength_) {
-        if (captureA_) copySamples(signalA_.getBuffer(), offset, n, static_cast<float*>(fillingA_.getData()) + writeIndex_);
-        if (captureB_) copySamples(signalB_.getBuffer(), offset, n, static_cast<float*>(fillingB_.getData()) + writeIndex_);
+        if (captureA_)
+            copySamples(signalA_.getBuffer(), offset, n, static_cast<float*>(fillingA_.getData()) + writeIndex_);
+        if (captureB_)
+            copySamples(signalB_.getBuffer(), offset, n, static_cast<float*>(fillingB_.getData()) + writeIndex_);
         writeIndex_ += n;
         if (writeIndex_ < captureLength_) return;
         fillingHoldsCapture_ = true;

@@ -74,7 +74,8 @@ int32_t Scope3Gui::measure(MpSize available, MpSize* desired) {
     if (desired == nullptr) return gmpi::MP_FAIL;
     // Unbounded space (infinity) and NaN give the minimum: a host cannot lay out an infinite panel.
     desired->width = std::isfinite(available.width) && available.width > minimumSize ? available.width : minimumSize;
-    desired->height = std::isfinite(available.height) && available.height > minimumSize ? available.height : minimumSize;
+    desired->height =
+        std::isfinite(available.height) && available.height > minimumSize ? available.height : minimumSize;
     return gmpi::MP_OK;
 }
 
@@ -85,7 +86,8 @@ bool Scope3Gui::isActive(int32_t voice, int64_t threshold) const {
 int32_t Scope3Gui::render(gmpi::IMpUnknown* object) {
     ComRef<gmpi_gui::IMpDrawingContext> context;
     if (object == nullptr) return gmpi::MP_NOSUPPORT;
-    if (const int32_t result = object->queryInterface(gmpi_gui::MP_IID_DRAWING_CONTEXT, context.put()); result != gmpi::MP_OK)
+    if (const int32_t result = object->queryInterface(gmpi_gui::MP_IID_DRAWING_CONTEXT, context.put());
+        result != gmpi::MP_OK)
         return result;
     if (!context) return gmpi::MP_FAIL;
 

@@ -30,7 +30,8 @@ struct Appearance {
 
 Appearance appearanceOf(int32_t code, const SliderPanelStyle& style) {
     switch (code) {
-        case 0: case 1: return {"vslider_med", false};
+        case 0:
+        case 1: return {"vslider_med", false};
         case 2: return {"hslider_med", false};
         case 3: return {"knob_med", false};
         case 4: return {"button", false};

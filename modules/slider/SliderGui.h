@@ -20,8 +20,8 @@ namespace zu {
 
 // What sets the two panels apart.
 struct SliderPanelStyle {
-    const char* appearance6Image;     // the other appearances name the same images
-    bool preparesResourcesPerImage;   // calls the GUI host's prepareResources before each image change
+    const char* appearance6Image;    // the other appearances name the same images
+    bool preparesResourcesPerImage;  // calls the GUI host's prepareResources before each image change
 };
 
 class SliderGuiBase : public gmpi_gui::MpGuiGfxBase {

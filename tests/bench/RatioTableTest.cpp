@@ -14,7 +14,7 @@ using zubench::RatioTable;
 // Times (ns) for a fill measured at 16 and 512 samples, and a second row
 // without a target whose baseline did not run at 512.
 const std::map<std::string, double> measuredTimes{
-    {"Fill/16", 30.0}, {"Base/16", 10.0}, {"Fill/512", 105.0}, {"Base/512", 100.0},
+    {"Fill/16", 30.0},  {"Base/16", 10.0}, {"Fill/512", 105.0}, {"Base/512", 100.0},
     {"Info/16/1", 4.0}, {"Other/16", 2.0}, {"Info/512/1", 4.0},
 };
 
@@ -72,7 +72,8 @@ TEST(RatioTableTest, ATableWithoutBlockSizesRatesEachRowOnceWithRunsPerSecondAnd
         },
         /*sizes=*/{});
     const std::map<std::string, double> times{
-        {"FramePanel", 25e6}, {"FrameCairo", 20e6}, {"RenderPanel", 3000.0}, {"RenderCairo", 2000.0}, {"FramePanel/16", 1.0},
+        {"FramePanel", 25e6},    {"FrameCairo", 20e6},   {"RenderPanel", 3000.0},
+        {"RenderCairo", 2000.0}, {"FramePanel/16", 1.0},
     };
     const auto cells = panels.cells(times);
     std::ostringstream json;

@@ -50,7 +50,9 @@ std::optional<Picture> readPng(const std::filesystem::path& path) {
         const auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(argb) + y * stride);
         for (int x = 0; x < picture.width; ++x) {
             const uint32_t alpha = row[x] >> 24;
-            const auto straight = [alpha](uint32_t value) { return uint8_t(alpha ? (value * 255 + alpha / 2) / alpha : 0); };
+            const auto straight = [alpha](uint32_t value) {
+                return uint8_t(alpha ? (value * 255 + alpha / 2) / alpha : 0);
+            };
             picture.pixels.push_back({straight((row[x] >> 16) & 0xFF), straight((row[x] >> 8) & 0xFF),
                                       straight(row[x] & 0xFF), uint8_t(alpha)});
         }

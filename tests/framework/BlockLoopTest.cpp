@@ -61,7 +61,9 @@ public:
     IntOutPin out;
 
 private:
-    static std::string show(const TracedPin& pin) { return std::to_string(pin.getValue()).append(pin.isUpdated() ? "*" : ""); }
+    static std::string show(const TracedPin& pin) {
+        return std::to_string(pin.getValue()).append(pin.isUpdated() ? "*" : "");
+    }
 };
 
 class SecondStyle : public Traced<MpBase2> {
@@ -81,7 +83,9 @@ public:
     }
 };
 
-MpEvent intEvent(int32_t time, int32_t pin, int32_t value) { return {time, EVENT_PIN_SET, pin, 4, value, 0, nullptr, nullptr}; }
+MpEvent intEvent(int32_t time, int32_t pin, int32_t value) {
+    return {time, EVENT_PIN_SET, pin, 4, value, 0, nullptr, nullptr};
+}
 
 // Links the events in the order given, whatever their times.
 const MpEvent* link(std::vector<MpEvent>& events) {
@@ -123,7 +127,8 @@ TEST_F(BlockLoopTest, FirstStyleRoutinesGetBufferOffsetsWhileBlockPositionIsTheG
     addValue(events, 10, 0, 1);
     addValue(events, 30, 1, 2);
     first.process(64, events.first());
-    EXPECT_EQ(first.trace, " run0+10@0 pre0 on0 set@10(1*,0) post0 run10+20@10 pre1 on1 set@30(1,2*) post1 run30+34@30");
+    EXPECT_EQ(first.trace,
+              " run0+10@0 pre0 on0 set@10(1*,0) post0 run10+20@10 pre1 on1 set@30(1,2*) post1 run30+34@30");
 }
 
 TEST_F(BlockLoopTest, UnknownPinsStillCauseOnSetPinsButOtherEventTypesDoNot) {
@@ -164,7 +169,8 @@ TEST_F(BlockLoopTest, MalformedEventTimesAreClampedIntoTheUnprocessedPartOfTheBl
     // Negative, backwards and beyond the block: every routine stays inside it.
     std::vector<MpEvent> list{intEvent(-5, 0, 1), intEvent(30, 0, 2), intEvent(10, 1, 3), intEvent(100, 1, 4)};
     second.process(64, link(list));
-    EXPECT_EQ(second.trace, " pre0 on0 set@0(1*,0) post0 run@0+30 pre0 pre1 on0 on1 set@30(2*,3*) post0 post1 run@30+34");
+    EXPECT_EQ(second.trace,
+              " pre0 on0 set@0(1*,0) post0 run@0+30 pre0 pre1 on0 on1 set@30(2*,3*) post0 post1 run@30+34");
 
     std::vector<MpEvent> backwards{intEvent(20, 0, 5), intEvent(5, 1, 6)};
     first.process(32, link(backwards));

@@ -17,8 +17,11 @@ public:
 
     int32_t queryInterface(const MpGuid& iid, void** out) override {
         IMpString* const text = this;
-        return answerQuery(iid, out, {{MP_IID_RETURNSTRING, text}, {MP_IID_FILE, static_cast<IMpFile*>(this)},
-                                      {MP_IID_UNKNOWN, text}, {MP_IID_UI_HOST, offered}});
+        return answerQuery(iid, out,
+                           {{MP_IID_RETURNSTRING, text},
+                            {MP_IID_FILE, static_cast<IMpFile*>(this)},
+                            {MP_IID_UNKNOWN, text},
+                            {MP_IID_UI_HOST, offered}});
     }
     int32_t addRef() override { return references_.addRef(); }
     int32_t release() override { return references_.release(this); }
@@ -132,8 +135,7 @@ TEST(AnswerQueryTest, ABaseAnswersWhatTheAddedFacesDoNot) {
     Refuser base(nullptr);
     Refuser added(nullptr);
     const auto inherited = [&](const MpGuid& iid, void** out) {
-        return answerQuery(iid, out, {{MP_IID_UNKNOWN, &base}, {MP_IID_FILE, &base}},
-                           [] { return MP_FAIL; });
+        return answerQuery(iid, out, {{MP_IID_UNKNOWN, &base}, {MP_IID_FILE, &base}}, [] { return MP_FAIL; });
     };
     void* out = nullptr;
     for (const MpGuid* iid : {&MP_IID_FILE, &MP_IID_UNKNOWN, &MP_IID_RETURNSTRING}) {

@@ -44,8 +44,7 @@ TEST(EnumListIterator, RangeAtTheInt32LimitsEndsWithoutWrapping) {
 }
 
 TEST(EnumListIterator, ItemsWithoutValueFollowThePreviousValue) {
-    EXPECT_EQ(walk(u"a=3,b,c=10,d"),
-              (std::vector<Item>{{0, 3, u"a"}, {1, 4, u"b"}, {2, 10, u"c"}, {3, 11, u"d"}}));
+    EXPECT_EQ(walk(u"a=3,b,c=10,d"), (std::vector<Item>{{0, 3, u"a"}, {1, 4, u"b"}, {2, 10, u"c"}, {3, 11, u"d"}}));
     const auto items = walk(sliderAppearances);
     ASSERT_EQ(items.size(), 8u);
     EXPECT_EQ(items[1], (Item{1, 2, u"H-Slider"}));

@@ -14,10 +14,16 @@ public:
     static inline IMpUnknown* lastHost = nullptr;
     static inline int setHostCalls = 0;
 
-    int32_t queryInterface(const MpGuid&, void** out) override { *out = nullptr; return MP_NOSUPPORT; }
+    int32_t queryInterface(const MpGuid&, void** out) override {
+        *out = nullptr;
+        return MP_NOSUPPORT;
+    }
     int32_t addRef() override { return ++refCount; }
     int32_t release() override {
-        if (--refCount == 0) { delete this; return 0; }
+        if (--refCount == 0) {
+            delete this;
+            return 0;
+        }
         return refCount;
     }
     int32_t setHost(IMpUnknown* host) override {

@@ -79,10 +79,13 @@ TEST(NoAllocationTest, RampsStreamingAndSleepAllocateNothing) {
     Smoother plugin;
     plugin.setHost(&host);
     plugin.signal.setCurveMode(2);
-    EXPECT_EQ(allocationsWhileProcessing(plugin, host, [](zuhost::EventList& events, int block) {
-                  if (block % 3 == 0) enginetest::addValue(events, block % 64, 0, static_cast<float>(block % 7));
-                  if (block % 5 == 0) enginetest::addValue(events, 10, 0, 2.0f);
-              }),
+    EXPECT_EQ(allocationsWhileProcessing(plugin, host,
+                                         [](zuhost::EventList& events, int block) {
+                                             if (block % 3 == 0)
+                                                 enginetest::addValue(events, block % 64, 0,
+                                                                      static_cast<float>(block % 7));
+                                             if (block % 5 == 0) enginetest::addValue(events, 10, 0, 2.0f);
+                                         }),
               0);
 }
 
@@ -90,9 +93,10 @@ TEST(NoAllocationTest, BlobSendsOfOneSizeReuseTheirBlock) {
     zuhost::AudioHost host;
     Capturer plugin;
     plugin.setHost(&host);
-    EXPECT_EQ(allocationsWhileProcessing(plugin, host, [](zuhost::EventList& events, int block) {
-                  if (block % 2 == 0) events.addStreaming(8, 1, block % 4 == 0);
-              }),
+    EXPECT_EQ(allocationsWhileProcessing(plugin, host,
+                                         [](zuhost::EventList& events, int block) {
+                                             if (block % 2 == 0) events.addStreaming(8, 1, block % 4 == 0);
+                                         }),
               0);
 }
 
@@ -111,14 +115,15 @@ TEST(NoAllocationTest, AScopeAllocatesNothingForItsFirstCaptures) {
     events.addGraphStart(0);
     events.addStreaming(0, 2, true);
     events.addStreaming(0, 3, true);
-    enginetest::addValue(events, 0, 4, 1.0f);   // VoiceActive, as a host holds it
+    enginetest::addValue(events, 0, 4, 1.0f);  // VoiceActive, as a host holds it
     scope.process(64, events.first());
     const long before = zutest::allocationCount();
     for (int block = 1; block < 100; ++block) scope.process(64, nullptr);
     EXPECT_EQ(zutest::allocationCount() - before, 0);
     size_t captures = 0;
-    for (const zuhost::HostCall& call : host.log().calls()) captures += call.kind == zuhost::HostCall::Kind::PinValue && call.size == 1600;
-    EXPECT_EQ(captures, 2u);   // the first capture, on both pins
+    for (const zuhost::HostCall& call : host.log().calls())
+        captures += call.kind == zuhost::HostCall::Kind::PinValue && call.size == 1600;
+    EXPECT_EQ(captures, 2u);  // the first capture, on both pins
 }
 
 TEST(NoAllocationTest, BlobClearedAndFilledAgainKeepsItsBlock) {

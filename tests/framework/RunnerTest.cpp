@@ -220,7 +220,7 @@ TEST_F(RunnerTest, FeedsInputSignalsAndReportsWhenTheyStartAndStopStreaming) {
     Runner runner(probePins, settings());
     runner.setInput(audioIn, Signal::constant(0.25f));
     runner.setInput(audioIn, Signal::sine(1000.0f), 20);
-    runner.setInput(audioIn, Signal::noise(3), 24);        // streaming to streaming: no event
+    runner.setInput(audioIn, Signal::noise(3), 24);  // streaming to streaming: no event
     runner.setInput(audioIn, Signal::constant(-1.0f), 40);
     ASSERT_EQ(open(runner), MP_OK);
     std::vector<float> output;
@@ -235,8 +235,9 @@ TEST_F(RunnerTest, FeedsInputSignalsAndReportsWhenTheyStartAndStopStreaming) {
             EXPECT_EQ(e.pin, audioIn);
             changes.emplace_back(e.call * 16 + e.time, e.type);
         }
-    EXPECT_EQ(changes, (std::vector<std::pair<int32_t, int32_t>>{
-                           {0, EVENT_PIN_STREAMING_STOP}, {20, EVENT_PIN_STREAMING_START}, {40, EVENT_PIN_STREAMING_STOP}}));
+    EXPECT_EQ(changes,
+              (std::vector<std::pair<int32_t, int32_t>>{
+                  {0, EVENT_PIN_STREAMING_STOP}, {20, EVENT_PIN_STREAMING_START}, {40, EVENT_PIN_STREAMING_STOP}}));
     ASSERT_EQ(output.size(), 48u);
     EXPECT_EQ(output[19], 0.25f);
     EXPECT_EQ(output[20], 0.0f);  // the sine starts at phase 0
@@ -286,13 +287,15 @@ TEST_F(RunnerTest, InputStartingToStreamWakesASleepingVoice) {
 
 TEST_F(RunnerTest, RecordsHostCallsAtAbsoluteTimes) {
     Runner runner(probePins, settings());
-    ASSERT_EQ(open(runner, [](ProbeBase& probe, int32_t) {
-        if (probe.processCalls != 2) return;
-        const int32_t value = 42;
-        probe.host->setPinValue(5, blobOut, sizeof value, &value);
-        probe.host->setPinStreaming(9, audioOut, false);
-        probe.host->requestSleep();
-    }), MP_OK);
+    ASSERT_EQ(open(runner,
+                   [](ProbeBase& probe, int32_t) {
+                       if (probe.processCalls != 2) return;
+                       const int32_t value = 42;
+                       probe.host->setPinValue(5, blobOut, sizeof value, &value);
+                       probe.host->setPinStreaming(9, audioOut, false);
+                       probe.host->requestSleep();
+                   }),
+              MP_OK);
     runner.run(64);
     const auto calls = runner.log().calls();
     ASSERT_EQ(calls.size(), 3u);
@@ -364,7 +367,8 @@ TEST_F(RunnerTest, DrivesFirstGenerationPluginsThatGetTheirHostAtCreation) {
     ASSERT_EQ(runner.open([&](IMpUnknown* host) -> IMpUnknown* {
         probe = new Probe1(host);
         return static_cast<IMpPlugin*>(probe);
-    }), MP_OK);
+    }),
+              MP_OK);
     runner.run(32);
     EXPECT_EQ(probe->processCalls, 2);
     EXPECT_EQ(runner.buffer(0, audioOut)[15], 0.5f);

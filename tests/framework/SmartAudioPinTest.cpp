@@ -87,7 +87,7 @@ TEST_F(SmartAudioPinTest, LinearRampFollowsTheExactRecurrenceAcrossCallsAndEndsO
     EXPECT_FALSE(canSleep);
     const std::vector<float> rest = generate(4, 12);
     samples.insert(samples.end(), rest.begin(), rest.end());
-    EXPECT_EQ(samples, expectedRamp(0.0f, 1.0f, 0.1f, 16));   // 0.1: the rate before setCurveMode
+    EXPECT_EQ(samples, expectedRamp(0.0f, 1.0f, 0.1f, 16));  // 0.1: the rate before setCurveMode
     EXPECT_EQ(samples[9], 1.0f);
     EXPECT_LT(samples[8], 1.0f);
 
@@ -101,7 +101,7 @@ TEST_F(SmartAudioPinTest, AdaptiveRateRisesWhileRampsOverlapAndFallsForRampsFrom
     useSampleRate(48000.0f);
     plugin->out.setCurveMode(2);
     start(0.0f);
-    float rate = 1.0f / (0.015f * 48000.0f) * 0.9f;   // the first ramp starts from rest
+    float rate = 1.0f / (0.015f * 48000.0f) * 0.9f;  // the first ramp starts from rest
     const float fastest = 1.0f / (0.001f * 48000.0f);
     plugin->out.setValue(100.0f);
     for (int i = 0; i < 80; ++i) {
@@ -119,7 +119,7 @@ TEST_F(SmartAudioPinTest, AdaptiveRateRisesWhileRampsOverlapAndFallsForRampsFrom
         if (rate > slowest) rate *= 0.9f;
     }
     EXPECT_LE(rate, slowest);
-    EXPECT_EQ(generate(0, 1)[0], 179.0f * rate);   // the last ramp rises from 0
+    EXPECT_EQ(generate(0, 1)[0], 179.0f * rate);  // the last ramp rises from 0
 }
 
 TEST_F(SmartAudioPinTest, CurvedTransitionFollowsTheSmoothStepAndArrivesAfterFortySamples) {
@@ -168,7 +168,8 @@ TEST_F(SmartAudioPinTest, HeldValueFillsExactlyTheSamplesAskedAtEveryLengthAndOf
             generate(offset, count);
             for (int32_t i = 0; i < static_cast<int32_t>(buffer.size()); ++i) {
                 const bool inside = i >= offset && i < offset + count;
-                ASSERT_EQ(buffer[i], inside ? 0.25f : untouched) << "offset " << offset << ", count " << count << ", sample " << i;
+                ASSERT_EQ(buffer[i], inside ? 0.25f : untouched)
+                    << "offset " << offset << ", count " << count << ", sample " << i;
             }
         }
     }

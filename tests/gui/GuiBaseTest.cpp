@@ -103,7 +103,10 @@ TEST(GuiGfxBaseTest, WithoutAGraphicsHostGraphicsServicesDoNothing) {
 
 TEST(GuiGfxBaseTest, AHostWithoutGuiServicesIsRefused) {
     struct NoHost : IMpUnknown {
-        int32_t queryInterface(const MpGuid&, void** out) override { *out = nullptr; return MP_NOSUPPORT; }
+        int32_t queryInterface(const MpGuid&, void** out) override {
+            *out = nullptr;
+            return MP_NOSUPPORT;
+        }
         int32_t addRef() override { return 1; }
         int32_t release() override { return 1; }
     } nothing;
@@ -166,7 +169,10 @@ const PluginRegistration oldSchoolRegistration(MP_SUB_TYPE_GUI, u"Test Old Schoo
 
 TEST(GuiBaseFirstGenerationTest, FactoryRefusesAHostWithoutTheGuiHostAndFreesThePanel) {
     struct AudioOnlyHost : IMpUnknown {
-        int32_t queryInterface(const MpGuid&, void** out) override { *out = nullptr; return MP_NOSUPPORT; }
+        int32_t queryInterface(const MpGuid&, void** out) override {
+            *out = nullptr;
+            return MP_NOSUPPORT;
+        }
         int32_t addRef() override { return 1; }
         int32_t release() override { return 1; }
     } audioOnly;

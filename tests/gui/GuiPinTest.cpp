@@ -33,8 +33,14 @@ public:
     void onFloat() { ++calls["float"]; }
     void onBool() { ++calls["bool"]; }
     void onString() { ++calls["string"]; }
-    void onBlob(int32_t voice) { ++calls["blob"]; voices.push_back(voice); }
-    void onArrayFloat(int32_t voice) { ++calls["floats"]; voices.push_back(voice); }
+    void onBlob(int32_t voice) {
+        ++calls["blob"];
+        voices.push_back(voice);
+    }
+    void onArrayFloat(int32_t voice) {
+        ++calls["floats"];
+        voices.push_back(voice);
+    }
 
     MpGuiPinInt intPin;
     MpGuiPinFloat floatPin;
@@ -75,8 +81,8 @@ protected:
         return panel->calls[handler] - before;
     }
     static std::string handlerOf(int32_t pinId) {
-        static const std::map<int32_t, std::string> names{
-            {13, "int"}, {14, "float"}, {15, "bool"}, {16, "string"}, {20, "blob"}, {21, "floats"}};
+        static const std::map<int32_t, std::string> names{{13, "int"},    {14, "float"}, {15, "bool"},
+                                                          {16, "string"}, {20, "blob"},  {21, "floats"}};
         return names.at(pinId);
     }
 
@@ -185,8 +191,8 @@ TEST_F(GuiPinTest, InitializeNotifiesOnlyPinsStillAtTheirDefault) {
     panel->calls.clear();
     panel->voices.clear();
     panel->initialize();
-    EXPECT_EQ(panel->calls, (std::map<std::string, int>{
-                                {"float", 1}, {"bool", 1}, {"string", 1}, {"blob", 1}, {"floats", 1}}));
+    EXPECT_EQ(panel->calls,
+              (std::map<std::string, int>{{"float", 1}, {"bool", 1}, {"string", 1}, {"blob", 1}, {"floats", 1}}));
     EXPECT_EQ(panel->voices, (std::vector<int32_t>{0, 0}));
 }
 

@@ -58,9 +58,18 @@ public:
     }
     int32_t reserved7() override { return gmpi::MP_OK; }
     int32_t createPlatformMenu(void**) override { return gmpi::MP_FAIL; }
-    int32_t setCapture() override { captured = true; return gmpi::MP_OK; }
-    int32_t getCapture(int32_t* isCaptured) override { *isCaptured = captured; return gmpi::MP_OK; }
-    int32_t releaseCapture() override { captured = false; return gmpi::MP_OK; }
+    int32_t setCapture() override {
+        captured = true;
+        return gmpi::MP_OK;
+    }
+    int32_t getCapture(int32_t* isCaptured) override {
+        *isCaptured = captured;
+        return gmpi::MP_OK;
+    }
+    int32_t releaseCapture() override {
+        captured = false;
+        return gmpi::MP_OK;
+    }
     int32_t createPlatformTextEdit(void**) override { return gmpi::MP_FAIL; }
     int32_t reserved13() override { return gmpi::MP_OK; }
     int32_t loadImage(const char*, void**) override { return gmpi::MP_FAIL; }
@@ -69,7 +78,7 @@ public:
     gmpi::IMpUnknown* unknown() { return static_cast<gmpi::IMpUserInterfaceHost2*>(this); }
 
     std::vector<gmpi::MpGuid> alsoOffered;
-    int32_t references = 0;  // references held by panels
+    int32_t references = 0;     // references held by panels
     int32_t invalidations = 0;  // whole-panel repaint requests
     bool captured = false;
     std::vector<SentValue> sent;

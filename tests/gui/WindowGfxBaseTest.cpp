@@ -269,7 +269,10 @@ TYPED_TEST(FirstGenerationPanelTest, MeasureKeepsEachSideWithin15To100) {
     const struct {
         MpSizeI available, desired;
     } cases[] = {
-        {{10, 500}, {15, 100}}, {{15, 100}, {15, 100}}, {{-7, 60}, {15, 60}}, {{INT32_MIN, INT32_MAX}, {15, 100}},
+        {{10, 500}, {15, 100}},
+        {{15, 100}, {15, 100}},
+        {{-7, 60}, {15, 60}},
+        {{INT32_MIN, INT32_MAX}, {15, 100}},
     };
     auto panel = makePanel<TypeParam>();
     for (const auto& c : cases) {

@@ -63,7 +63,10 @@ WindowState stateOf(WindowHandle window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return {true, GetParent(window), {rect.left, rect.top, rect.right, rect.bottom}, IsWindowVisible(window) != 0,
+    return {true,
+            GetParent(window),
+            {rect.left, rect.top, rect.right, rect.bottom},
+            IsWindowVisible(window) != 0,
             GetUpdateRect(window, nullptr, FALSE) != 0};
 }
 

@@ -23,11 +23,11 @@ WindowHandle createUnattachedPanelClassWindow(WindowHandle parent);
 bool isPanelClassRegistered();
 
 struct WindowState {
-    bool exists;                    // IsWindow
-    WindowHandle parent;            // GetParent
-    platform::WindowRect placement; // GetWindowRect, in the parent's client coordinates
-    bool visible;                   // IsWindowVisible
-    bool needsPaint;                // GetUpdateRect
+    bool exists;                     // IsWindow
+    WindowHandle parent;             // GetParent
+    platform::WindowRect placement;  // GetWindowRect, in the parent's client coordinates
+    bool visible;                    // IsWindowVisible
+    bool needsPaint;                 // GetUpdateRect
 };
 WindowState stateOf(WindowHandle window);
 WindowHandle captured();  // GetCapture

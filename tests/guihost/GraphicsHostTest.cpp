@@ -103,7 +103,8 @@ TEST(GraphicsHostRecords, InvalidationsMeasureRequestsAndTheCapture) {
 
 TEST(TextFormats, RefuseSizesThatCannotBeDrawn) {
     GraphicsHost host;
-    for (float size : {0.0f, -3.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 1e6f}) {
+    for (float size :
+         {0.0f, -3.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 1e6f}) {
         void* format = &host;
         EXPECT_EQ(host.createTextFormat("Arial", nullptr, 400, 0, 5, size, nullptr, &format), gmpi::MP_FAIL) << size;
         EXPECT_EQ(format, nullptr);
@@ -131,7 +132,10 @@ TEST(TextFormats, MeasureWithTheHostsMeasurerAndTheGivenLength) {
     ASSERT_EQ(host.createTextFormat("Arial", nullptr, 400, 0, 5, 10, nullptr, &object), gmpi::MP_OK);
     auto* format = static_cast<IMpTextFormat*>(object);
     MpSize extent{};
-    EXPECT_EQ(format->getTextExtent("\xC2\xB1" "12 dB", 5, &extent), gmpi::MP_OK);  // "±12 " : four characters
+    EXPECT_EQ(format->getTextExtent("\xC2\xB1"
+                                    "12 dB",
+                                    5, &extent),
+              gmpi::MP_OK);  // "±12 " : four characters
     EXPECT_FLOAT_EQ(extent.width, 4 * 10 * zuhost::gui::ApproximateTextMeasurer::advancePerEm);
     EXPECT_FLOAT_EQ(extent.height, 10 * zuhost::gui::ApproximateTextMeasurer::lineHeightPerEm);
     EXPECT_EQ(format->getTextExtent("abc", -1, &extent), gmpi::MP_OK);  // terminated

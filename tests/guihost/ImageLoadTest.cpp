@@ -45,7 +45,8 @@ protected:
 
 TEST_F(ImageLoading, APngBecomesStraightAlphaBgraRowsTopToBottom) {
     // Row 0: opaque red, half-transparent green; row 1: transparent blue, grey.
-    const auto path = skin.write("two.png", pngBytes(2, 2, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 90, 90, 90, 255}));
+    const auto path =
+        skin.write("two.png", pngBytes(2, 2, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 90, 90, 90, 255}));
     IMpBitmap* bitmap = load(path);
     ASSERT_NE(bitmap, nullptr);
     gmpi_gui::MpSize size{};
@@ -54,20 +55,22 @@ TEST_F(ImageLoading, APngBecomesStraightAlphaBgraRowsTopToBottom) {
     EXPECT_EQ(size.height, 2);
     IMpBitmapPixels* pixels = lock(bitmap);
     EXPECT_EQ(pixels->getBytesPerRow(), 8);
-    EXPECT_EQ(bytesOf(pixels, 2), (std::vector<uint8_t>{0, 0, 255, 255, 0, 255, 0, 128, 255, 0, 0, 0, 90, 90, 90, 255}));
+    EXPECT_EQ(bytesOf(pixels, 2),
+              (std::vector<uint8_t>{0, 0, 255, 255, 0, 255, 0, 128, 255, 0, 0, 0, 90, 90, 90, 255}));
     pixels->release();
     bitmap->release();
 }
 
 TEST_F(ImageLoading, ABmpIsOpaqueBgraRowsTopToBottom) {
-    const auto path = skin.write("three.bmp", bmpBytes(3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255,  // top row
-                                                              10, 20, 30, 40, 50, 60, 70, 80, 90}));
+    const auto path = skin.write("three.bmp", bmpBytes(3, 2,
+                                                       {255, 0, 0, 0, 255, 0, 0, 0, 255,  // top row
+                                                        10, 20, 30, 40, 50, 60, 70, 80, 90}));
     IMpBitmap* bitmap = load(path);
     ASSERT_NE(bitmap, nullptr);
     IMpBitmapPixels* pixels = lock(bitmap);
     EXPECT_EQ(pixels->getBytesPerRow(), 12);
-    EXPECT_EQ(bytesOf(pixels, 2), (std::vector<uint8_t>{0, 0, 255, 255, 0, 255, 0, 255, 255, 0, 0, 255,  //
-                                                         30, 20, 10, 255, 60, 50, 40, 255, 90, 80, 70, 255}));
+    EXPECT_EQ(bytesOf(pixels, 2), (std::vector<uint8_t>{0,  0,  255, 255, 0,  255, 0,  255, 255, 0,  0,  255,  //
+                                                        30, 20, 10,  255, 60, 50,  40, 255, 90,  80, 70, 255}));
     pixels->release();
     bitmap->release();
 }
@@ -86,7 +89,8 @@ TEST_F(ImageLoading, PixelWritesShowInEveryLaterLockAndOutliveTheBitmap) {
 }
 
 TEST_F(ImageLoading, WhatIsNotAnImageLoadsNothing) {
-    for (const auto& path : {skin.write("text.png", "not a picture"), skin.write("empty.bmp", ""), skin.folder() / "none.png"}) {
+    for (const auto& path :
+         {skin.write("text.png", "not a picture"), skin.write("empty.bmp", ""), skin.folder() / "none.png"}) {
         void* bitmap = &host;
         EXPECT_EQ(host.loadImage(pathToUtf8(path).c_str(), &bitmap), gmpi::MP_FAIL) << path;
         EXPECT_EQ(bitmap, nullptr);

@@ -37,18 +37,15 @@ TEST_P(SkinResolution, FindsTheFileTheRulesName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, SkinResolution,
-    ::testing::Values(Resolution{"knob", "Image", "knob.png"},          // png before bmp
-                      Resolution{"plain", "Image", "plain.bmp"},        // bmp when no png
-                      Resolution{"odd.jpg", "Image", "odd.jpg"},        // an extension is taken as given
+    ::testing::Values(Resolution{"knob", "Image", "knob.png"},    // png before bmp
+                      Resolution{"plain", "Image", "plain.bmp"},  // bmp when no png
+                      Resolution{"odd.jpg", "Image", "odd.jpg"},  // an extension is taken as given
                       Resolution{"knob.bmp", "Image", "knob.bmp"},
-                      Resolution{"knob.gif", "Image", nullptr},         // as given, but missing
-                      Resolution{"sub/fader", "Image", "sub/fader.png"},
-                      Resolution{"knob", "ImageMeta", "knob.txt"},
-                      Resolution{"global", "ImageMeta", "global.txt"},
-                      Resolution{"plain", "ImageMeta", nullptr},
-                      Resolution{"missing", "Image", nullptr},
-                      Resolution{"knob", "Sound", nullptr},             // unknown type
-                      Resolution{"../skin/knob", "Image", nullptr},     // never outside the folder
+                      Resolution{"knob.gif", "Image", nullptr},  // as given, but missing
+                      Resolution{"sub/fader", "Image", "sub/fader.png"}, Resolution{"knob", "ImageMeta", "knob.txt"},
+                      Resolution{"global", "ImageMeta", "global.txt"}, Resolution{"plain", "ImageMeta", nullptr},
+                      Resolution{"missing", "Image", nullptr}, Resolution{"knob", "Sound", nullptr},  // unknown type
+                      Resolution{"../skin/knob", "Image", nullptr},  // never outside the folder
                       Resolution{"", "Image", nullptr}));
 
 TEST(GuiHostInterfaces, AnswersBothGenerationsAndTheGraphicsHostOnlyWhenOffered) {
@@ -147,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(InAndOutOfRange, FileReads,
                                            Read{0, 10, 0, "............"},   // nothing, at the end
                                            Read{6, 7, -1, "789........."},   // past the end: what exists
                                            Read{1, 11, -1, "............"},  // starting past the end
-                                           Read{-1, 0, -1, "............"},
-                                           Read{2, -1, -1, "............"},
+                                           Read{-1, 0, -1, "............"}, Read{2, -1, -1, "............"},
                                            Read{2, INT64_MAX, -1, "............"},
                                            Read{INT64_MAX, 8, -1, "89.........."}));
 

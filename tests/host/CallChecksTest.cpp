@@ -65,12 +65,12 @@ TEST(CallChecks, ValuesGoToValueOutputsWithTheirDatatypesSize) {
         record(log);
         EXPECT_THROW(requireDescribedOutputs(log, plugin), CheckFailure);
     };
-    failsWith([](CallLog& log) { log.recordValue(0, 0, 1, bytes(8)); });      // a float of 8 bytes
-    failsWith([](CallLog& log) { log.recordValue(0, 0, 2, bytes(4)); });      // a bool of 4 bytes
-    failsWith([](CallLog& log) { log.recordValue(0, 0, 0, bytes(4)); });      // to an input
-    failsWith([](CallLog& log) { log.recordValue(0, 0, 4, bytes(4)); });      // to an audio output
-    failsWith([](CallLog& log) { log.recordValue(0, 0, 9, bytes(4)); });      // to no pin
-    failsWith([](CallLog& log) { log.recordStreaming(0, 0, 1, true); });      // streaming on a value pin
+    failsWith([](CallLog& log) { log.recordValue(0, 0, 1, bytes(8)); });  // a float of 8 bytes
+    failsWith([](CallLog& log) { log.recordValue(0, 0, 2, bytes(4)); });  // a bool of 4 bytes
+    failsWith([](CallLog& log) { log.recordValue(0, 0, 0, bytes(4)); });  // to an input
+    failsWith([](CallLog& log) { log.recordValue(0, 0, 4, bytes(4)); });  // to an audio output
+    failsWith([](CallLog& log) { log.recordValue(0, 0, 9, bytes(4)); });  // to no pin
+    failsWith([](CallLog& log) { log.recordStreaming(0, 0, 1, true); });  // streaming on a value pin
 }
 
 }  // namespace

@@ -42,8 +42,10 @@ std::vector<std::string> lines(const std::filesystem::path& path) {
 class CaptureCsvTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        plugin.audioPins = {pin(0, "Capture Data A", gmpi::MP_BLOB, gmpi::MP_OUT), pin(1, "Capture Data B", gmpi::MP_BLOB, gmpi::MP_OUT),
-                            pin(2, "Signal A", gmpi::MP_AUDIO, gmpi::MP_IN), pin(3, "Blob In", gmpi::MP_BLOB, gmpi::MP_IN)};
+        plugin.audioPins = {pin(0, "Capture Data A", gmpi::MP_BLOB, gmpi::MP_OUT),
+                            pin(1, "Capture Data B", gmpi::MP_BLOB, gmpi::MP_OUT),
+                            pin(2, "Signal A", gmpi::MP_AUDIO, gmpi::MP_IN),
+                            pin(3, "Blob In", gmpi::MP_BLOB, gmpi::MP_IN)};
     }
     PluginDescription plugin;
     CallLog log;
@@ -54,9 +56,9 @@ TEST_F(CaptureCsvTest, GroupsTheBlobsOneVoiceSendsAtOneTimeIntoOneCapture) {
     CaptureCsv csv(plugin, path);
     log.recordValue(0, 100, 0, capture(0.25f));
     log.recordValue(0, 100, 1, capture(-0.5f));
-    log.recordValue(1, 100, 0, capture(1.0f));   // another voice: another capture, without channel B
+    log.recordValue(1, 100, 0, capture(1.0f));  // another voice: another capture, without channel B
     log.recordValue(0, 300, 0, capture(2.0f));
-    log.recordValue(0, 300, 0, capture(3.0f));   // the same channel again starts a new capture
+    log.recordValue(0, 300, 0, capture(3.0f));  // the same channel again starts a new capture
     csv.write(log);
     EXPECT_EQ(csv.captures(), 4);
 }

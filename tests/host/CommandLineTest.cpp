@@ -59,7 +59,8 @@ TEST(CommandLine, WrongUseExitsWithTwoNamingTheOptionAndWhatItTakesBeforeAnythin
         {{"render", "ZU Scope3 XP", library, "--signal", "A=wav:/no/such.wav"}, "--signal: cannot read the signal"},
         {{"render", "ZU Slider", library, "--menu-choice", "x"}, "--menu-choice: x is not a whole number (-1 or more)"},
         {{"render", "ZU Slider", library, "--down", "1e9,0"}, "--down: expected X,Y with coordinates from -1000000"},
-        {{"render", "ZU Slider", library, "--skin", "/no/such/skin"}, "--skin: the directory /no/such/skin does not exist"},
+        {{"render", "ZU Slider", library, "--skin", "/no/such/skin"},
+         "--skin: the directory /no/such/skin does not exist"},
         {{"validate", library, "--only", "no such check"}, "--only: no check is left to run"},
         {{"validate", library, "--skip", "*"}, "--skip: no check is left to run"},
         {{"render", "ZU Slider", library, "--out", ""}, "--out: an empty path names no file"},
@@ -84,8 +85,10 @@ std::map<std::string, std::string> readmeSections() {
     std::map<std::string, std::string> sections;
     std::string* section = nullptr;
     for (std::string line; std::getline(readme, line);) {
-        if (line.starts_with("#")) section = line.starts_with("### zuhost ") ? &sections[line.substr(11)] : nullptr;
-        else if (section != nullptr) *section += line + ' ';
+        if (line.starts_with("#"))
+            section = line.starts_with("### zuhost ") ? &sections[line.substr(11)] : nullptr;
+        else if (section != nullptr)
+            *section += line + ' ';
     }
     return sections;
 }

@@ -18,7 +18,7 @@ TEST(ContactSheet, ScalesLargePicturesDownAndRefusesASheetTooTallForAPngBeforeDr
     sheet.write(path);
     const Picture written(path);
     EXPECT_EQ(written.width(), 10 + 256 + 10);
-    EXPECT_EQ(written.height(), 10 + ContactSheet::largestPicture + 32 + 10);   // with two caption lines
+    EXPECT_EQ(written.height(), 10 + ContactSheet::largestPicture + 32 + 10);  // with two caption lines
 
     // One a row, 60 rows pass 32767 pixels.
     for (int i = 0; i < 59; ++i) sheet.add(large, "more");

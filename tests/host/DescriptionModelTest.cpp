@@ -34,12 +34,8 @@ void expectPins(const std::vector<PinDescription>& pins, const std::vector<Expec
 const std::vector<ExpectedPin> SLIDER_AUDIO = {{0, "S0", MP_FLOAT32, MP_IN}, {1, "Signal Out", MP_AUDIO, MP_OUT}};
 
 const std::vector<ExpectedPin> SCOPE_AUDIO = {
-    {0, "Capture Data A", MP_BLOB, MP_OUT},
-    {1, "Capture Data B", MP_BLOB, MP_OUT},
-    {2, "Signal A", MP_AUDIO, MP_IN},
-    {3, "Signal B", MP_AUDIO, MP_IN},
-    {4, "VoiceActive", MP_FLOAT32, MP_IN},
-    {5, "polydetect", MP_BOOL, MP_OUT},
+    {0, "Capture Data A", MP_BLOB, MP_OUT}, {1, "Capture Data B", MP_BLOB, MP_OUT}, {2, "Signal A", MP_AUDIO, MP_IN},
+    {3, "Signal B", MP_AUDIO, MP_IN},       {4, "VoiceActive", MP_FLOAT32, MP_IN},  {5, "polydetect", MP_BOOL, MP_OUT},
 };
 
 const std::vector<ExpectedPin> SCOPE_GUI = {
@@ -79,47 +75,48 @@ TEST_F(BuiltDescription, ListsTheFivePlugInsWithNamesAndCategories) {
 TEST_F(BuiltDescription, SliderPins) {
     expectPins(plugin("ZU Slider").audioPins, SLIDER_AUDIO);
     expectPins(plugin("ZU Slider").guiPins, {
-        {13, "Value In", MP_FLOAT32, MP_IN},
-        {14, "Hint", MP_STRING, MP_IN},
-        {15, "Appearance", MP_INT32, MP_IN},
-        {16, "Title", MP_STRING, MP_IN},
-        {17, "Normalized", MP_FLOAT32, MP_IN},
-        {18, "Menu Items", MP_STRING, MP_IN},
-        {19, "Menu Selection", MP_INT32, MP_IN},
-        {20, "Mouse Down", MP_BOOL, MP_IN},
-        {21, "RangeLo", MP_FLOAT32, MP_IN},
-        {22, "RangeHi", MP_FLOAT32, MP_IN},
-        {23, "Show Readout", MP_BOOL, MP_IN},
-        {24, "Show Title On Panel", MP_BOOL, MP_IN},
-    });
+                                                {13, "Value In", MP_FLOAT32, MP_IN},
+                                                {14, "Hint", MP_STRING, MP_IN},
+                                                {15, "Appearance", MP_INT32, MP_IN},
+                                                {16, "Title", MP_STRING, MP_IN},
+                                                {17, "Normalized", MP_FLOAT32, MP_IN},
+                                                {18, "Menu Items", MP_STRING, MP_IN},
+                                                {19, "Menu Selection", MP_INT32, MP_IN},
+                                                {20, "Mouse Down", MP_BOOL, MP_IN},
+                                                {21, "RangeLo", MP_FLOAT32, MP_IN},
+                                                {22, "RangeHi", MP_FLOAT32, MP_IN},
+                                                {23, "Show Readout", MP_BOOL, MP_IN},
+                                                {24, "Show Title On Panel", MP_BOOL, MP_IN},
+                                            });
 }
 
 TEST_F(BuiltDescription, Slider2Pins) {
     expectPins(plugin("ZU Slider2").audioPins, SLIDER_AUDIO);
     expectPins(plugin("ZU Slider2").guiPins, {
-        {0, "Value In", MP_FLOAT32, MP_IN},
-        {1, "Name In", MP_STRING, MP_IN},
-        {2, "Menu Items", MP_STRING, MP_IN},
-        {3, "Menu Selection", MP_INT32, MP_IN},
-        {4, "Mouse Down", MP_BOOL, MP_IN},
-        {5, "RangeLo", MP_FLOAT32, MP_IN},
-        {6, "RangeHi", MP_FLOAT32, MP_IN},
-        {7, "Reset Value", MP_FLOAT32, MP_IN},
-        {8, "Appearance", MP_INT32, MP_IN},
-        {9, "Show Readout", MP_BOOL, MP_IN},
-        {10, "Show Title On Panel", MP_BOOL, MP_IN},
-    });
+                                                 {0, "Value In", MP_FLOAT32, MP_IN},
+                                                 {1, "Name In", MP_STRING, MP_IN},
+                                                 {2, "Menu Items", MP_STRING, MP_IN},
+                                                 {3, "Menu Selection", MP_INT32, MP_IN},
+                                                 {4, "Mouse Down", MP_BOOL, MP_IN},
+                                                 {5, "RangeLo", MP_FLOAT32, MP_IN},
+                                                 {6, "RangeHi", MP_FLOAT32, MP_IN},
+                                                 {7, "Reset Value", MP_FLOAT32, MP_IN},
+                                                 {8, "Appearance", MP_INT32, MP_IN},
+                                                 {9, "Show Readout", MP_BOOL, MP_IN},
+                                                 {10, "Show Title On Panel", MP_BOOL, MP_IN},
+                                             });
 }
 
 TEST_F(BuiltDescription, ListEntryPins) {
-    expectPins(plugin("ZU List Entry").audioPins, {{0, "Value In", MP_INT32, MP_IN}, {1, "Value Out", MP_INT32, MP_OUT}});
+    expectPins(plugin("ZU List Entry").audioPins,
+               {{0, "Value In", MP_INT32, MP_IN}, {1, "Value Out", MP_INT32, MP_OUT}});
     expectPins(plugin("ZU List Entry").guiPins, {
-        {10, "Value In", MP_INT32, MP_IN},
-        {11, "Hint", MP_STRING, MP_IN},
-        {12, "EnumList", MP_STRING, MP_IN},
-        {13, "Appearance", MP_INT32, MP_IN},
-        {14, "Show Title On Panel", MP_BOOL, MP_IN},
-    });
+                                                    {10, "Value In", MP_INT32, MP_IN},
+                                                    {11, "Hint", MP_STRING, MP_IN},
+                                                    {12, "EnumList", MP_STRING, MP_IN},
+                                                    {13, "Appearance", MP_INT32, MP_IN},
+                                                    {14, "Show Title On Panel", MP_BOOL, MP_IN},
+                                                });
 }
 
 TEST_F(BuiltDescription, ScopePins) {
@@ -143,8 +140,9 @@ TEST_F(BuiltDescription, PinsKeepTheirBindingsAndHints) {
     EXPECT_EQ(scope.findAudioPin(4)->attribute("hostConnect"), "Voice/Active");
     EXPECT_EQ(scope.findGuiPin(3)->attribute("hostConnect"), "Voice/Gate");
     EXPECT_EQ(scope.findGuiPin(2), nullptr);
-    EXPECT_EQ(plugin("ZU Slider2").findGuiPin(8)->attribute("metadata"),
-              "None=-1,Slider,H-Slider=2,Knob,Button, Button (toggle), Knob (small)=7, Button(small), Button (small toggle)");
+    EXPECT_EQ(
+        plugin("ZU Slider2").findGuiPin(8)->attribute("metadata"),
+        "None=-1,Slider,H-Slider=2,Knob,Button, Button (toggle), Knob (small)=7, Button(small), Button (small toggle)");
     ASSERT_EQ(scope.parameters.size(), 3u);
     EXPECT_EQ(scope.parameters[2].name, "polyDetect");
     EXPECT_EQ(findAttribute(scope.parameters[2].attributes, "persistant"), "false");

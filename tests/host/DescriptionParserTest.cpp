@@ -62,7 +62,8 @@ TEST(PinNumbering, EachSectionCountsFromZero) {
 
 TEST(PinNumbering, TwoPinsOnOneIndexAreAnError) {
     EXPECT_NE(errorFor(withAudioPins(R"(<Pin id="1" name="a" datatype="float"/><Pin name="b" datatype="float"/>)"
-                                     R"(<Pin id="1" name="c" datatype="float"/>)")).find("pin index 1"),
+                                     R"(<Pin id="1" name="c" datatype="float"/>)"))
+                  .find("pin index 1"),
               std::string::npos);
     EXPECT_NE(errorFor(withAudioPins(R"(<Pin name="a" datatype="float"/><Pin name="b" datatype="float"/>)"
                                      R"(<Pin id="0" name="c" datatype="float"/><Pin name="d" datatype="float"/>)")),
@@ -71,18 +72,24 @@ TEST(PinNumbering, TwoPinsOnOneIndexAreAnError) {
 
 TEST(PinNumbering, IdsMustBeNonNegativeInt32) {
     for (const char* id : {"-1", "x", "1.5", "", " 3", "2147483648"}) {
-        EXPECT_THROW(parseDescription(withAudioPins(std::string("<Pin id=\"") + id + R"(" name="a" datatype="float"/>)")),
-                     DescriptionError) << id;
+        EXPECT_THROW(
+            parseDescription(withAudioPins(std::string("<Pin id=\"") + id + R"(" name="a" datatype="float"/>)")),
+            DescriptionError)
+            << id;
     }
     EXPECT_THROW(audioIndices(R"(<Pin id="2147483647" name="a" datatype="float"/><Pin name="b" datatype="float"/>)"),
                  DescriptionError);
 }
 
 TEST(PinAttributes, DatatypeRateAndDirectionGiveTheCodes) {
-    const auto pins = parseDescription(withAudioPins(
-        R"(<Pin name="f" datatype="float"/><Pin name="a" datatype="float" rate = "audio" direction="out"/>)"
-        R"(<Pin name="i" datatype="int"/><Pin name="e" datatype="enum" direction="in"/><Pin name="b" datatype="bool"/>)"
-        R"(<Pin name="x" datatype="blob"/><Pin name="s" datatype="string"/>)")).plugins[0].audioPins;
+    const auto pins =
+        parseDescription(
+            withAudioPins(
+                R"(<Pin name="f" datatype="float"/><Pin name="a" datatype="float" rate = "audio" direction="out"/>)"
+                R"(<Pin name="i" datatype="int"/><Pin name="e" datatype="enum" direction="in"/><Pin name="b" datatype="bool"/>)"
+                R"(<Pin name="x" datatype="blob"/><Pin name="s" datatype="string"/>)"))
+            .plugins[0]
+            .audioPins;
     const std::vector<std::pair<int32_t, int32_t>> expected = {
         {gmpi::MP_FLOAT32, gmpi::MP_IN}, {gmpi::MP_AUDIO, gmpi::MP_OUT}, {gmpi::MP_INT32, gmpi::MP_IN},
         {gmpi::MP_INT32, gmpi::MP_IN},   {gmpi::MP_BOOL, gmpi::MP_IN},   {gmpi::MP_BLOB, gmpi::MP_IN},
@@ -97,9 +104,12 @@ TEST(PinAttributes, DatatypeRateAndDirectionGiveTheCodes) {
 }
 
 TEST(PinAttributes, OtherAttributesAreKeptInDocumentOrder) {
-    const auto pin = parseDescription(withAudioPins(
-        R"(<Pin name="n" datatype="enum" private="true" parameterId="3" metadata="a, b=4" default="0"/>)"))
-                         .plugins[0].audioPins.at(0);
+    const auto pin =
+        parseDescription(
+            withAudioPins(
+                R"(<Pin name="n" datatype="enum" private="true" parameterId="3" metadata="a, b=4" default="0"/>)"))
+            .plugins[0]
+            .audioPins.at(0);
     EXPECT_EQ(pin.parameterId, 3);
     ASSERT_EQ(pin.attributes.size(), 4u);
     EXPECT_EQ(pin.attributes[0].name, "private");
@@ -131,9 +141,11 @@ TEST(MalformedDescription, GivesAnErrorNamingTheLine) {
         {withAudioPins("<Pin name=\"a\" datatype=\"float\" private=\"true\" private=\"false\"/>"), "appears twice"},
         {withAudioPins("<Parameter id=\"0\" datatype=\"float\" name=\"s\"/>"), "unexpected element <Parameter>"},
         {"<PluginList><Plugin id=\"P\" name=\"p\"><Parameters><Parameter datatype=\"float\" name=\"s\"/>"
-         "</Parameters></Plugin></PluginList>", "lacks the id attribute"},
+         "</Parameters></Plugin></PluginList>",
+         "lacks the id attribute"},
         {"<PluginList><Plugin id=\"P\" name=\"p\"><Parameters><Parameter id=\"0\" datatype=\"float\" name=\"s\"/>"
-         "<Parameter id=\"0\" datatype=\"bool\" name=\"t\"/></Parameters></Plugin></PluginList>", "parameter id 0"},
+         "<Parameter id=\"0\" datatype=\"bool\" name=\"t\"/></Parameters></Plugin></PluginList>",
+         "parameter id 0"},
     };
     for (const auto& [xml, message] : cases) {
         EXPECT_NE(errorFor(xml).find(message), std::string::npos) << xml << "\n  gave: " << errorFor(xml);

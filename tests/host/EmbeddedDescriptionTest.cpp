@@ -42,7 +42,10 @@ TEST(EmbeddedDescription, WindowsDllCarriesTheDescriptionByteForByte) {
 
 TEST(EmbeddedDescription, FormatComesFromTheMagicBytesNotTheName) {
     EXPECT_EQ(detectBinaryFormat("libzu_modules.so"), BinaryFormat::Elf);
-    EXPECT_EQ(detectBinaryFormat(writeFile("elf.dll", "\x7f" "ELF rest")), BinaryFormat::Elf);
+    EXPECT_EQ(detectBinaryFormat(writeFile("elf.dll",
+                                           "\x7f"
+                                           "ELF rest")),
+              BinaryFormat::Elf);
     EXPECT_EQ(detectBinaryFormat(writeFile("pe.so", "MZ rest")), BinaryFormat::Pe);
     EXPECT_EQ(detectBinaryFormat(writeFile("short.so", "M")), BinaryFormat::Unknown);
     EXPECT_EQ(detectBinaryFormat("no such file"), BinaryFormat::Unknown);
@@ -54,7 +57,9 @@ TEST(EmbeddedDescription, FilesWithoutADescriptionGiveAnError) {
         "no such file",
         writeFile("empty.so", ""),
         writeFile("text.so", "<PluginList/>"),
-        writeFile("bare-elf.so", "\x7f" "ELF"),
+        writeFile("bare-elf.so",
+                  "\x7f"
+                  "ELF"),
         writeFile("bare-pe.dll", "MZ"),
         writeFile("truncated.so", library.substr(0, library.size() / 3)),
         "/proc/self/exe",  // an ELF file without the section

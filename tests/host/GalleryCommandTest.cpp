@@ -19,8 +19,10 @@ TEST(GalleryCommandTest, ShowsEveryAppearanceOfEveryPanelOnOneSheetAndAPage) {
     std::stringstream page;
     page << std::ifstream(directory / "gallery.html").rdbuf();
     int figures = 0;
-    for (size_t at = page.str().find("<figure>"); at != std::string::npos; at = page.str().find("<figure>", at + 1)) ++figures;
-    // Sliders: 8 appearances each at three values; the list entry: 8 appearances, two lists, three values; scopes: two each.
+    for (size_t at = page.str().find("<figure>"); at != std::string::npos; at = page.str().find("<figure>", at + 1))
+        ++figures;
+    // Sliders: 8 appearances each at three values; the list entry: 8 appearances, two lists, three values; scopes: two
+    // each.
     EXPECT_EQ(figures, 8 * 3 * 2 + 8 * 2 * 3 + 2 * 2);
     for (const char* caption : {"ZU Slider2: Knob at 0.5", "ZU List Entry: Rot Switch, 14 items, item 13",
                                 "ZU Scope3 XP: four voices", "ZU TrigScope3 XP: one voice"})

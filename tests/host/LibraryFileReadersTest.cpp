@@ -113,16 +113,22 @@ TEST(ExportTable, ElfExportsAreDefinedVisibleNamedGlobalSymbols) {
     constexpr uint8_t GLOBAL = 1 << 4, WEAK = 2 << 4, UNIQUE = 10 << 4, LOCAL = 0;
     constexpr uint8_t OBJECT = 1, FUNCTION = 2, SECTION = 3, FILE = 4;
     const std::vector<libraryimage::ElfSymbol> symbols = {
-        {"global", GLOBAL | FUNCTION, 0, 1},   {"weak", WEAK | OBJECT, 0, 1},
-        {"unique", UNIQUE | OBJECT, 0, 1},     {"protected", GLOBAL | FUNCTION, 3, 1},
+        {"global", GLOBAL | FUNCTION, 0, 1},
+        {"weak", WEAK | OBJECT, 0, 1},
+        {"unique", UNIQUE | OBJECT, 0, 1},
+        {"protected", GLOBAL | FUNCTION, 3, 1},
         {"absolute", GLOBAL | OBJECT, 0, 0xFFF1},
-        {"imported", GLOBAL | FUNCTION, 0, 0}, {"local", LOCAL | FUNCTION, 0, 1},
-        {"hidden", GLOBAL | FUNCTION, 2, 1},   {"internal", GLOBAL | FUNCTION, 1, 1},
-        {"section", GLOBAL | SECTION, 0, 1},   {"file", GLOBAL | FILE, 0, 1},
+        {"imported", GLOBAL | FUNCTION, 0, 0},
+        {"local", LOCAL | FUNCTION, 0, 1},
+        {"hidden", GLOBAL | FUNCTION, 2, 1},
+        {"internal", GLOBAL | FUNCTION, 1, 1},
+        {"section", GLOBAL | SECTION, 0, 1},
+        {"file", GLOBAL | FILE, 0, 1},
         {"", GLOBAL | FUNCTION, 0, 1},
     };
     const std::vector<std::string> exported{"global", "weak", "unique", "protected", "absolute"};
-    for (const bool wide : {false, true}) EXPECT_EQ(exports(libraryimage::elfSymbolFile(wide, symbols).bytes), exported) << wide;
+    for (const bool wide : {false, true})
+        EXPECT_EQ(exports(libraryimage::elfSymbolFile(wide, symbols).bytes), exported) << wide;
 }
 
 TEST(ExportTable, DllNameTableIsReadAndFilesWithoutATableExportNothing) {
@@ -185,7 +191,8 @@ TEST(ExportTable, DamagedDllsGiveAnError) {
         {"cut in the last name", [](auto& p) { p.bytes.pop_back(); }},
         {"names share one long name",
          [](auto& p) {
-             for (size_t i = 1; i <= SHORT_NAMES; ++i) put(p.bytes, p.nameTable + 4 * i, 0x1000 + 40 + 4 * (SHORT_NAMES + 1), 4);
+             for (size_t i = 1; i <= SHORT_NAMES; ++i)
+                 put(p.bytes, p.nameTable + 4 * i, 0x1000 + 40 + 4 * (SHORT_NAMES + 1), 4);
          }},
     };
     std::vector<std::string> names{std::string(LONG_NAME, 'x')};

@@ -22,9 +22,9 @@ inline void put(std::string& bytes, size_t offset, uint64_t value, size_t width)
 struct Elf {
     std::string bytes;
     size_t tableOffsetField, entrySizeField, entryCountField, namesIndexField;
-    size_t namesHeader;                 // the section header of the name table
-    std::vector<size_t> headers;        // the section headers of the sections given, in order
-    std::vector<size_t> contents;       // where their contents lie
+    size_t namesHeader;            // the section header of the name table
+    std::vector<size_t> headers;   // the section headers of the sections given, in order
+    std::vector<size_t> contents;  // where their contents lie
     size_t sectionOffsetField, sectionSizeField, linkField, tableEntrySizeField;
     size_t wordSize;
 };
@@ -40,8 +40,21 @@ struct ElfSection {
 // Sections: null, the name table, then those given.
 inline Elf elfFile(bool wide, const std::vector<ElfSection>& sections) {
     const size_t word = wide ? 8 : 4, headerSize = wide ? 64 : 52, entrySize = wide ? 64 : 40;
-    Elf elf{std::string("\x7f" "ELF", 4), wide ? 40u : 32u, wide ? 58u : 46u, wide ? 60u : 48u, wide ? 62u : 50u, 0, {}, {},
-            wide ? 24u : 16u, wide ? 32u : 20u, wide ? 40u : 24u, wide ? 56u : 36u, word};
+    Elf elf{std::string("\x7f"
+                        "ELF",
+                        4),
+            wide ? 40u : 32u,
+            wide ? 58u : 46u,
+            wide ? 60u : 48u,
+            wide ? 62u : 50u,
+            0,
+            {},
+            {},
+            wide ? 24u : 16u,
+            wide ? 32u : 20u,
+            wide ? 40u : 24u,
+            wide ? 56u : 36u,
+            word};
     put(elf.bytes, 4, wide ? 2 : 1, 1);
     put(elf.bytes, 5, 1, 1);  // little-endian
     std::string names("\0.shstrtab\0", 11);
@@ -74,7 +87,8 @@ inline Elf elfFile(bool wide, const std::vector<ElfSection>& sections) {
     };
     header(0, 0, {.name = "", .content = "", .type = 0}, 0);
     elf.namesHeader = header(1, 1, {.name = "", .content = names, .type = 3}, headerSize);
-    for (size_t i = 0; i < sections.size(); ++i) elf.headers.push_back(header(2 + i, nameAt[i], sections[i], elf.contents[i]));
+    for (size_t i = 0; i < sections.size(); ++i)
+        elf.headers.push_back(header(2 + i, nameAt[i], sections[i], elf.contents[i]));
     return elf;
 }
 

@@ -29,13 +29,15 @@ TEST(ListCommand, WithoutALibraryReadsTheOneBesideTheExecutable) {
     EXPECT_EQ(run.status, EXIT_OK) << run.err;
     EXPECT_NE(run.out.find("ZU TrigScope3 XP  (name \"Triggered Scope\", category Diagnostic"), std::string::npos);
     EXPECT_NE(run.out.find("    3      VoiceGate       float     6     in         hostConnect=Voice/Gate"),
-              std::string::npos) << run.out;
+              std::string::npos)
+        << run.out;
 }
 
 TEST(ListCommand, JsonHoldsTheSamePins) {
     const CommandRun run = list({"libzu_modules.so", "--json"});
     EXPECT_EQ(run.status, EXIT_OK) << run.err;
-    EXPECT_EQ(run.out.rfind("{\n  \"plugins\": [\n    {\n      \"id\": \"ZU Slider\",", 0), 0u) << run.out.substr(0, 200);
+    EXPECT_EQ(run.out.rfind("{\n  \"plugins\": [\n    {\n      \"id\": \"ZU Slider\",", 0), 0u)
+        << run.out.substr(0, 200);
     EXPECT_NE(run.out.find("\"index\": 13,\n          \"name\": \"Value In\""), std::string::npos);
 }
 

@@ -34,13 +34,15 @@ TEST(OptionValidators, WholeNumbersAreDecimalAndInRange) {
     EXPECT_EQ(read<uint64_t>("18446744073709551615", wholeNumber<uint64_t>(0)), "18446744073709551615");
     EXPECT_EQ(read<uint64_t>("-1", wholeNumber<uint64_t>(0)), "--n: -1 is out of range (0 or more)") << "not wrapped";
     for (const char* bad : {"0x10", "1.0", "1e3", " 5", "+5", "5 "})
-        EXPECT_NE(read<int>(bad, wholeNumber(0, 100000)).find("is not a whole number (0 to 100000)"), std::string::npos) << bad;
+        EXPECT_NE(read<int>(bad, wholeNumber(0, 100000)).find("is not a whole number (0 to 100000)"), std::string::npos)
+            << bad;
 }
 
 TEST(OptionValidators, NumbersAreFiniteAndInRange) {
     EXPECT_EQ(read<double>("2.5e1", finiteNumber(1.0, 100.0)), "25.000000");
     for (const char* bad : {"nan", "inf", "1e400", "0x10"})
-        EXPECT_NE(read<double>(bad, finiteNumber(1.0, 100.0)).find("is not a number (1 to 100)"), std::string::npos) << bad;
+        EXPECT_NE(read<double>(bad, finiteNumber(1.0, 100.0)).find("is not a number (1 to 100)"), std::string::npos)
+            << bad;
     for (const char* outside : {"0.5", "100.5", "-3"})
         EXPECT_NE(read<double>(outside, finiteNumber(1.0, 100.0)).find("is out of range (1 to 100)"), std::string::npos)
             << outside;

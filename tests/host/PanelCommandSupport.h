@@ -32,8 +32,7 @@ inline CommandResult runZuhostWith(const std::vector<std::string>& args) {
 // A PNG as Cairo reads it: premultiplied ARGB words, rows top to bottom.
 class Picture {
 public:
-    explicit Picture(const std::filesystem::path& path)
-        : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
+    explicit Picture(const std::filesystem::path& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
     ~Picture() { cairo_surface_destroy(surface_); }
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;

@@ -62,7 +62,8 @@ TEST(PanelRunner, APlugInWithoutADrawablePanelFailsWithOneMessage) {
         run.panel();
         ADD_FAILURE() << "no panel, yet a runner";
     } catch (const PanelUnavailable& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("\"No Such Panel\" has no drawable panel (result ", 0), 0u) << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("\"No Such Panel\" has no drawable panel (result ", 0), 0u)
+            << error.what();
     }
 }
 

@@ -33,10 +33,11 @@ TEST(PinValueText, ParsesEachDatatypeIntoTheBytesAHostSends) {
 
 TEST(PinValueText, RefusesTextThatDoesNotFitThePin) {
     const std::pair<const char*, const char*> cases[] = {
-        {"float", "nan"}, {"float", "1e39"}, {"float", "x"},  {"int", "2147483648"}, {"int", "1.0"},
-        {"bool", "yes"},  {"blob", "abc"},   {"blob", "zz"},  {"string", "text"},
+        {"float", "nan"}, {"float", "1e39"}, {"float", "x"}, {"int", "2147483648"}, {"int", "1.0"},
+        {"bool", "yes"},  {"blob", "abc"},   {"blob", "zz"}, {"string", "text"},
     };
-    for (const auto& [datatype, text] : cases) EXPECT_THROW(parsePinValue(pinOf(datatype), text), UsageError) << datatype << ' ' << text;
+    for (const auto& [datatype, text] : cases)
+        EXPECT_THROW(parsePinValue(pinOf(datatype), text), UsageError) << datatype << ' ' << text;
 }
 
 TEST(PinValueText, FormatsSentValuesByDatatype) {

@@ -31,9 +31,17 @@ std::string refusal(const std::vector<std::string>& args) {
 SampleTime seconds(double amount) { return {amount, SampleTime::Unit::Seconds}; }
 
 TEST(ProcessArguments, ReadsEveryOptionIntoItsType) {
-    const auto arguments = parse({"ZU Slider", "lib.so", "--rate", "44100", "--block", "032", "--length", "2s", "--voices",
-                                  "4", "--countdown", "100", "--input", "Signal A=sine:440:0.5@10ms", "--set", "S0=5@0",
-                                  "--voice-set", "2:VoiceActive=0@1s", "--streaming", "Signal A=off@300", "--out", "dir"});
+    const auto arguments = parse({"ZU Slider",   "lib.so",
+                                  "--rate",      "44100",
+                                  "--block",     "032",
+                                  "--length",    "2s",
+                                  "--voices",    "4",
+                                  "--countdown", "100",
+                                  "--input",     "Signal A=sine:440:0.5@10ms",
+                                  "--set",       "S0=5@0",
+                                  "--voice-set", "2:VoiceActive=0@1s",
+                                  "--streaming", "Signal A=off@300",
+                                  "--out",       "dir"});
     EXPECT_EQ(arguments.plugin, "ZU Slider");
     EXPECT_EQ(arguments.library, std::filesystem::path("lib.so"));
     EXPECT_EQ(arguments.audio.sampleRate, 44100.0f);

@@ -56,8 +56,7 @@ protected:
         return found;
     }
 
-    const std::filesystem::path directory =
-        testTempPath("out");
+    const std::filesystem::path directory = testTempPath("out");
 };
 
 TEST_F(ProcessCommandTest, SliderWithTwoAutomationStepsRampsBetweenThem) {
@@ -81,11 +80,13 @@ TEST_F(ProcessCommandTest, SliderWithTwoAutomationStepsRampsBetweenThem) {
 }
 
 TEST_F(ProcessCommandTest, ScopeOnASineSendsCapturesStartingAtRisingZeroCrossings) {
-    const Result result = process({"ZU Scope3 XP", "--input", "Signal A=sine:100:0.8", "--input", "Signal B=constant:0.25"});
+    const Result result =
+        process({"ZU Scope3 XP", "--input", "Signal A=sine:100:0.8", "--input", "Signal B=constant:0.25"});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto rows = csv("captures.csv");
     ASSERT_GT(rows.size(), 1u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"capture", "time", "voice", "sample", "Capture Data A", "Capture Data B"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"capture", "time", "voice", "sample", "Capture Data A", "Capture Data B"}));
     // The first capture starts at once; every later one at the first sample above zero after a crossing.
     const float largestFirstSample = 0.8f * std::sin(2.0f * 3.14159265f * 100.0f / 48000.0f) + 1e-6f;
     int captures = 0;
@@ -105,7 +106,8 @@ TEST_F(ProcessCommandTest, ScopeOnASineSendsCapturesStartingAtRisingZeroCrossing
 }
 
 TEST_F(ProcessCommandTest, PolyphonicScopeSendsOnlyFromTheLastActivatedVoice) {
-    const Result result = process({"ZU Scope3 XP", "--voices", "3", "--length", "0.2s", "--input", "Signal A=sine:200"});
+    const Result result =
+        process({"ZU Scope3 XP", "--voices", "3", "--length", "0.2s", "--input", "Signal A=sine:200"});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto rows = csv("captures.csv");
     ASSERT_GT(rows.size(), 1u);

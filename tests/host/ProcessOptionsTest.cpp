@@ -20,7 +20,8 @@ const LibraryDescription& builtDescription() {
 }
 
 // The arguments read as zuhost reads them, then resolved against a description, the built library's unless given.
-ProcessOptions resolved(const std::vector<std::string>& args, const LibraryDescription& description = builtDescription()) {
+ProcessOptions resolved(const std::vector<std::string>& args,
+                        const LibraryDescription& description = builtDescription()) {
     CLI::App app;
     ProcessArguments arguments;
     declareProcessArguments(app, arguments);
@@ -45,8 +46,8 @@ int32_t intValue(const std::vector<uint8_t>& bytes) {
 }
 
 TEST(ProcessOptions, ResolvesPinsValuesAndTimesAgainstTheDescription) {
-    const ProcessOptions options = resolved({"List Entry", "--rate", "44100", "--block", "32", "--set", "Value In=3@20ms",
-                                             "--set", "0=4@1s"});
+    const ProcessOptions options =
+        resolved({"List Entry", "--rate", "44100", "--block", "32", "--set", "Value In=3@20ms", "--set", "0=4@1s"});
     EXPECT_EQ(options.plugin.id, "ZU List Entry");
     EXPECT_EQ(options.sleepCountdown, 32) << "the block size unless given";
     EXPECT_EQ(options.length, 44100);
@@ -59,8 +60,9 @@ TEST(ProcessOptions, ResolvesPinsValuesAndTimesAgainstTheDescription) {
     EXPECT_EQ(intValue(options.values[1].bytes), 3);
     EXPECT_EQ(options.values[1].time, 882);
     EXPECT_EQ(options.values[2].time, 44100);
-    EXPECT_EQ(options.warnings, (std::vector<std::string>{
-        "--set for \"0\" at 1s comes at or after the end of the run (--length 1s) and never happens"}));
+    EXPECT_EQ(options.warnings,
+              (std::vector<std::string>{
+                  "--set for \"0\" at 1s comes at or after the end of the run (--length 1s) and never happens"}));
 }
 
 TEST(ProcessOptions, AParametersStartValueIsItsDescribedDefaultWhenThatFitsItsDatatype) {

@@ -49,9 +49,10 @@ TEST(Strictness, EachLevelKeepsTheConfigurationsOfTheLevelsBelow) {
         const auto lower = zuhost::sweepConfigs(level);
         const auto higher = zuhost::sweepConfigs(level + 1);
         for (const auto& config : lower) {
-            EXPECT_TRUE(std::any_of(higher.begin(), higher.end(), [&](const auto& c) {
-                return c.sampleRate == config.sampleRate && c.blockSize == config.blockSize;
-            })) << config.describe() << " is lost at level " << level + 1;
+            EXPECT_TRUE(std::any_of(
+                higher.begin(), higher.end(),
+                [&](const auto& c) { return c.sampleRate == config.sampleRate && c.blockSize == config.blockSize; }))
+                << config.describe() << " is lost at level " << level + 1;
         }
     }
     EXPECT_EQ(zuhost::sweepConfigs(zuhost::MAX_STRICTNESS).size(), 5u * 6u);

@@ -136,7 +136,8 @@ TEST_F(RenderCommandTest, ParametersHaveARangeSoADragSendsAValueInIt) {
         {{"--range-max", "0"}, "panel: ZU Slider2 at 60x55\nwrote "},
     };
     for (const auto& [range, sent] : cases) {
-        std::vector<std::string> args{"ZU Slider2", "--pin", "Appearance=3", "--down", "30,20", "--move", "30,0", "--up", "30,0"};
+        std::vector<std::string> args{"ZU Slider2", "--pin", "Appearance=3", "--down", "30,20",
+                                      "--move",     "30,0",  "--up",         "30,0"};
         args.insert(args.end(), range.begin(), range.end());
         const CommandResult result = render(args);
         ASSERT_EQ(result.status, 0) << result.err;

@@ -44,10 +44,10 @@ TEST_F(SessionCommandTest, DraggingAKnobUpRampsTheOutputToATenthOfTheRangeMaximu
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<float> signal = zuhost::readWavChannel(directory / "Signal_Out.wav", 0).samples;
     ASSERT_EQ(signal.size(), 38400u);
-    EXPECT_EQ(signal[4000], 0.0f);              // before the drag
-    EXPECT_GT(signal[16000], 0.0f);             // during it
+    EXPECT_EQ(signal[4000], 0.0f);   // before the drag
+    EXPECT_GT(signal[16000], 0.0f);  // during it
     EXPECT_LT(signal[16000], 1.0f);
-    EXPECT_FLOAT_EQ(signal.back(), 1.0f);       // the range maximum is 10
+    EXPECT_FLOAT_EQ(signal.back(), 1.0f);  // the range maximum is 10
     EXPECT_TRUE(std::is_sorted(signal.begin(), signal.end()));
     EXPECT_GT(linesWith("crossings.csv", ",to processor,S0,"), 10);
 
@@ -59,8 +59,8 @@ TEST_F(SessionCommandTest, DraggingAKnobUpRampsTheOutputToATenthOfTheRangeMaximu
 }
 
 TEST_F(SessionCommandTest, AScopeFedASineShowsItsTraceOnThePanel) {
-    const CommandResult result =
-        session("ZU Scope3 XP", "# the scope only watches\n", {"--length", "0.3s", "--size", "400x215", "--input", "Signal A=sine:440"});
+    const CommandResult result = session("ZU Scope3 XP", "# the scope only watches\n",
+                                         {"--length", "0.3s", "--size", "400x215", "--input", "Signal A=sine:440"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_GT(linesWith("crossings.csv", ",processor,Capture Data A,0,blob 1600 bytes"), 2);
     // A full-scale sine reaches 100 pixels above the centre: the band above the grid's top labels.
@@ -70,8 +70,8 @@ TEST_F(SessionCommandTest, AScopeFedASineShowsItsTraceOnThePanel) {
 }
 
 TEST_F(SessionCommandTest, APanelThatAsksForANewMeasureIsLaidOutAgainBeforeTheNextFrame) {
-    const CommandResult result =
-        session("ZU Slider2", "0s pin Appearance=2\n0.1s pin Appearance=3\n", {"--length", "0.2s", "--frame-every", "100"});
+    const CommandResult result = session("ZU Slider2", "0s pin Appearance=2\n0.1s pin Appearance=3\n",
+                                         {"--length", "0.2s", "--frame-every", "100"});
     ASSERT_EQ(result.status, 0) << result.err;
     // A horizontal slider, then a knob, each at what it measures (as render shows them).
     const Picture slider(frame(0)), knob(frame(2));
@@ -80,8 +80,9 @@ TEST_F(SessionCommandTest, APanelThatAsksForANewMeasureIsLaidOutAgainBeforeTheNe
 }
 
 TEST_F(SessionCommandTest, ALongRunLeavesOutFramesAndCapturesWhenAskedAndItsStripStaysBounded) {
-    const CommandResult result = session("ZU Scope3 XP", "", {"--length", "0.2s", "--frame-every", "1", "--size", "1000x600",
-                                                              "--no-frames", "--no-captures"});
+    const CommandResult result =
+        session("ZU Scope3 XP", "",
+                {"--length", "0.2s", "--frame-every", "1", "--size", "1000x600", "--no-frames", "--no-captures"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_FALSE(std::filesystem::exists(directory / "frames"));
     EXPECT_FALSE(std::filesystem::exists(directory / "captures.csv"));

@@ -33,8 +33,8 @@ TEST(SessionScriptTest, ADragIsADownMovesEveryTenMillisecondsAndAnUpAtItsEnd) {
 }
 
 TEST(SessionScriptTest, ActionsComeInTimeOrderAndEqualTimesInScriptOrderAnswersFirst) {
-    const auto actions =
-        parse("# a comment\n\n0.5s type C# minor # in C#\n0.2s pin Value In=3\n0.5s up 3,4\n0.5s choose 4\n0.2s up 1,2\n");
+    const auto actions = parse(
+        "# a comment\n\n0.5s type C# minor # in C#\n0.2s pin Value In=3\n0.5s up 3,4\n0.5s choose 4\n0.2s up 1,2\n");
     ASSERT_EQ(actions.size(), 5u);
     EXPECT_EQ(actions[0].kind, Kind::Pin);
     EXPECT_EQ(actions[0].name, "Value In");
@@ -50,14 +50,16 @@ TEST(SessionScriptTest, ActionsComeInTimeOrderAndEqualTimesInScriptOrderAnswersF
 }
 
 TEST(SessionScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
-    const char* lines[] = {"0s wiggle", "soon down 1,2", "0s down 1", "0s down nan,2", "0s up 1,2 meta",
-                           "0s drag 1,2 3,4", "0s pin Value", "0s choose many", "0s"};
+    const char* lines[] = {"0s wiggle",     "soon down 1,2",  "0s down 1",
+                           "0s down nan,2", "0s up 1,2 meta", "0s drag 1,2 3,4",
+                           "0s pin Value",  "0s choose many", "0s"};
     for (const char* line : lines) {
         try {
             parse("0s up 1,1\n" + std::string(line) + "\n");
             ADD_FAILURE() << line;
         } catch (const zuhost::UsageError& error) {
-            EXPECT_NE(std::string(error.what()).find("script line 2"), std::string::npos) << line << ": " << error.what();
+            EXPECT_NE(std::string(error.what()).find("script line 2"), std::string::npos)
+                << line << ": " << error.what();
         }
     }
 }

@@ -66,7 +66,8 @@ ValidationRun validateFixture(const std::string& name, std::vector<std::string> 
 }
 
 TEST(ValidateCommand, TheBuiltLibraryPassesOnTheAudioSide) {
-    const ValidationRun run = validate({(binDirectory() / "libzu_modules.so").string(), "--audio-only", "--strictness", "3"});
+    const ValidationRun run =
+        validate({(binDirectory() / "libzu_modules.so").string(), "--audio-only", "--strictness", "3"});
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(run.failures().empty()) << run.out;
 }
@@ -157,7 +158,8 @@ TEST(ValidateCommand, EachBrokenPanelFailsExactlyTheCheckThatCatchesItsFault) {
           Fault{"sends_nothing", "panel gestures",
                 "shows parameter \"Level\" on pin 0 \"Value\", whose range is 0 to 10, but sent nothing"}}) {
         SCOPED_TRACE(fault.fixture);
-        expectOnlyFailure(validatePanelFixture(fault.fixture), std::string("ZU Fixture Panel: ") + fault.check, fault.reason);
+        expectOnlyFailure(validatePanelFixture(fault.fixture), std::string("ZU Fixture Panel: ") + fault.check,
+                          fault.reason);
     }
 }
 
@@ -181,10 +183,13 @@ TEST(ValidateCommand, WritesJunitForContinuousIntegration) {
     validateFixture("unregistered_pin", {"--junit", path.string()});
     std::ifstream file(path);
     const std::string xml{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    EXPECT_NE(xml.find("<testsuite name=\"zuhost validate libzu_fixture_unregistered_pin.so\" tests=\"16\" failures=\"1\""),
-              std::string::npos) << xml;
+    EXPECT_NE(
+        xml.find("<testsuite name=\"zuhost validate libzu_fixture_unregistered_pin.so\" tests=\"16\" failures=\"1\""),
+        std::string::npos)
+        << xml;
     EXPECT_NE(xml.find("<testcase classname=\"ZU Fixture Gain\" name=\"registers the described pins\""),
-              std::string::npos) << xml;
+              std::string::npos)
+        << xml;
     EXPECT_NE(xml.find("<failure message=\"the description names pin 3 &quot;Level&quot;"), std::string::npos) << xml;
 }
 
@@ -207,7 +212,10 @@ TEST(ValidateCommand, PluginOptionKeepsTheLibraryChecksAndThatPluginsOnes) {
     const ValidationRun unknown = validateFixture("sound", {"--plugin", "ZU Nothing"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.err.rfind("zuhost validate: --plugin: the library has no plug-in \"ZU Nothing\"; it has:\n"
-                                "  ZU Fixture Gain\n", 0), 0u) << unknown.err;
+                                "  ZU Fixture Gain\n",
+                                0),
+              0u)
+        << unknown.err;
 }
 
 TEST(ValidateCommand, TheBuiltLibrarysControlsSendWhenDragged) {
@@ -241,9 +249,15 @@ TEST(ValidateCommand, WritesTheSameResultsAsJson) {
 }
 
 TEST(ValidateCommand, RejectsBadArgumentsWithUsage) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--strictness", "0"}, {"--strictness", "11"}, {"--strictness", "x"}, {"--seed", "-1"},
-             {"--seed"}, {"--frobnicate"}, {"a.so", "b.so"}, {"--timeout", "0"}, {"--timeout", "x"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--strictness", "0"},
+                                                                                      {"--strictness", "11"},
+                                                                                      {"--strictness", "x"},
+                                                                                      {"--seed", "-1"},
+                                                                                      {"--seed"},
+                                                                                      {"--frobnicate"},
+                                                                                      {"a.so", "b.so"},
+                                                                                      {"--timeout", "0"},
+                                                                                      {"--timeout", "x"}}) {
         const ValidationRun run = validate(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_NE(run.err.find("usage: zuhost validate"), std::string::npos) << run.err;

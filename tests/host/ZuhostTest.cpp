@@ -44,12 +44,14 @@ TEST(Zuhost, EachCommandsHelpShowsEveryOptionWithItsTypeAndDefault) {
         // The options of a run read as they do for process.
         {"session",
          {"--rate FLOAT:1 to 1000000 (default 48000)", "--block INT:1 to 65536 (default 64)",
-          "--voices INT:1 to 256 (default 1) voice clones", "--input PIN=SIGNAL[@TIME] (repeatable)\n", "from the start"}},
+          "--voices INT:1 to 256 (default 1) voice clones", "--input PIN=SIGNAL[@TIME] (repeatable)\n",
+          "from the start"}},
     };
     for (const auto& [command, shown] : cases) {
         const ZuhostRun run = zuhost({command, "--help"});
         EXPECT_EQ(run.status, 0);
-        for (const std::string& text : shown) EXPECT_NE(run.out.find(text), std::string::npos) << text << '\n' << run.out;
+        for (const std::string& text : shown)
+            EXPECT_NE(run.out.find(text), std::string::npos) << text << '\n' << run.out;
     }
 }
 

@@ -25,8 +25,8 @@ using zuhost::PinInfo;
 inline const std::vector<PinInfo> sliderPins{{0, MP_FLOAT32, MP_IN, false}, {1, MP_AUDIO, MP_OUT, true}};
 inline const std::vector<PinInfo> listEntryPins{{0, MP_INT32, MP_IN, false}, {1, MP_INT32, MP_OUT, false}};
 inline std::vector<PinInfo> scopePins(int32_t first) {
-    return {{first, MP_BLOB, MP_OUT, false},     {first + 1, MP_BLOB, MP_OUT, false},
-            {first + 2, MP_AUDIO, MP_IN, true},  {first + 3, MP_AUDIO, MP_IN, true},
+    return {{first, MP_BLOB, MP_OUT, false},       {first + 1, MP_BLOB, MP_OUT, false},
+            {first + 2, MP_AUDIO, MP_IN, true},    {first + 3, MP_AUDIO, MP_IN, true},
             {first + 4, MP_FLOAT32, MP_IN, false}, {first + 5, MP_BOOL, MP_OUT, false}};
 }
 inline std::vector<PinInfo> triggerScopePins() {

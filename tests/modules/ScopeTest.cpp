@@ -99,7 +99,8 @@ TEST(Scope3Test, GraphStartDuringACaptureResendsTheLastWholeOne) {
         runner->setInput(signalA, Signal::sine(440.0f, 0.8f));
         runner->setInput(signalB, Signal::sine(97.0f, 0.3f));
         runner->script().setValue(0, voiceActive, 1.0f);
-        if (graphStartAt > 0) runner->script().add({.time = graphStartAt, .type = gmpi::EVENT_GRAPH_START, .value = {}});
+        if (graphStartAt > 0)
+            runner->script().add({.time = graphStartAt, .type = gmpi::EVENT_GRAPH_START, .value = {}});
         EXPECT_EQ(openProcessor(*runner, u"ZU Scope3 XP"), gmpi::MP_OK);
         runner->run(12000);
         return runner;

@@ -24,7 +24,8 @@ struct StreamingReport {
 std::vector<StreamingReport> streamingReports(const zuhost::CallLog& log) {
     std::vector<StreamingReport> reports;
     for (const HostCall& call : log.calls())
-        if (call.kind == HostCall::Kind::PinStreaming && call.pin == signalOut) reports.push_back({call.time, call.streaming});
+        if (call.kind == HostCall::Kind::PinStreaming && call.pin == signalOut)
+            reports.push_back({call.time, call.streaming});
     return reports;
 }
 

@@ -126,8 +126,8 @@ void FencedContext::fillRectangle(const gmpi_gui::MpRect* rect, gmpi_gui::IMpSol
     inner_.fillRectangle(rect, brush);
 }
 
-void FencedContext::drawLine(gmpi_gui::MpPoint from, gmpi_gui::MpPoint to, gmpi_gui::IMpSolidColorBrush* brush, float width,
-                             gmpi::IMpUnknown* strokeStyle) {
+void FencedContext::drawLine(gmpi_gui::MpPoint from, gmpi_gui::MpPoint to, gmpi_gui::IMpSolidColorBrush* brush,
+                             float width, gmpi::IMpUnknown* strokeStyle) {
     const UncountedScope host;
     inner_.drawLine(from, to, brush, width, strokeStyle);
 }

@@ -311,7 +311,8 @@ TEST_F(ListEntryPanelTest, TheMenuOfAHugeRangeOffersItsFirstItemsOnly) {
 TEST_F(ListEntryPanelTest, HugeAndHostileListsStillLayOutFinitely) {
     const std::u16string longText(100000, u'W');
     for (int32_t appearance = 0; appearance <= 9; ++appearance) {
-        for (const std::u16string& list : {std::u16string(u"range 0,1000000"), longText + u",b", std::u16string(u",,,=,==")}) {
+        for (const std::u16string& list :
+             {std::u16string(u"range 0,1000000"), longText + u",b", std::u16string(u",,,=,==")}) {
             const auto size = show(list, 0, appearance);
             EXPECT_TRUE(std::isfinite(size.width) && std::isfinite(size.height)) << appearance;
             session().pointerDown({NAN, INFINITY});

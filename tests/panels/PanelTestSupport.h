@@ -20,8 +20,8 @@ protected:
     zuhost::gui::PanelSession& open(std::u16string_view id) {
         zuhost::gui::PanelSessionOptions options;
         options.skinFolder = skin.folder();
-        session_ = std::make_unique<zuhost::gui::PanelSession>(
-            *zuhost::gui::PanelSession::factoryFrom(&MP_GetFactory), id, options);
+        session_ = std::make_unique<zuhost::gui::PanelSession>(*zuhost::gui::PanelSession::factoryFrom(&MP_GetFactory),
+                                                               id, options);
         EXPECT_EQ(session_->createResult(), gmpi::MP_OK);
         return *session_;
     }
@@ -33,7 +33,8 @@ protected:
         std::vector<uint8_t> rgba;
         for (int32_t i = 0; i < width * frameHeight * frameCount; ++i) rgba.insert(rgba.end(), {90, 90, 90, 255});
         skin.write(name + ".png", pngBytes(width, frameHeight * frameCount, rgba));
-        skin.write(name + ".txt", "frame_size " + std::to_string(width) + " " + std::to_string(frameHeight) + "\n" + metadata);
+        skin.write(name + ".txt",
+                   "frame_size " + std::to_string(width) + " " + std::to_string(frameHeight) + "\n" + metadata);
     }
 
     std::vector<zuhost::gui::DrawCall> render() {

@@ -73,8 +73,8 @@ TEST_F(ScopePanelTest, NonFiniteSamplesAndSizesNeverReachTheHost) {
     EXPECT_EQ(traces[0].figures.at(0).points.size(), 398u);
 
     constexpr float most = std::numeric_limits<float>::max();
-    const gmpi_gui::MpRect rects[] = {{0, 0, 100, 0}, {0, 10, 100, -50}, {0, 0, INFINITY, 20}, {0, 0, most, 215},
-                                      {-most, 0, most, 215}};
+    const gmpi_gui::MpRect rects[] = {
+        {0, 0, 100, 0}, {0, 10, 100, -50}, {0, 0, INFINITY, 20}, {0, 0, most, 215}, {-most, 0, most, 215}};
     for (const gmpi_gui::MpRect rect : rects) {
         session().arrange(rect);
         for (const auto& call : render()) {

@@ -222,7 +222,8 @@ TEST_F(SliderPanelTest, AnEmptyRangeShowsTheLowEnd) {
 
 TEST_F(SliderPanelTest, ARectangleThatIsNotFiniteDrawsNothingUntilAFiniteOneComes) {
     constexpr float most = std::numeric_limits<float>::max();
-    for (const gmpi_gui::MpRect rect : {gmpi_gui::MpRect{0, 0, INFINITY, 150}, {0, 0, 100, NAN}, {-most, 0, most, 150}}) {
+    for (const gmpi_gui::MpRect rect :
+         {gmpi_gui::MpRect{0, 0, INFINITY, 150}, {0, 0, 100, NAN}, {-most, 0, most, 150}}) {
         show(u"ZU Slider", sliderPins, 2.5f, 0, 10);
         session().arrange(rect);
         EXPECT_TRUE(render().empty()) << rect.left << ' ' << rect.right << ' ' << rect.bottom;
@@ -235,7 +236,7 @@ TEST_F(SliderPanelTest, ARectangleThatIsNotFiniteDrawsNothingUntilAFiniteOneCome
 
 TEST(SliderReadoutTest, ValuesShowWithThreeSignificantDigits) {
     const std::pair<float, const char*> cases[] = {
-        {0.5f, "0.5"},       {12.345f, "12.3"}, {999.0f, "999"}, {1000.0f, "1e+03"}, {0.0001f, "0.0001"},
+        {0.5f, "0.5"},       {12.345f, "12.3"}, {999.0f, "999"}, {1000.0f, "1e+03"},    {0.0001f, "0.0001"},
         {0.00001f, "1e-05"}, {-0.25f, "-0.25"}, {-0.0f, "0"},    {-0.0004f, "-0.0004"}, {-1.0f, "-1"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(zu::SliderGuiBase::formatReadout(value), text) << value;
 }
@@ -245,12 +246,32 @@ TEST(SliderReadoutTest, ValuesShowWithThreeSignificantDigits) {
 TEST(SliderReadoutTest, TypedNumbersReadAsInTheCLocaleWhateverTheLocale) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {"0x10", 16},        {"0X1P-1", 0.5},      {"-0x.8p1", -1},      {"0x", 0},
-        {"0xg", 0},          {"0xinf", 0},         {"0x-1", 0},          {"1e", 1},
-        {"1e+", 1},          {".5", 0.5},          {"5.", 5},            {"\t\n\v\f\r 2", 2},
-        {"1,5", 1},          {"INFINITY", inf},    {"-Inf", -inf},       {"2.2250738585072014e-308", 0x1p-1022},
-        {"\xa0" "1", {}},    {"", {}},             {"+", {}},            {".", {}},
-        {"-.e1", {}},        {"1e-400", {}},       {"0x1p-1030", {}},    {"1.7976931348623159e308", {}},
+        {"0x10", 16},
+        {"0X1P-1", 0.5},
+        {"-0x.8p1", -1},
+        {"0x", 0},
+        {"0xg", 0},
+        {"0xinf", 0},
+        {"0x-1", 0},
+        {"1e", 1},
+        {"1e+", 1},
+        {".5", 0.5},
+        {"5.", 5},
+        {"\t\n\v\f\r 2", 2},
+        {"1,5", 1},
+        {"INFINITY", inf},
+        {"-Inf", -inf},
+        {"2.2250738585072014e-308", 0x1p-1022},
+        {"\xa0"
+         "1",
+         {}},
+        {"", {}},
+        {"+", {}},
+        {".", {}},
+        {"-.e1", {}},
+        {"1e-400", {}},
+        {"0x1p-1030", {}},
+        {"1.7976931348623159e308", {}},
     };
     const auto check = [&](const char* locale) {
         SCOPED_TRACE(locale);

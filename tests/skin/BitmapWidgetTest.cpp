@@ -74,8 +74,8 @@ TEST_F(BitmapWidgetTest, TheSteppedRotaryMappingSpreadsStepsOverPartOfATurn) {
         float start, span, value;
         int32_t frame;
     };
-    const Case cases[] = {{0.125f, 0.625f, 0.0f, 5}, {0.125f, 0.625f, 0.5f, 14}, {0.125f, 0.625f, 1.0f, 27},
-                          {0.9f, 0.5f, 1.0f, 14}};
+    const Case cases[] = {
+        {0.125f, 0.625f, 0.0f, 5}, {0.125f, 0.625f, 0.5f, 14}, {0.125f, 0.625f, 1.0f, 27}, {0.9f, 0.5f, 1.0f, 14}};
     for (const Case& c : cases) {
         knob.setSteppedRotary(6, c.start, c.span);
         knob.setNormalised(c.value);
@@ -84,8 +84,10 @@ TEST_F(BitmapWidgetTest, TheSteppedRotaryMappingSpreadsStepsOverPartOfATurn) {
 }
 
 TEST_F(BitmapWidgetTest, AVerticalSliderMovesItsHandleUpAndClipsItAtTheEdge) {
-    BitmapWidget& slider = widget(30, 120, "type slider\nframe_size 30 100\nhandle_rect 0 100 30 120\n"
-                                           "handle_range 10 110\norientation vertical", 5, 7);
+    BitmapWidget& slider = widget(30, 120,
+                                  "type slider\nframe_size 30 100\nhandle_rect 0 100 30 120\n"
+                                  "handle_range 10 110\norientation vertical",
+                                  5, 7);
     slider.setNormalised(0);
     EXPECT_EQ(slider.getFrameOffset(), 110);
     slider.setNormalised(0.29f);  // a span of 100 x 0.29f: 29 in float, 28.9999992 in double
@@ -99,8 +101,10 @@ TEST_F(BitmapWidgetTest, AVerticalSliderMovesItsHandleUpAndClipsItAtTheEdge) {
     expectRect(calls[1].source, {0, 100, 30, 120});
     expectRect(calls[1].rect, {5, 17, 35, 37});
 
-    BitmapWidget& past = widget(30, 120, "type slider\nframe_size 30 100\nhandle_rect 0 100 30 120\n"
-                                         "handle_range -6 90\norientation vertical", 5, 7);
+    BitmapWidget& past = widget(30, 120,
+                                "type slider\nframe_size 30 100\nhandle_rect 0 100 30 120\n"
+                                "handle_range -6 90\norientation vertical",
+                                5, 7);
     past.setNormalised(1);
     EXPECT_EQ(past.getFrameOffset(), -6);
     calls = drawn();

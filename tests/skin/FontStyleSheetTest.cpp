@@ -38,8 +38,8 @@ TEST(FontStyleSheetTest, WeightsMapToFlags) {
         const char* value;
         int32_t weight;
     };
-    const Case cases[] = {{"300", 300}, {"301", 400}, {"550", 400}, {"551", 700}, {"normal", 400},
-                          {"black", 700}, {"Light", 300}, {"0", 400}};
+    const Case cases[] = {{"300", 300},    {"301", 400},   {"550", 400},   {"551", 700},
+                          {"normal", 400}, {"black", 700}, {"Light", 300}, {"0", 400}};
     for (const Case& c : cases)
         EXPECT_EQ(skin::findStyle(sheetOf(std::string("FONT_CATEGORY s\nfont-weight ") + c.value), "s").weight(),
                   c.weight)

@@ -105,9 +105,14 @@ TEST(StripExtensionTest, OnlyTheLastExtensionOfTheFileNameGoes) {
         const char* name;
         const char* stripped;
     };
-    const Case cases[] = {{"knob", "knob"},           {"knob.png", "knob"},           {"a.b.png", "a.b"},
-                          {"skin/knob", "skin/knob"}, {"sk.in/knob", "sk.in/knob"},   {"sk.in\\knob", "sk.in\\knob"},
-                          {"skin/knob.bmp", "skin/knob"}, {"", ""}};
+    const Case cases[] = {{"knob", "knob"},
+                          {"knob.png", "knob"},
+                          {"a.b.png", "a.b"},
+                          {"skin/knob", "skin/knob"},
+                          {"sk.in/knob", "sk.in/knob"},
+                          {"sk.in\\knob", "sk.in\\knob"},
+                          {"skin/knob.bmp", "skin/knob"},
+                          {"", ""}};
     for (const Case& c : cases) EXPECT_EQ(skin::stripExtension(c.name), c.stripped) << c.name;
 }
 

@@ -32,9 +32,9 @@ TEST(ImageMetadataTest, TypeWordsSetTheModeCaseSensitively) {
         const char* text;
         int32_t mode;
     };
-    const Case cases[] = {{"type slider", 0},   {"type knob", 1},    {"type animated", 1},
-                          {"type button", 2},   {"type bargraph", 3}, {"type button\ntype Slider", 2},
-                          {"type", 1},          {"Type slider", 1}};
+    const Case cases[] = {{"type slider", 0}, {"type knob", 1},     {"type animated", 1},
+                          {"type button", 2}, {"type bargraph", 3}, {"type button\ntype Slider", 2},
+                          {"type", 1},        {"Type slider", 1}};
     for (const Case& c : cases) EXPECT_EQ(parsed(c.text).mode, c.mode) << c.text;
 }
 
@@ -43,9 +43,15 @@ TEST(ImageMetadataTest, OrientationIsChosenByTheFirstByte) {
         const char* text;
         int32_t orientation;
     };
-    const Case cases[] = {{"orientation vertical", 0}, {"orientation horizontal", 1}, {"orientation Horizontal", -1},
-                          {"tiled true", 0},           {"tiled false", 1},            {"mouse_response click", 2},
-                          {"mouse_response rotary", 3}, {"mouse_response stepped", 4}, {"mouse_response ''", -1},
+    const Case cases[] = {{"orientation vertical", 0},
+                          {"orientation horizontal", 1},
+                          {"orientation Horizontal", -1},
+                          {"tiled true", 0},
+                          {"tiled false", 1},
+                          {"mouse_response click", 2},
+                          {"mouse_response rotary", 3},
+                          {"mouse_response stepped", 4},
+                          {"mouse_response ''", -1},
                           {"orientation x\norientation h", 1}};
     for (const Case& c : cases) EXPECT_EQ(parsed(c.text).orientation, c.orientation) << c.text;
 }

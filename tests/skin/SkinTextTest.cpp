@@ -41,9 +41,7 @@ TEST(SkinTextTest, QuotesAndCommasFollowTheirRules) {
     for (const Case& c : cases) EXPECT_EQ(tokenizeLine(c.line), c.tokens) << c.line;
 }
 
-TEST(SkinTextTest, AZeroByteEndsTheLine) {
-    EXPECT_EQ(tokenizeLine(std::string("key 1\0 2", 8)), (Tokens{"key", "1"}));
-}
+TEST(SkinTextTest, AZeroByteEndsTheLine) { EXPECT_EQ(tokenizeLine(std::string("key 1\0 2", 8)), (Tokens{"key", "1"})); }
 
 TEST(SkinTextTest, LinesSplitAtLineFeedsWithoutTheirCarriageReturns) {
     EXPECT_EQ(splitLines("a\r\nb\nc"), (Tokens{"a", "b", "c"}));
@@ -57,9 +55,17 @@ TEST(SkinTextTest, NumbersAreLeadingDigitsSaturatingAtTheInt32Limits) {
         const char* text;
         int32_t decimal;
     };
-    const Case cases[] = {{"12", 12},    {"12.5", 12}, {"12px", 12},          {"-7", -7},
-                          {"+3", 3},     {"px", 0},    {"", 0},               {"-", 0},
-                          {" 5", 0},     {"99999999999", 2147483647},         {"-99999999999", -2147483647 - 1}};
+    const Case cases[] = {{"12", 12},
+                          {"12.5", 12},
+                          {"12px", 12},
+                          {"-7", -7},
+                          {"+3", 3},
+                          {"px", 0},
+                          {"", 0},
+                          {"-", 0},
+                          {" 5", 0},
+                          {"99999999999", 2147483647},
+                          {"-99999999999", -2147483647 - 1}};
     for (const Case& c : cases) EXPECT_EQ(decimalPrefix(c.text), c.decimal) << c.text;
     EXPECT_EQ(hexadecimalPrefix("ff00zz"), 0xFF00);
     EXPECT_EQ(hexadecimalPrefix("FFFFFFFF"), 2147483647);

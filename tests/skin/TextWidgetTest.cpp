@@ -30,20 +30,23 @@ public:
     }
     int32_t addRef() override { return 1; }
     int32_t release() override { return 1; }
-    int32_t getFactory(void** out) override { return handOut("getFactory", static_cast<IMpDrawingFactory*>(this), out); }
+    int32_t getFactory(void** out) override {
+        return handOut("getFactory", static_cast<IMpDrawingFactory*>(this), out);
+    }
     int32_t createSolidColorBrush(const gmpi_gui::MpColor*, void** out) override {
         return handOut("createSolidColorBrush", static_cast<IMpSolidColorBrush*>(this), out);
     }
     int32_t reserved5() override { return gmpi::MP_FAIL; }
     void fillRectangle(const gmpi_gui::MpRect*, gmpi_gui::IMpSolidColorBrush*) override { note("fillRectangle"); }
-    void drawLine(gmpi_gui::MpPoint, gmpi_gui::MpPoint, gmpi_gui::IMpSolidColorBrush*, float, gmpi::IMpUnknown*) override {
+    void drawLine(gmpi_gui::MpPoint, gmpi_gui::MpPoint, gmpi_gui::IMpSolidColorBrush*, float,
+                  gmpi::IMpUnknown*) override {
         note("drawLine");
     }
     void drawGeometry(gmpi_gui::IMpPathGeometry*, gmpi_gui::IMpSolidColorBrush*, float, gmpi::IMpUnknown*) override {
         note("drawGeometry");
     }
-    void drawText(const char*, int32_t, gmpi_gui::IMpTextFormat*, const gmpi_gui::MpRect*, gmpi_gui::IMpSolidColorBrush*,
-                  int32_t) override {
+    void drawText(const char*, int32_t, gmpi_gui::IMpTextFormat*, const gmpi_gui::MpRect*,
+                  gmpi_gui::IMpSolidColorBrush*, int32_t) override {
         note("drawText");
     }
     void drawBitmap(gmpi_gui::IMpBitmap*, const gmpi_gui::MpRect*, float, int32_t, const gmpi_gui::MpRect*) override {
@@ -130,9 +133,10 @@ TEST_F(TextWidgetTest, AnEditBoxBuildsItsFramesPathBeforeTurningTheBrushGrey) {
     edit.setBounds({0, 0, 60, 20});
     CallJournal journal;
     edit.render(journal);
-    EXPECT_EQ(journal.calls, (std::vector<std::string>{"createSolidColorBrush", "fillRectangle", "getFactory",
-                                                       "createPathGeometry", "open", "beginFigure", "addLine", "addLine",
-                                                       "addLine", "endFigure", "close", "setColor", "drawGeometry"}));
+    EXPECT_EQ(journal.calls,
+              (std::vector<std::string>{"createSolidColorBrush", "fillRectangle", "getFactory", "createPathGeometry",
+                                        "open", "beginFigure", "addLine", "addLine", "addLine", "endFigure", "close",
+                                        "setColor", "drawGeometry"}));
 }
 
 TEST_F(TextWidgetTest, AnUpsideDownEditBoxMovesTextUpAsAnEmptyBoxDoes) {

@@ -14,9 +14,9 @@ void appendLittleEndian(std::string& out, uint32_t value, int bytes) {
 
 std::string pngBytes(int32_t width, int32_t height, const std::vector<uint8_t>& rgba) {
     std::string out;
-    stbi_write_png_to_func(
-        [](void* context, void* data, int size) { static_cast<std::string*>(context)->append(static_cast<char*>(data), size); },
-        &out, width, height, 4, rgba.data(), width * 4);
+    stbi_write_png_to_func([](void* context, void* data,
+                              int size) { static_cast<std::string*>(context)->append(static_cast<char*>(data), size); },
+                           &out, width, height, 4, rgba.data(), width * 4);
     return out;
 }
 

@@ -12,7 +12,8 @@
 // A path that only the running test case uses, ending in `name`.
 inline std::filesystem::path testTempPath(std::string_view name) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string unique = std::string(test->test_suite_name()) + "." + test->name() + "." + std::to_string(getpid()) + ".";
+    std::string unique =
+        std::string(test->test_suite_name()) + "." + test->name() + "." + std::to_string(getpid()) + ".";
     std::erase(unique, '/');  // parameterised names carry slashes
     return std::filesystem::path(::testing::TempDir()) / (unique + std::string(name));
 }

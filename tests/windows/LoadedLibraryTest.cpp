@@ -32,7 +32,8 @@ protected:
 
 TEST_F(LoadedLibrary, ExportsAFactoryThatAnswersItsInterfaces) {
     // GetProcAddress answers a generic function pointer; going through void (*)() says the cast is meant.
-    auto getFactory = reinterpret_cast<GetFactory>(reinterpret_cast<void (*)()>(GetProcAddress(module, "MP_GetFactory")));
+    auto getFactory =
+        reinterpret_cast<GetFactory>(reinterpret_cast<void (*)()>(GetProcAddress(module, "MP_GetFactory")));
     ASSERT_NE(getFactory, nullptr);
     void* unknown = nullptr;
     ASSERT_EQ(getFactory(&unknown), gmpi::MP_OK);
@@ -54,7 +55,8 @@ TEST_F(LoadedLibrary, ExportsAFactoryThatAnswersItsInterfaces) {
 }
 
 TEST_F(LoadedLibrary, CarriesTheDescriptionAsGmpxmlResourceOne) {
-    HRSRC resource = FindResourceExW(module, L"GMPXML", MAKEINTRESOURCEW(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    HRSRC resource =
+        FindResourceExW(module, L"GMPXML", MAKEINTRESOURCEW(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(resource, nullptr);
     HGLOBAL loaded = LoadResource(module, resource);
     ASSERT_NE(loaded, nullptr);

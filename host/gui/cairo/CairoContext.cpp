@@ -30,7 +30,8 @@ std::pair<int32_t, int32_t> coveredPixels(float from, float to, int32_t size) {
 cairo_surface_t* pixelWindow(const BgraImage& premultiplied, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
     auto* first = const_cast<uint8_t*>(premultiplied.pixels.data()) + size_t(y0) * size_t(premultiplied.bytesPerRow()) +
                   size_t(x0) * 4;
-    return cairo_image_surface_create_for_data(first, CAIRO_FORMAT_ARGB32, x1 - x0, y1 - y0, premultiplied.bytesPerRow());
+    return cairo_image_surface_create_for_data(first, CAIRO_FORMAT_ARGB32, x1 - x0, y1 - y0,
+                                               premultiplied.bytesPerRow());
 }
 
 }  // namespace
@@ -114,8 +115,8 @@ void CairoContext::drawText(const char* text, int32_t length, gmpi_gui::IMpTextF
     const HostTextFormat* known = findTextFormat(format);
     if (!checkRect(layout) || !color || known == nullptr || !finite(*layout)) return;
     const auto context = makePangoContext(cairo_.get());
-    const auto lines = makePangoLayout(context.get(), known->settings(), textOfLength(text, length),
-                                       layout->right - layout->left);
+    const auto lines =
+        makePangoLayout(context.get(), known->settings(), textOfLength(text, length), layout->right - layout->left);
     const float textHeight = logicalSize(lines.get()).height;
     float top = layout->top;
     if (known->settings().paragraphAlignment == gmpi_gui::MP_PARAGRAPH_ALIGN_FAR)
@@ -149,7 +150,8 @@ void CairoContext::drawBitmap(gmpi_gui::IMpBitmap* bitmap, const gmpi_gui::MpRec
     cairo_scale(cairo, (to.right - to.left) / sourceWidth, (to.bottom - to.top) / sourceHeight);
     cairo_set_source_surface(cairo, pixels.get(), x0 - from.left, y0 - from.top);
     cairo_pattern_set_extend(cairo_get_source(cairo), CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(cairo_get_source(cairo), interpolation == 0 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_filter(cairo_get_source(cairo),
+                             interpolation == 0 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BILINEAR);
     cairo_paint_with_alpha(cairo, unit(opacity));
     cairo_restore(cairo);
 }

@@ -41,8 +41,10 @@ TEST_F(Drawing, AFilledRectangleCoversExactlyItsPixels) {
     const MpRect rect{10, 5, 20, 15};
     context.fillRectangle(&rect, blue);
     blue->release();
-    for (const auto& [x, y] : {std::pair{10, 5}, {19, 14}, {15, 10}}) EXPECT_EQ(context.pixel(x, y), opaqueBlue) << x << ',' << y;
-    for (const auto& [x, y] : {std::pair{9, 5}, {20, 14}, {15, 4}, {15, 15}}) EXPECT_EQ(context.pixel(x, y), transparent) << x << ',' << y;
+    for (const auto& [x, y] : {std::pair{10, 5}, {19, 14}, {15, 10}})
+        EXPECT_EQ(context.pixel(x, y), opaqueBlue) << x << ',' << y;
+    for (const auto& [x, y] : {std::pair{9, 5}, {20, 14}, {15, 4}, {15, 15}})
+        EXPECT_EQ(context.pixel(x, y), transparent) << x << ',' << y;
     EXPECT_EQ(paintedPixels(0, 0, 40, 30), 100);
 }
 
@@ -83,7 +85,7 @@ TEST_F(Drawing, FilledFiguresAreFilledAndHollowOnesStroked) {
     blue->release();
 
     EXPECT_EQ(context.pixel(7, 7), opaqueBlue);
-    EXPECT_EQ(context.pixel(20, 10), opaqueBlue);  // on the outline
+    EXPECT_EQ(context.pixel(20, 10), opaqueBlue);   // on the outline
     EXPECT_EQ(context.pixel(28, 10), transparent);  // inside it
 }
 
