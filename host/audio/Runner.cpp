@@ -182,7 +182,7 @@ void Runner::gatherEvents(Voice& voice, int32_t voiceIndex, int64_t blockStart, 
     for (const StreamingChange& change : streamingChanges_)
         voice.events.addStreaming(change.offset, change.pin, change.streaming);
     for (const ScriptedEvent& event : script_.between(blockStart, blockStart + frames)) {
-        if (event.voice != ALL_VOICES && event.voice != voiceIndex) continue;
+        if (event.voice != allVoices && event.voice != voiceIndex) continue;
         voice.events.add(static_cast<int32_t>(event.time - blockStart), event.type, event.pin, event.value);
     }
 }

@@ -22,7 +22,7 @@ class App;
 
 namespace zuhost {
 
-enum ExitStatus : int { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+enum ExitStatus : int { exitOk = 0, exitFailed = 1, exitUsage = 2 };
 
 class Command {
 public:

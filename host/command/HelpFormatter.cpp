@@ -4,7 +4,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr std::size_t OPTION_COLUMN_WIDTH = 36;
+constexpr std::size_t optionColumnWidth = 36;
 
 bool repeatable(const CLI::Option& option) {
     return option.get_expected_max() > 1 || option.get_multi_option_policy() == CLI::MultiOptionPolicy::TakeAll;
@@ -15,7 +15,7 @@ bool repeatable(const CLI::Option& option) {
 HelpFormatter::HelpFormatter() {
     label("Usage", "usage");
     label("SUBCOMMAND", "COMMAND");
-    column_width(OPTION_COLUMN_WIDTH);
+    column_width(optionColumnWidth);
 }
 
 std::string HelpFormatter::make_option_opts(const CLI::Option* option) const {

@@ -9,8 +9,8 @@ namespace zuhost {
 
 namespace {
 
-constexpr double LONGEST_SECONDS = 86400.0;
-constexpr int64_t LONGEST_SAMPLES = 86400LL * 1000000LL;
+constexpr double longestSeconds = 86400.0;
+constexpr int64_t longestSamples = 86400LL * 1000000LL;
 
 UsageError notATime(std::string_view text) {
     return UsageError(
@@ -32,12 +32,12 @@ SampleTime SampleTime::parse(std::string_view text) {
     }
     if (unit == Unit::Samples) {
         const auto count = parseInteger(text);
-        if (!count || *count < 0 || *count > LONGEST_SAMPLES) throw notATime(text);
+        if (!count || *count < 0 || *count > longestSamples) throw notATime(text);
         return {static_cast<double>(*count), unit};
     }
     const auto value = parseReal(number);
     const double seconds = value ? (unit == Unit::Milliseconds ? *value / 1000.0 : *value) : -1.0;
-    if (seconds < 0 || seconds > LONGEST_SECONDS) throw notATime(text);
+    if (seconds < 0 || seconds > longestSeconds) throw notATime(text);
     return {*value, unit};
 }
 

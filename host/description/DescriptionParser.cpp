@@ -13,8 +13,8 @@ namespace zuhost {
 
 namespace {
 
-constexpr std::string_view PIN_OWN_ATTRIBUTES[] = {"id", "name", "datatype", "direction"};
-constexpr std::string_view PARAMETER_OWN_ATTRIBUTES[] = {"id", "name", "datatype"};
+constexpr std::string_view pinOwnAttributes[] = {"id", "name", "datatype", "direction"};
+constexpr std::string_view parameterOwnAttributes[] = {"id", "name", "datatype"};
 
 template <size_t N>
 bool isOneOf(std::string_view name, const std::string_view (&names)[N]) {
@@ -85,7 +85,7 @@ private:
             parameter.name = required(node, "name");
             if (!pinDatatypeCode(parameter.datatype, false))
                 fail(node, "unknown datatype \"" + parameter.datatype + "\"");
-            parameter.attributes = otherAttributes(node, PARAMETER_OWN_ATTRIBUTES);
+            parameter.attributes = otherAttributes(node, parameterOwnAttributes);
             const bool taken = std::any_of(parameters.begin(), parameters.end(),
                                            [&](const auto& other) { return other.id == parameter.id; });
             if (taken) fail(node, "parameter id " + std::to_string(parameter.id) + " is used twice");
@@ -123,7 +123,7 @@ private:
         pin.datatypeCode = datatypeCode(node, pin.datatype);
         pin.direction = direction(node);
         if (node.attribute("parameterId")) pin.parameterId = integer(node, "parameterId");
-        pin.attributes = otherAttributes(node, PIN_OWN_ATTRIBUTES);
+        pin.attributes = otherAttributes(node, pinOwnAttributes);
         return pin;
     }
 

@@ -11,20 +11,20 @@ struct ElfLayout {
 
 namespace {
 
-constexpr uint64_t CLASS_OFFSET = 4;
-constexpr uint64_t DATA_OFFSET = 5;
-constexpr uint8_t CLASS_64 = 2;
-constexpr uint8_t LITTLE_ENDIAN_DATA = 1;
-constexpr uint32_t SECTION_WITHOUT_FILE_BYTES = 8;  // SHT_NOBITS
+constexpr uint64_t classOffset = 4;
+constexpr uint64_t dataOffset = 5;
+constexpr uint8_t class64 = 2;
+constexpr uint8_t littleEndianData = 1;
+constexpr uint32_t sectionWithoutFileBytes = 8;  // SHT_NOBITS
 
-constexpr ElfLayout ELF32{false, 0x20, 0x2E, 0x30, 0x32, 0x28, 0x10, 0x14, 0x18, 0x24};
-constexpr ElfLayout ELF64{true, 0x28, 0x3A, 0x3C, 0x3E, 0x40, 0x18, 0x20, 0x28, 0x38};
+constexpr ElfLayout elf32{false, 0x20, 0x2E, 0x30, 0x32, 0x28, 0x10, 0x14, 0x18, 0x24};
+constexpr ElfLayout elf64{true, 0x28, 0x3A, 0x3C, 0x3E, 0x40, 0x18, 0x20, 0x28, 0x38};
 
 }  // namespace
 
-ElfSectionTable::ElfSectionTable(const FileView& file) : file_(file), layout_(&ELF64) {
-    if (file.u8(DATA_OFFSET) != LITTLE_ENDIAN_DATA) file.damaged("only little-endian ELF files are read");
-    layout_ = file.u8(CLASS_OFFSET) == CLASS_64 ? &ELF64 : &ELF32;
+ElfSectionTable::ElfSectionTable(const FileView& file) : file_(file), layout_(&elf64) {
+    if (file.u8(dataOffset) != littleEndianData) file.damaged("only little-endian ELF files are read");
+    layout_ = file.u8(classOffset) == class64 ? &elf64 : &elf32;
     tableOffset_ = word(layout_->tableOffsetField);
     entrySize_ = file.u16(layout_->entrySizeField);
     count_ = file.u16(layout_->entryCountField);
@@ -61,7 +61,7 @@ std::optional<FileRange> findElfSection(const FileView& file, std::string_view n
         const ElfSectionHeader section = table.section(index);
         if (table.name(section) != name) continue;
         // A section that takes no room in the file has none of its bytes there.
-        if (section.type == SECTION_WITHOUT_FILE_BYTES) return FileRange{section.range.offset, 0};
+        if (section.type == sectionWithoutFileBytes) return FileRange{section.range.offset, 0};
         return section.range;
     }
     return std::nullopt;

@@ -12,10 +12,10 @@ namespace zuhost {
 
 namespace {
 
-constexpr const char* ELF_SECTION = ".gmpxml";
-constexpr std::u16string_view RESOURCE_TYPE = u"GMPXML";
-constexpr uint32_t RESOURCE_ID = 1;
-constexpr uint32_t US_ENGLISH = 1033;
+constexpr const char* elfSection = ".gmpxml";
+constexpr std::u16string_view resourceType = u"GMPXML";
+constexpr uint32_t resourceId = 1;
+constexpr uint32_t usEnglish = 1033;
 
 std::string content(const FileView& file, const FileRange& range, const std::string& what) {
     if (!file.contains(range.offset, range.size)) throw DescriptionError(file.name() + ": " + what + " is cut short");
@@ -24,13 +24,13 @@ std::string content(const FileView& file, const FileRange& range, const std::str
 }
 
 std::string fromElf(const FileView& file) {
-    const auto section = findElfSection(file, ELF_SECTION);
-    if (!section) throw DescriptionError(file.name() + " has no " + ELF_SECTION + " section");
-    return content(file, *section, std::string("the ") + ELF_SECTION + " section");
+    const auto section = findElfSection(file, elfSection);
+    if (!section) throw DescriptionError(file.name() + " has no " + elfSection + " section");
+    return content(file, *section, std::string("the ") + elfSection + " section");
 }
 
 std::string fromPe(const FileView& file) {
-    const auto resource = findPeResource(file, RESOURCE_TYPE, RESOURCE_ID, US_ENGLISH);
+    const auto resource = findPeResource(file, resourceType, resourceId, usEnglish);
     if (!resource) throw DescriptionError(file.name() + " has no GMPXML resource with id 1");
     return content(file, *resource, "the GMPXML resource");
 }

@@ -6,32 +6,32 @@ namespace zuhost {
 
 namespace {
 
-constexpr uint64_t NEW_HEADER_FIELD = 0x3C;
-constexpr uint32_t PE_SIGNATURE = 0x00004550;  // "PE\0\0"
-constexpr uint64_t COFF_HEADER_SIZE = 20;
-constexpr uint16_t PE32_MAGIC = 0x10B;
-constexpr uint16_t PE32_PLUS_MAGIC = 0x20B;
-constexpr uint64_t SECTION_HEADER_SIZE = 40;
-constexpr uint64_t DIRECTORY_SIZE = 8;
+constexpr uint64_t newHeaderField = 0x3C;
+constexpr uint32_t peSignature = 0x00004550;  // "PE\0\0"
+constexpr uint64_t coffHeaderSize = 20;
+constexpr uint16_t pe32Magic = 0x10B;
+constexpr uint16_t pe32PlusMagic = 0x20B;
+constexpr uint64_t sectionHeaderSize = 40;
+constexpr uint64_t directorySize = 8;
 
 }  // namespace
 
 PeImage::PeImage(const FileView& file) : file_(file) {
-    const uint64_t header = file.u32(NEW_HEADER_FIELD);
-    if (file.u32(header) != PE_SIGNATURE) file.damaged("no PE header");
+    const uint64_t header = file.u32(newHeaderField);
+    if (file.u32(header) != peSignature) file.damaged("no PE header");
     const uint64_t coff = header + 4;
     const uint16_t sectionCount = file.u16(coff + 2);
-    const uint64_t optional = coff + COFF_HEADER_SIZE;
+    const uint64_t optional = coff + coffHeaderSize;
     const uint64_t sectionTable = optional + file.u16(coff + 16);
     const uint16_t magic = file.u16(optional);
-    if (magic != PE32_MAGIC && magic != PE32_PLUS_MAGIC) file.damaged("unknown optional header");
-    directories_ = optional + (magic == PE32_MAGIC ? 96 : 112);
+    if (magic != pe32Magic && magic != pe32PlusMagic) file.damaged("unknown optional header");
+    directories_ = optional + (magic == pe32Magic ? 96 : 112);
     directoryCount_ = file.u32(directories_ - 4);
     // Read once, so that each address a table gives costs a search, not a walk of the table.
-    if (!file.contains(sectionTable, SECTION_HEADER_SIZE * sectionCount))
+    if (!file.contains(sectionTable, sectionHeaderSize * sectionCount))
         file.damaged("the section table lies past the end");
     sections_.reserve(sectionCount);
-    for (uint64_t at = sectionTable; at < sectionTable + SECTION_HEADER_SIZE * sectionCount; at += SECTION_HEADER_SIZE)
+    for (uint64_t at = sectionTable; at < sectionTable + sectionHeaderSize * sectionCount; at += sectionHeaderSize)
         sections_.push_back({file.u32(at + 12), file.u32(at + 16), file.u32(at + 20)});
     std::stable_sort(sections_.begin(), sections_.end(),
                      [](const Section& a, const Section& b) { return a.address < b.address; });
@@ -39,7 +39,7 @@ PeImage::PeImage(const FileView& file) : file_(file) {
 
 std::optional<PeImage::Directory> PeImage::directory(uint32_t index) const {
     if (index >= directoryCount_) return std::nullopt;
-    const uint64_t at = directories_ + DIRECTORY_SIZE * index;
+    const uint64_t at = directories_ + directorySize * index;
     const Directory directory{file_.u32(at), file_.u32(at + 4)};
     if (directory.address == 0 || directory.size == 0) return std::nullopt;
     return directory;

@@ -18,8 +18,8 @@ namespace zuhost {
 
 class PeImage {
 public:
-    static constexpr uint32_t EXPORT_DIRECTORY = 0;
-    static constexpr uint32_t RESOURCE_DIRECTORY = 2;
+    static constexpr uint32_t exportDirectory = 0;
+    static constexpr uint32_t resourceDirectory = 2;
 
     explicit PeImage(const FileView& file);
 

@@ -6,7 +6,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr uint32_t HIGH_BIT = 0x80000000;
+constexpr uint32_t highBit = 0x80000000;
 
 struct Entry {
     bool named;
@@ -18,7 +18,7 @@ struct Entry {
 class ResourceDirectory {
 public:
     explicit ResourceDirectory(const FileView& file) : file_(file), image_(file) {
-        if (const auto directory = image_.directory(PeImage::RESOURCE_DIRECTORY))
+        if (const auto directory = image_.directory(PeImage::resourceDirectory))
             root_ = image_.fileOffset(directory->address);
     }
 
@@ -32,7 +32,7 @@ public:
         for (uint32_t i = 0; i < count; ++i) {
             const uint64_t at = directory + 16 + 8 * uint64_t{i};
             const uint32_t name = file_.u32(at), child = file_.u32(at + 4);
-            const Entry entry{(name & HIGH_BIT) != 0, name & ~HIGH_BIT, (child & HIGH_BIT) != 0, child & ~HIGH_BIT};
+            const Entry entry{(name & highBit) != 0, name & ~highBit, (child & highBit) != 0, child & ~highBit};
             if (matches(entry)) return entry;
         }
         return std::nullopt;

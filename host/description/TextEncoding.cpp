@@ -6,7 +6,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr char32_t REPLACEMENT_CHARACTER = 0xFFFD;
+constexpr char32_t replacementCharacter = 0xFFFD;
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
@@ -29,30 +29,30 @@ char32_t decodeUtf8(std::string_view text, size_t& position) {
         length = 4, codePoint = lead & 0x07, smallest = 0x10000;
     } else {
         ++position;
-        return REPLACEMENT_CHARACTER;
+        return replacementCharacter;
     }
     if (text.size() - position < length) {
         ++position;
-        return REPLACEMENT_CHARACTER;
+        return replacementCharacter;
     }
     for (size_t i = 1; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(text[position + i]);
         if (!isContinuation(byte)) {
             ++position;
-            return REPLACEMENT_CHARACTER;
+            return replacementCharacter;
         }
         codePoint = (codePoint << 6) | (byte & 0x3F);
     }
     if (codePoint < smallest || codePoint > 0x10FFFF || isSurrogate(codePoint)) {
         ++position;
-        return REPLACEMENT_CHARACTER;
+        return replacementCharacter;
     }
     position += length;
     return codePoint;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || isSurrogate(c)) c = REPLACEMENT_CHARACTER;
+    if (c > 0x10FFFF || isSurrogate(c)) c = replacementCharacter;
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {

@@ -2,8 +2,8 @@
 // file in one folder.
 //
 // Contract: type "Image" takes the name as given when it has an extension,
-// otherwise NAME.png when that file exists, then NAME.bmp; type "ImageMeta"
-// takes NAME.txt. A name may hold subfolders, but one that is absolute or
+// otherwise fixtureName.png when that file exists, then fixtureName.bmp; type "ImageMeta"
+// takes fixtureName.txt. A name may hold subfolders, but one that is absolute or
 // climbs out with ".." resolves to nothing, as do other types and files that
 // do not exist.
 #pragma once

@@ -22,7 +22,7 @@ int ListCommand::run(std::ostream& out, std::ostream&) {
     } else {
         printDescriptionText(description, out);
     }
-    return EXIT_OK;
+    return exitOk;
 }
 
 }  // namespace zuhost

@@ -205,7 +205,7 @@ int GalleryCommand::run(std::ostream& out, std::ostream& err) {
     Gallery gallery(std::make_shared<const PluginLibrary>(PluginLibrary::open(library_)), skin_, out_, err);
     for (const PluginDescription& plugin : description_->plugins) gallery.addPlugin(plugin);
     gallery.write(out);
-    return EXIT_OK;
+    return exitOk;
 }
 
 }  // namespace zuhost

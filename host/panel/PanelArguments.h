@@ -1,5 +1,5 @@
 // Pieces of the command line that the panel commands share: a point X,Y, a
-// size WxH, and pin values NAME=VALUE, read while the command line is read;
+// size WxH, and pin values fixtureName=VALUE, read while the command line is read;
 // and the options --size, --range-min, --range-max and --skin.
 //
 // Contract: the parsers throw UsageError for text that is not of the form or
@@ -23,7 +23,7 @@ namespace zuhost {
 
 gmpi_gui::MpPoint parsePoint(std::string_view text);                        // X,Y
 gmpi_gui::MpSize parseSize(std::string_view text);                          // WxH
-std::pair<std::string, std::string> parseNameValue(std::string_view text);  // NAME=VALUE
+std::pair<std::string, std::string> parseNameValue(std::string_view text);  // fixtureName=VALUE
 
 void declarePanelSize(CLI::App& app, std::optional<gmpi_gui::MpSize>& size);
 void declareParameterRange(CLI::App& app, ParameterRange& range);

@@ -22,7 +22,7 @@ namespace {
 
 constexpr float captureRate = 48000.0f;
 
-const std::string FOOTER =
+const std::string footerText =
     "NAME is a panel pin's name or id; VALUE is text of its datatype (strings as they are).\n"
     "SIGNAL is " +
     std::string(signalForms) +
@@ -123,7 +123,7 @@ void RenderCommand::declare(CLI::App& app) {
     app.add_option("--type", a.typedTexts, "the text the user types into each text entry shown")->type_name("TEXT");
     declareSkinFolder(app, a.skin);
     app.add_option("--out", a.out, "the PNG to write")->type_name("FILE")->capture_default_str();
-    app.footer(FOOTER);
+    app.footer(footerText);
     app.final_callback([this] {
         const LibraryDescription description = loadDescription(arguments_.library);
         plugin_ = withinOption("PLUGIN", [&] { return findPluginByIdOrName(description, arguments_.plugin); });
@@ -160,7 +160,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     warnAboutUnused(session.script(), err);
     out << "wrote " << arguments.out.string() << "\n";
     panel.release();
-    return EXIT_OK;
+    return exitOk;
 }
 
 }  // namespace zuhost

@@ -25,7 +25,7 @@ namespace zuhost {
 struct RenderArguments {
     std::string plugin;
     std::filesystem::path library;
-    std::vector<std::pair<std::string, std::string>> pins;  // NAME=VALUE
+    std::vector<std::pair<std::string, std::string>> pins;  // fixtureName=VALUE
     std::vector<TraceArgument> signals;
     std::optional<std::filesystem::path> captureCsv;
     std::optional<gmpi_gui::MpSize> size;

@@ -57,12 +57,12 @@ std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const P
         const auto capture = parseInteger<int64_t>(row[0]);
         const auto voice = parseInteger<int32_t>(row[2]);
         const auto sample = parseInteger<int32_t>(row[3]);
-        if (!capture || !voice || !sample || *voice < 0 || *sample < 0 || *sample >= int32_t(CAPTURE_SAMPLES)) continue;
+        if (!capture || !voice || !sample || *voice < 0 || *sample < 0 || *sample >= int32_t(captureSamples)) continue;
         for (size_t column = 4; column < row.size() && column < columnPins.size(); ++column) {
             const auto value = parseReal(row[column]);
             if (!columnPins[column] || !value) continue;
             auto& [number, samples] = latest[{*voice, columnPins[column]->index}];
-            if (samples.empty() || number != *capture) samples.assign(CAPTURE_SAMPLES, 0.0f);
+            if (samples.empty() || number != *capture) samples.assign(captureSamples, 0.0f);
             number = *capture;
             samples[static_cast<size_t>(*sample)] = static_cast<float>(*value);
         }
@@ -71,19 +71,19 @@ std::vector<PanelBlob> readCaptureCsv(const std::filesystem::path& path, const P
     std::vector<PanelBlob> blobs;
     for (const auto& [key, capture] : latest) {
         const std::vector<float>& samples = capture.second;
-        std::vector<uint8_t> bytes(CAPTURE_BYTES);
-        std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
+        std::vector<uint8_t> bytes(captureBytes);
+        std::memcpy(bytes.data(), samples.data(), captureBytes);
         blobs.push_back({key.second, key.first, std::move(bytes)});
     }
     return blobs;
 }
 
 std::vector<uint8_t> captureOf(const Signal& signal, float sampleRate, float gain) {
-    std::vector<float> samples(CAPTURE_SAMPLES);
+    std::vector<float> samples(captureSamples);
     signal.render(0, sampleRate, samples);
     for (float& sample : samples) sample *= gain;
-    std::vector<uint8_t> bytes(CAPTURE_BYTES);
-    std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
+    std::vector<uint8_t> bytes(captureBytes);
+    std::memcpy(bytes.data(), samples.data(), captureBytes);
     return bytes;
 }
 

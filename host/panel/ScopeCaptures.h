@@ -1,7 +1,7 @@
 // Traces for a scope panel's blob pins: the last capture of each voice in a
 // capture CSV that `zuhost process` wrote, or a capture of a generated signal.
 //
-// Contract: a capture is CAPTURE_SAMPLES little-endian floats. CSV columns are
+// Contract: a capture is captureSamples little-endian floats. CSV columns are
 // matched to the panel's pins by name; a column without a pin, and fields
 // that are not numbers, are skipped. Throws UsageError for a file that cannot
 // be read or holds no capture, and for a trace argument not of its form.

@@ -96,7 +96,7 @@ public:
         panel_.start(arguments_.size);
         if (const int32_t result = runner_.open(processorCreator(*library_, plugin_.id)); result != gmpi::MP_OK) {
             err << "zuhost session: \"" << plugin_.id << "\" failed to open (result " << result << ")\n";
-            return EXIT_FAILED;
+            return exitFailed;
         }
         RunOutputs outputs(folder, plugin_, runner_, arguments_.writeCaptures);
         const size_t played = play(actions, connection, outputs, folder);
@@ -120,7 +120,7 @@ public:
             out << "wrote " << frames_ << " frames to " << (arguments_.out / "frames").string() << "\n";
         out << "wrote " << stripPath.string() << " with " << strip_.size() << " of " << frames_ << " frames\n";
         panel_.release();
-        return EXIT_OK;
+        return exitOk;
     }
 
 private:

@@ -2,7 +2,7 @@
 // `TIME VERB ARGUMENTS`. A # that begins a word starts a comment; blanks and
 // a CR at the end of a line, and blank lines, are skipped.
 //
-//   0.1s pin NAME=VALUE            a value for a panel pin, as a host would send it
+//   0.1s pin fixtureName=VALUE            a value for a panel pin, as a host would send it
 //   0.2s down X,Y [alt] [control] [shift]
 //   0.2s move X,Y ...              likewise; up ends the gesture
 //   0.3s drag X,Y X,Y DURATION [keys]   down, a move every 10 ms, up after DURATION

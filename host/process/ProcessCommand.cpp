@@ -52,7 +52,7 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     configureScript(runner, options);
     if (const int32_t result = runner.open(processorCreator(library, plugin.id)); result != gmpi::MP_OK) {
         err << "zuhost process: \"" << plugin.id << "\" failed to open (result " << result << ")\n";
-        return EXIT_FAILED;
+        return exitFailed;
     }
 
     OutputFolder folder(options.outputDirectory);
@@ -69,7 +69,7 @@ int process(const ProcessOptions& options, std::ostream& out, std::ostream& err)
     out << "plug-in: " << plugin.id << " from " << options.library.string() << "\n";
     outputs.summary().print(out, runner);
     for (const auto& file : outputs.files()) out << "wrote " << file.string() << "\n";
-    return EXIT_OK;
+    return exitOk;
 }
 
 }  // namespace

@@ -36,10 +36,10 @@ std::vector<ScheduledValue> startValues(const PluginDescription& plugin, const s
     for (const ParameterDescription& parameter : plugin.parameters) {
         for (const PinDescription* pin : pinsOfParameter(plugin.audioPins, parameter.id, valueField)) {
             const bool setAtTheStart = std::any_of(set.begin(), set.end(), [&](const ScheduledValue& value) {
-                return value.pin == pin->index && value.time == 0 && value.voice == ALL_VOICES;
+                return value.pin == pin->index && value.time == 0 && value.voice == allVoices;
             });
             if (pin->direction == gmpi::MP_IN && !setAtTheStart)
-                values.push_back({pin->index, parameterStartValue(parameter), 0, ALL_VOICES});
+                values.push_back({pin->index, parameterStartValue(parameter), 0, allVoices});
         }
     }
     return values;
@@ -69,7 +69,7 @@ ProcessOptions resolveProcessOptions(const ProcessArguments& arguments, const Li
     options.inputs = resolveInputs(options.plugin, audio);
     for (const auto& input : audio.inputs) warnIfPastTheEnd("--input", input, arguments, options);
     for (const auto& value : arguments.values) {
-        const char* option = value.voice == ALL_VOICES ? "--set" : "--voice-set";
+        const char* option = value.voice == allVoices ? "--set" : "--voice-set";
         options.values.push_back(
             withinOption(option, [&] { return resolveValue(options.plugin, value, audio.sampleRate, audio.voices); }));
         warnIfPastTheEnd(option, value, arguments, options);

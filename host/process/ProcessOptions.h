@@ -28,7 +28,7 @@ struct ScheduledValue {
     int32_t pin = 0;
     std::vector<uint8_t> bytes;
     int64_t time = 0;
-    int32_t voice = ALL_VOICES;
+    int32_t voice = allVoices;
 };
 
 struct ScheduledStreaming {

@@ -48,7 +48,7 @@ void CaptureCsv::write(const CallLog& log) {
 }
 
 bool CaptureCsv::isCapture(const HostCall& call) const {
-    return call.kind == HostCall::Kind::PinValue && call.size == CAPTURE_BYTES && channelOf(call.pin) >= 0;
+    return call.kind == HostCall::Kind::PinValue && call.size == captureBytes && channelOf(call.pin) >= 0;
 }
 
 int32_t CaptureCsv::channelOf(int32_t pin) const {
@@ -66,7 +66,7 @@ void CaptureCsv::flush() {
 
 void CaptureCsv::writeRows(OutputFile& file) const {
     char number[32];
-    for (size_t sample = 0; sample < CAPTURE_SAMPLES; ++sample) {
+    for (size_t sample = 0; sample < captureSamples; ++sample) {
         file << captures_ << ',' << pendingCall_->time << ',' << pendingCall_->voice << ',' << sample;
         for (const auto& blob : pending_) {
             file << ',';

@@ -22,8 +22,8 @@
 
 namespace zuhost {
 
-inline constexpr size_t CAPTURE_SAMPLES = 400;
-inline constexpr size_t CAPTURE_BYTES = CAPTURE_SAMPLES * sizeof(float);
+inline constexpr size_t captureSamples = 400;
+inline constexpr size_t captureBytes = captureSamples * sizeof(float);
 
 class CaptureCsv {
 public:

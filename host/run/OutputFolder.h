@@ -22,7 +22,7 @@ public:
 
     explicit OutputFolder(std::filesystem::path directory);
 
-    // The path of a file the run is about to write, NAME relative to the
+    // The path of a file the run is about to write, fixtureName relative to the
     // folder; its subfolders are made and it is listed.
     std::filesystem::path file(const std::filesystem::path& name);
     const std::filesystem::path& directory() const { return directory_; }

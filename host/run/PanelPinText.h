@@ -22,7 +22,7 @@ struct PanelPinValue {
     std::vector<uint8_t> bytes;
 };
 
-// NAME=VALUE as the command line gives it: the pin by name or index, the
+// fixtureName=VALUE as the command line gives it: the pin by name or index, the
 // value read as the pin's datatype.
 PanelPinValue resolvePanelPinValue(const PluginDescription& plugin, std::string_view name, std::string_view value);
 

@@ -23,7 +23,7 @@ struct PinAssignment {
     std::string pin;  // a pin's name or index
     Value value;
     std::optional<SampleTime> time;  // none: from the start
-    int32_t voice = ALL_VOICES;      // set by --voice-set only
+    int32_t voice = allVoices;       // set by --voice-set only
 
     int64_t sampleAt(float sampleRate) const { return time ? time->samplesAt(sampleRate) : 0; }
 };

@@ -19,7 +19,7 @@ struct SkinImage {
     std::string metadata;
 };
 
-// Writes the image file(s) and NAME.txt into `folder`.
+// Writes the image file(s) and fixtureName.txt into `folder`.
 void writeSkinImage(const std::filesystem::path& folder, const SkinImage& image);
 void writeTextFile(const std::filesystem::path& path, const std::string& text);
 

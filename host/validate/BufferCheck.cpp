@@ -23,11 +23,11 @@ namespace zuhost {
 
 namespace {
 
-constexpr uint32_t UNWRITTEN = 0x7FC5A5A5u;  // a quiet NaN no arithmetic produces
-constexpr uint32_t CANARY = 0x7FCCA11Eu;
-constexpr int32_t CANARIES = 16;
-constexpr int64_t MIN_BLOCKS = 4;
-constexpr int64_t MAX_BLOCKS = 600;
+constexpr uint32_t unwrittenSample = 0x7FC5A5A5u;  // a quiet NaN no arithmetic produces
+constexpr uint32_t canary = 0x7FCCA11Eu;
+constexpr int32_t canaryCount = 16;
+constexpr int64_t minBlocks = 4;
+constexpr int64_t maxBlocks = 600;
 
 float fromBits(uint32_t bits) { return std::bit_cast<float>(bits); }
 uint32_t bitsOf(float sample) { return std::bit_cast<uint32_t>(sample); }
@@ -53,7 +53,7 @@ public:
         for (const PinDescription& pin : plugin.audioPins) {
             if (!pin.isAudioRate()) continue;
             PinBuffer& buffer = buffers_.emplace_back(PinBuffer{&pin, {}, {}});
-            buffer.samples.assign(static_cast<size_t>(maxFrames(config) + CANARIES), fromBits(CANARY));
+            buffer.samples.assign(static_cast<size_t>(maxFrames(config) + canaryCount), fromBits(canary));
         }
         connectBuffers();
         if (const int32_t result = processor_.open(); result != gmpi::MP_OK)
@@ -64,8 +64,8 @@ public:
     }
 
     void runBlock(bool first) {
-        const int32_t frames = config_.blockSize == RANDOM_BLOCKS
-                                   ? static_cast<int32_t>(random_.integer(1, MAX_BLOCK_SIZE))
+        const int32_t frames = config_.blockSize == randomBlocks
+                                   ? static_cast<int32_t>(random_.integer(1, maxBlockSize))
                                    : config_.blockSize;
         prepareBuffers(frames);
         host_.log().clear();
@@ -77,7 +77,7 @@ public:
 
 private:
     static int32_t maxFrames(const AudioConfig& config) {
-        return config.blockSize == RANDOM_BLOCKS ? MAX_BLOCK_SIZE : config.blockSize;
+        return config.blockSize == randomBlocks ? maxBlockSize : config.blockSize;
     }
 
     void connectBuffers() {
@@ -102,9 +102,9 @@ private:
             const auto length = static_cast<size_t>(frames);
             for (size_t i = 0; i < length; ++i)
                 buffer.samples[i] =
-                    buffer.isOutput() ? fromBits(UNWRITTEN) : static_cast<float>(random_.real(-1.0, 1.0));
+                    buffer.isOutput() ? fromBits(unwrittenSample) : static_cast<float>(random_.real(-1.0, 1.0));
             std::fill(buffer.samples.begin() + static_cast<std::ptrdiff_t>(length), buffer.samples.end(),
-                      fromBits(CANARY));
+                      fromBits(canary));
             if (!buffer.isOutput())
                 buffer.inputCopy.assign(buffer.samples.begin(),
                                         buffer.samples.begin() + static_cast<std::ptrdiff_t>(length));
@@ -115,14 +115,14 @@ private:
         const std::string pin = pinName(*buffer.pin);
         auto change = calls.begin();
         for (size_t i = static_cast<size_t>(frames); i < buffer.samples.size(); ++i)
-            if (bitsOf(buffer.samples[i]) != CANARY)
+            if (bitsOf(buffer.samples[i]) != canary)
                 fail("process(" + std::to_string(frames) + ") wrote past the end of " + pin + "'s buffer, at sample " +
                      std::to_string(i));
         for (size_t i = 0; i < static_cast<size_t>(frames); ++i) {
             for (; change != calls.end() && change->time <= static_cast<int64_t>(i); ++change)
                 if (change->kind == HostCall::Kind::PinStreaming && change->pin == buffer.pin->index)
                     buffer.streaming = change->streaming;
-            if (buffer.isOutput() && buffer.streaming && bitsOf(buffer.samples[i]) == UNWRITTEN)
+            if (buffer.isOutput() && buffer.streaming && bitsOf(buffer.samples[i]) == unwrittenSample)
                 fail("process(" + std::to_string(frames) + ") left sample " + std::to_string(i) + " of " + pin +
                      " unwritten while it streamed");
             if (!buffer.isOutput() && bitsOf(buffer.samples[i]) != bitsOf(buffer.inputCopy[i]))
@@ -144,9 +144,9 @@ private:
 };
 
 int64_t blockCount(const AudioConfig& config, int strictness) {
-    const int32_t frames = config.blockSize == RANDOM_BLOCKS ? MAX_BLOCK_SIZE / 2 : config.blockSize;
+    const int32_t frames = config.blockSize == randomBlocks ? maxBlockSize / 2 : config.blockSize;
     const auto length = static_cast<int64_t>(config.sampleRate * 0.02 * strictness);
-    return std::clamp<int64_t>(length / frames, MIN_BLOCKS, MAX_BLOCKS);
+    return std::clamp<int64_t>(length / frames, minBlocks, maxBlocks);
 }
 
 void runConfig(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {

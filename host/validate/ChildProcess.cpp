@@ -19,8 +19,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int CRASH_SIGNALS[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP};
-constexpr size_t OUTPUT_TAIL = 2000;
+constexpr int crashSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP};
+constexpr size_t outputTailBytes = 2000;
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor {
@@ -59,7 +59,7 @@ Verdict runBody(const std::function<Verdict()>& body) {
 }
 
 [[noreturn]] void runChild(const std::function<Verdict()>& body, int verdictFd, int outputFd) {
-    for (const int crash : CRASH_SIGNALS) signal(crash, SIG_DFL);
+    for (const int crash : crashSignals) signal(crash, SIG_DFL);
     dup2(outputFd, STDOUT_FILENO);
     dup2(outputFd, STDERR_FILENO);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
@@ -92,7 +92,7 @@ std::string outputTail(int fd) {
     lseek(fd, 0, SEEK_SET);
     for (ssize_t got; (got = read(fd, chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<size_t>(got));
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    if (text.size() > OUTPUT_TAIL) text = "..." + text.substr(text.size() - OUTPUT_TAIL);
+    if (text.size() > outputTailBytes) text = "..." + text.substr(text.size() - outputTailBytes);
     return text;
 }
 

@@ -16,8 +16,8 @@ namespace zuhost {
 
 namespace {
 
-constexpr int32_t BLOCK = 64;
-constexpr float RATE = 48000.0f;
+constexpr int32_t blockSize = 64;
+constexpr float sampleRate = 48000.0f;
 
 std::string directionName(int32_t direction) { return direction == gmpi::MP_OUT ? "out" : "in"; }
 
@@ -53,10 +53,10 @@ Verdict checkCreatesPanel(const CheckContext& context) {
 Verdict checkPinIndices(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     AudioHost host;
-    DirectProcessor processor(library, *context.plugin, host, BLOCK);
+    DirectProcessor processor(library, *context.plugin, host, blockSize);
     processor.setBuffers();
     if (const int32_t result = processor.open(); result != gmpi::MP_OK) fail("open answered " + std::to_string(result));
-    std::vector<float> buffer(BLOCK, 0.0f);
+    std::vector<float> buffer(blockSize, 0.0f);
     for (const PinDescription& pin : context.plugin->audioPins) {
         const int32_t result = processor.setBuffer(pin.index, buffer.data());
         if (result != gmpi::MP_OK)
@@ -75,8 +75,8 @@ Verdict checkOutputValues(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/output values");
-    Runner runner(audioPinInfos(plugin), runnerSettings({RATE, BLOCK}));
-    const auto length = static_cast<int64_t>(RATE * 0.2 * context.options.strictness);
+    Runner runner(audioPinInfos(plugin), runnerSettings({sampleRate, blockSize}));
+    const auto length = static_cast<int64_t>(sampleRate * 0.2 * context.options.strictness);
     scriptRandomInputs(runner, plugin, random, 0, length);
     openOrFail(runner, processorCreator(library, plugin.id));
     int64_t values = 0;

@@ -13,7 +13,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr AudioConfig CONFIG{48000.0f, 64};
+constexpr AudioConfig audioConfig{48000.0f, 64};
 
 // Each instance is fed by its own runner from its own identically seeded
 // source, so both receive the same inputs.
@@ -62,18 +62,18 @@ void requireSameAudio(const Runner& first, const Runner& second, const PluginDes
 Verdict checkDeterminism(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
-    const auto length = static_cast<int64_t>(CONFIG.sampleRate * 2 * sweepSeconds(context.options.strictness));
-    Runner first(audioPinInfos(plugin), runnerSettings(CONFIG));
-    Runner second(audioPinInfos(plugin), runnerSettings(CONFIG));
+    const auto length = static_cast<int64_t>(audioConfig.sampleRate * 2 * sweepSeconds(context.options.strictness));
+    Runner first(audioPinInfos(plugin), runnerSettings(audioConfig));
+    Runner second(audioPinInfos(plugin), runnerSettings(audioConfig));
     scriptFor(first, context, length);
     scriptFor(second, context, length);
     const PluginCreator create = processorCreator(library, plugin.id);
     openOrFail(first, create);
     openOrFail(second, create);
     // Both instances live side by side, so state shared between them shows.
-    for (int64_t blockStart = 0; blockStart < length; blockStart += CONFIG.blockSize) {
-        first.run(CONFIG.blockSize);
-        second.run(CONFIG.blockSize);
+    for (int64_t blockStart = 0; blockStart < length; blockStart += audioConfig.blockSize) {
+        first.run(audioConfig.blockSize);
+        second.run(audioConfig.blockSize);
         requireSameCalls(first, second, blockStart);
         requireSameAudio(first, second, plugin, blockStart);
         first.log().clear();

@@ -14,11 +14,11 @@ namespace zuhost {
 
 namespace {
 
-constexpr uint32_t DYNAMIC_SYMBOLS = 11;  // SHT_DYNSYM
-constexpr uint8_t GLOBAL = 1, WEAK = 2, UNIQUE = 10;
-constexpr uint8_t SECTION_SYMBOL = 3, FILE_SYMBOL = 4;
-constexpr uint8_t DEFAULT_VISIBILITY = 0, PROTECTED_VISIBILITY = 3;
-constexpr uint64_t EXPORT_NAME_COUNT_FIELD = 24, EXPORT_NAME_TABLE_FIELD = 32;
+constexpr uint32_t dynamicSymbols = 11;  // SHT_DYNSYM
+constexpr uint8_t globalBinding = 1, weakBinding = 2, uniqueBinding = 10;
+constexpr uint8_t sectionSymbol = 3, fileSymbol = 4;
+constexpr uint8_t defaultVisibility = 0, protectedVisibility = 3;
+constexpr uint64_t exportNameCountField = 24, exportNameTableField = 32;
 
 // Names may share bytes in the file (one name the tail of another), but a
 // table whose entries all point at one long name would make copies many
@@ -49,9 +49,9 @@ struct ElfSymbol {
     // Defined here, visible to other modules and naming code or data.
     bool exported() const {
         const uint8_t binding = info >> 4, type = info & 0xF, visibility = other & 0x3;
-        const bool global = binding == GLOBAL || binding == WEAK || binding == UNIQUE;
-        const bool visible = visibility == DEFAULT_VISIBILITY || visibility == PROTECTED_VISIBILITY;
-        return sectionIndex != 0 && global && visible && type != SECTION_SYMBOL && type != FILE_SYMBOL;
+        const bool global = binding == globalBinding || binding == weakBinding || binding == uniqueBinding;
+        const bool visible = visibility == defaultVisibility || visibility == protectedVisibility;
+        return sectionIndex != 0 && global && visible && type != sectionSymbol && type != fileSymbol;
     }
 };
 
@@ -63,7 +63,7 @@ ElfSymbol elfSymbol(const FileView& symbols, uint64_t at, bool wide) {
 std::optional<ElfSectionHeader> dynamicSymbolTable(const ElfSectionTable& sections) {
     for (uint32_t index = 0; index < sections.count(); ++index) {
         const ElfSectionHeader section = sections.section(index);
-        if (section.type == DYNAMIC_SYMBOLS) return section;
+        if (section.type == dynamicSymbols) return section;
     }
     return std::nullopt;
 }
@@ -88,12 +88,12 @@ void addElfExports(const FileView& file, NameList& names) {
 
 void addPeExports(const FileView& file, NameList& names) {
     const PeImage image(file);
-    const auto directory = image.directory(PeImage::EXPORT_DIRECTORY);
+    const auto directory = image.directory(PeImage::exportDirectory);
     if (!directory) return;
     const uint64_t at = image.fileOffset(directory->address);
-    const uint32_t count = file.u32(at + EXPORT_NAME_COUNT_FIELD);
+    const uint32_t count = file.u32(at + exportNameCountField);
     if (count == 0) return;
-    const uint64_t table = image.fileOffset(file.u32(at + EXPORT_NAME_TABLE_FIELD));
+    const uint64_t table = image.fileOffset(file.u32(at + exportNameTableField));
     if (!file.contains(table, 4 * uint64_t{count})) file.damaged("its export name table lies past the end");
     for (uint64_t entry = table; entry < table + 4 * uint64_t{count}; entry += 4)
         names.add(file.text(image.fileOffset(file.u32(entry))));

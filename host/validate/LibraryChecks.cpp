@@ -19,14 +19,14 @@ namespace {
 
 using GetFactoryFunction = int32_t (*)(void**);
 
-constexpr const char* FACTORY_EXPORT = "MP_GetFactory";
+constexpr const char* factoryExport = "MP_GetFactory";
 // An identifier no interface of this system has.
-constexpr gmpi::MpGuid UNKNOWN_IID{0x0BADF00D, 0x1234, 0x5678, {0x9A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78}};
+constexpr gmpi::MpGuid unknownIid{0x0BADF00D, 0x1234, 0x5678, {0x9A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78}};
 // Fills out-parameters so that a callee that forgets to set them is caught.
-void* const UNTOUCHED = reinterpret_cast<void*>(uintptr_t{0x5A5A5A5A});
+void* const untouchedOut = reinterpret_cast<void*>(uintptr_t{0x5A5A5A5A});
 
 GetFactoryFunction factoryEntry(const SharedLibrary& library) {
-    auto entry = reinterpret_cast<GetFactoryFunction>(library.symbol(FACTORY_EXPORT));
+    auto entry = reinterpret_cast<GetFactoryFunction>(library.symbol(factoryExport));
     if (entry == nullptr) fail("the library does not export MP_GetFactory");
     return entry;
 }
@@ -41,9 +41,9 @@ std::string joined(const std::vector<std::string>& names) {
 }
 
 void requireQuery(gmpi::IMpUnknown& factory, const gmpi::MpGuid& iid, const char* name, bool offered) {
-    void* out = UNTOUCHED;
+    void* out = untouchedOut;
     const int32_t code = factory.queryInterface(iid, &out);
-    const bool answered = code == gmpi::MP_OK && out != nullptr && out != UNTOUCHED;
+    const bool answered = code == gmpi::MP_OK && out != nullptr && out != untouchedOut;
     // An answer carries a reference of its own, given back when the check is done.
     const auto answer = gmpi::ComRef<gmpi::IMpUnknown>::adopt(answered ? static_cast<gmpi::IMpUnknown*>(out) : nullptr);
     if (offered && !answered) fail(std::string("the factory does not answer ") + name + " (" + result(code) + ")");
@@ -55,16 +55,16 @@ void requireQuery(gmpi::IMpUnknown& factory, const gmpi::MpGuid& iid, const char
 // Calls getSdkInformation with a buffer of maxChars characters followed by a
 // guard; the text must end within the buffer and leave the guard alone.
 void requireTerminatedWithin(gmpi::IMpFactory2& factory, int32_t maxChars) {
-    constexpr char16_t GUARD = 0xA5A5;
-    constexpr size_t GUARD_CHARS = 16;
-    std::vector<char16_t> buffer(static_cast<size_t>(std::max(maxChars, 0)) + GUARD_CHARS, GUARD);
+    constexpr char16_t guardUnit = 0xA5A5;
+    constexpr size_t guardChars = 16;
+    std::vector<char16_t> buffer(static_cast<size_t>(std::max(maxChars, 0)) + guardChars, guardUnit);
     int32_t version = -1;
     const int32_t code = factory.getSdkInformation(&version, maxChars, buffer.data());
     const std::string with = " with maxChars " + std::to_string(maxChars);
     if (code != gmpi::MP_OK) fail("getSdkInformation" + with + " " + result(code));
     const auto limit = static_cast<size_t>(std::max(maxChars, 0));
     if (!std::all_of(buffer.begin() + static_cast<std::ptrdiff_t>(limit), buffer.end(),
-                     [](char16_t c) { return c == GUARD; }))
+                     [](char16_t c) { return c == guardUnit; }))
         fail("getSdkInformation" + with + " wrote past the buffer");
     if (limit > 0 && std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(limit), u'\0') ==
                          buffer.begin() + static_cast<std::ptrdiff_t>(limit))
@@ -74,12 +74,12 @@ void requireTerminatedWithin(gmpi::IMpFactory2& factory, int32_t maxChars) {
 void requireNotCreated(gmpi::IMpFactory2& factory, const std::u16string& id, int32_t kind, gmpi::IMpUnknown& host) {
     const std::string what =
         std::string(1, '"').append(utf16ToUtf8(id)).append("\" of kind ").append(std::to_string(kind));
-    void* out = UNTOUCHED;
+    void* out = untouchedOut;
     int32_t code = factory.createInstance2(id.c_str(), kind, &out);
     if (code != gmpi::MP_NOSUPPORT || out != nullptr)
         fail("createInstance2 of " + what + " " + result(code) + (out ? " with an object" : "") +
              "; expected -2 and null");
-    out = UNTOUCHED;
+    out = untouchedOut;
     code = factory.createInstance(id.c_str(), kind, &host, &out);
     if (code != gmpi::MP_NOSUPPORT || out != nullptr)
         fail("createInstance of " + what + " " + result(code) + (out ? " with an object" : "") +
@@ -95,12 +95,12 @@ Verdict checkLibraryLoads(const CheckContext& context) {
 
 Verdict checkOnlyFactoryExported(const CheckContext& context) {
     const std::vector<std::string> names = exportedNames(context.options.library);
-    if (std::find(names.begin(), names.end(), FACTORY_EXPORT) == names.end())
+    if (std::find(names.begin(), names.end(), factoryExport) == names.end())
         fail("MP_GetFactory is not exported" + (names.empty() ? std::string() : "; exported: " + joined(names)));
     if (names.size() > 1) {
         std::vector<std::string> others;
         for (const std::string& name : names)
-            if (name != FACTORY_EXPORT) others.push_back(name);
+            if (name != factoryExport) others.push_back(name);
         fail("exports " + std::to_string(others.size()) + " names besides MP_GetFactory: " + joined(others));
     }
     return passed();
@@ -109,13 +109,13 @@ Verdict checkOnlyFactoryExported(const CheckContext& context) {
 Verdict checkFactoryIsSingle(const CheckContext& context) {
     const auto library = SharedLibrary::open(context.options.library);
     const GetFactoryFunction entry = factoryEntry(*library);
-    void* first = UNTOUCHED;
-    void* second = UNTOUCHED;
+    void* first = untouchedOut;
+    void* second = untouchedOut;
     const int32_t firstCode = entry(&first);
     const int32_t secondCode = entry(&second);
     if (firstCode != gmpi::MP_OK || secondCode != gmpi::MP_OK)
         fail("MP_GetFactory " + result(firstCode) + ", then " + result(secondCode));
-    if (first == nullptr || first == UNTOUCHED) fail("MP_GetFactory gave no object");
+    if (first == nullptr || first == untouchedOut) fail("MP_GetFactory gave no object");
     if (first != second) fail("two calls of MP_GetFactory gave two different objects");
     return passed();
 }
@@ -131,7 +131,7 @@ Verdict checkFactoryInterfaces(const CheckContext& context) {
     requireQuery(factory, gmpi::MP_IID_PLUGIN, "IMpPlugin", false);
     requireQuery(factory, gmpi::MP_IID_PLUGIN2, "IMpPlugin2", false);
     requireQuery(factory, gmpi::MP_IID_AUDIO_HOST, "IMpAudioHost", false);
-    requireQuery(factory, UNKNOWN_IID, "an unknown interface", false);
+    requireQuery(factory, unknownIid, "an unknown interface", false);
     return passed();
 }
 

@@ -16,16 +16,16 @@ namespace zuhost {
 
 namespace {
 
-constexpr int STACK_DEPTH = 32;
-constexpr int SHOWN_FRAMES = 6;
+constexpr int stackDepth = 32;
+constexpr int shownFrames = 6;
 
 struct Site {
     SiteKind kind;
     int depth;
-    std::array<void*, STACK_DEPTH> frames;
+    std::array<void*, stackDepth> frames;
 };
 
-std::array<Site, MAX_SITES> sites;
+std::array<Site, maxSites> sites;
 std::atomic<int> siteCount{0};
 thread_local bool capturing = false;
 
@@ -89,7 +89,7 @@ std::string describeSite(const Site& site, const char* mainPath) {
     std::string text = site.kind == SiteKind::Allocation ? "allocation at:" : "lock at:";
     int shown = 0;
     bool inSite = false;
-    for (int i = 0; i < site.depth && shown < SHOWN_FRAMES; ++i) {
+    for (int i = 0; i < site.depth && shown < shownFrames; ++i) {
         Dl_info info{};
         if (dladdr(site.frames[static_cast<size_t>(i)], &info) == 0) continue;
         inSite = inSite || !isMachinery(info.dli_fname, mainPath);
@@ -103,10 +103,10 @@ std::string describeSite(const Site& site, const char* mainPath) {
 }  // namespace
 
 void noteOffendingSite(SiteKind kind) {
-    if (capturing || siteCount.load(std::memory_order_relaxed) >= MAX_SITES) return;
+    if (capturing || siteCount.load(std::memory_order_relaxed) >= maxSites) return;
     capturing = true;
     Site site{kind, 0, {}};
-    site.depth = backtrace(site.frames.data(), STACK_DEPTH);
+    site.depth = backtrace(site.frames.data(), stackDepth);
     const int count = siteCount.load(std::memory_order_relaxed);
     const bool known =
         std::any_of(sites.begin(), sites.begin() + count, [&](const Site& s) { return sameStack(s, site); });

@@ -5,7 +5,7 @@
 //
 // Contract: noteOffendingSite() is called from the counting hooks; it never
 // allocates (the unwinder is warmed up before main), ignores calls made while
-// it is already capturing, and keeps at most MAX_SITES distinct stacks.
+// it is already capturing, and keeps at most maxSites distinct stacks.
 // describeOffendingSites() allocates and must run outside counting scopes.
 #pragma once
 
@@ -13,7 +13,7 @@
 
 namespace zuhost {
 
-inline constexpr int MAX_SITES = 4;
+inline constexpr int maxSites = 4;
 
 enum class SiteKind { Allocation, Lock };
 

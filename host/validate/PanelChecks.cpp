@@ -11,8 +11,8 @@ namespace {
 using gmpi_gui::MpSize;
 
 // Tiny, zero, common and huge sizes: a panel must lay itself out at any of them.
-constexpr MpSize LAYOUT_SIZES[] = {{0, 0}, {1, 1}, {3, 200}, {120, 40}, {400, 300}, {8000, 6000}, {1e6f, 1e6f}};
-constexpr int32_t WARM_RENDERS = 20;
+constexpr MpSize layoutSizes[] = {{0, 0}, {1, 1}, {3, 200}, {120, 40}, {400, 300}, {8000, 6000}, {1e6f, 1e6f}};
+constexpr int32_t warmRenders = 20;
 
 std::string milliseconds(double seconds) {
     char text[32];
@@ -64,10 +64,10 @@ Verdict checkPanelRendering(const CheckContext& context) {
     PanelDrive drive(context);
     prepare(drive);
     const double cold = renderCleanly(drive, {200, 100});
-    for (const MpSize size : LAYOUT_SIZES) renderCleanly(drive, size);
+    for (const MpSize size : layoutSizes) renderCleanly(drive, size);
     double warm = 0;
-    for (int32_t i = 0; i < WARM_RENDERS; ++i) warm += renderCleanly(drive, {200, 100});
-    return passed("render cold " + milliseconds(cold) + ", warm " + milliseconds(warm / WARM_RENDERS));
+    for (int32_t i = 0; i < warmRenders; ++i) warm += renderCleanly(drive, {200, 100});
+    return passed("render cold " + milliseconds(cold) + ", warm " + milliseconds(warm / warmRenders));
 }
 
 Verdict checkPanelGestures(const CheckContext& context) {

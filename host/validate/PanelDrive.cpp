@@ -18,10 +18,10 @@ using gmpi_gui::MpPoint;
 using gmpi_gui::MpRect;
 using gmpi_gui::MpSize;
 
-constexpr int32_t UNBOUND_PIN = -1;
-constexpr int64_t QUIET_MILLISECONDS = 1000;
-constexpr int32_t SWEEP_GRID = 16;  // starting points a side
-constexpr int32_t SWEEP_MOVES = 4;
+constexpr int32_t unboundPin = -1;
+constexpr int64_t quietMilliseconds = 1000;
+constexpr int32_t sweepGrid = 16;  // starting points a side
+constexpr int32_t sweepMoves = 4;
 
 gui::PanelSessionOptions sessionOptions(bool offerGraphicsHost) {
     gui::PanelSessionOptions options;
@@ -30,15 +30,15 @@ gui::PanelSessionOptions sessionOptions(bool offerGraphicsHost) {
 }
 
 // Zero bytes, so that even an empty value points at memory, as a host's does.
-constexpr uint8_t ZEROS[8] = {};
+constexpr uint8_t zeroBytes[8] = {};
 
 // The value a host delivers before anything was set: zero of the pin's datatype.
 std::span<const uint8_t> zeroValue(int32_t datatypeCode) {
     switch (datatypeCode) {
-        case gmpi::MP_BOOL: return {ZEROS, 1};
+        case gmpi::MP_BOOL: return {zeroBytes, 1};
         case gmpi::MP_FLOAT32:
-        case gmpi::MP_INT32: return {ZEROS, 4};
-        default: return {ZEROS, 0};
+        case gmpi::MP_INT32: return {zeroBytes, 4};
+        default: return {zeroBytes, 0};
     }
 }
 
@@ -123,8 +123,8 @@ std::string PanelDrive::deliverDescribedPins() {
             fail("setPin(" + std::to_string(pin.index) + ") for the described " + pin.datatype + " " + pinName(pin) +
                  " answered " + std::to_string(result));
     }
-    if (session_.setPin(UNBOUND_PIN, zeroValue(gmpi::MP_INT32)) == gmpi::MP_OK &&
-        !context_.plugin->findGuiPin(UNBOUND_PIN))
+    if (session_.setPin(unboundPin, zeroValue(gmpi::MP_INT32)) == gmpi::MP_OK &&
+        !context_.plugin->findGuiPin(unboundPin))
         fail("setPin(-1) was accepted although no pin has that id");
     // A described pin that the panel does not take costs nothing at run time.
     return unbound.empty() ? std::string() : "warning: the panel does not take the described " + unbound;
@@ -178,11 +178,11 @@ void PanelDrive::requireTransmitsFromAControl() {
 void PanelDrive::sweepDrags() {
     const float width = bounds_.right - bounds_.left;
     const float height = bounds_.bottom - bounds_.top;
-    for (int32_t row = 0; row < SWEEP_GRID; ++row) {
-        for (int32_t column = 0; column < SWEEP_GRID; ++column) {
+    for (int32_t row = 0; row < sweepGrid; ++row) {
+        for (int32_t column = 0; column < sweepGrid; ++column) {
             if (!session_.guiHost().transmits().empty()) return;
-            const MpPoint from{bounds_.left + width * (static_cast<float>(column) + 0.5f) / SWEEP_GRID,
-                               bounds_.top + height * (static_cast<float>(row) + 0.5f) / SWEEP_GRID};
+            const MpPoint from{bounds_.left + width * (static_cast<float>(column) + 0.5f) / sweepGrid,
+                               bounds_.top + height * (static_cast<float>(row) + 0.5f) / sweepGrid};
             dragAnswering(from, {from.x + width / 4, from.y - height / 4});
         }
     }
@@ -192,14 +192,14 @@ void PanelDrive::dragAnswering(MpPoint from, MpPoint to) {
     gui::UserScript& user = session_.script();
     const size_t menus = user.menus().size();
     const size_t entries = user.textEntries().size();
-    session_.drag(from, to, SWEEP_MOVES);
+    session_.drag(from, to, sweepMoves);
     const bool menuUnanswered =
         user.menus().size() > menus && !user.menus().back().items.empty() && user.menus().back().chosenId == -1;
     const bool entryUnanswered = user.textEntries().size() > entries && !user.textEntries().back().typedText;
     if (!menuUnanswered && !entryUnanswered) return;
     if (menuUnanswered) user.chooseMenuItem(user.menus().back().items.back().id);
     if (entryUnanswered) user.typeText("1");
-    session_.drag(from, to, SWEEP_MOVES);
+    session_.drag(from, to, sweepMoves);
 }
 
 void PanelDrive::playGestures(RandomSource& random, int32_t count) {
@@ -223,13 +223,13 @@ const PinDescription* PanelDrive::randomPin(RandomSource& random) const {
 }
 
 void PanelDrive::sendRandomPins(RandomSource& random, int32_t count) {
-    constexpr int32_t DATATYPES[] = {gmpi::MP_STRING, gmpi::MP_BOOL, gmpi::MP_FLOAT32, gmpi::MP_INT32, gmpi::MP_BLOB};
+    constexpr int32_t datatypes[] = {gmpi::MP_STRING, gmpi::MP_BOOL, gmpi::MP_FLOAT32, gmpi::MP_INT32, gmpi::MP_BLOB};
     for (int32_t i = 0; i < count; ++i) {
         const PinDescription* pin = randomPin(random);
         const int32_t id = pin != nullptr ? pin->index : static_cast<int32_t>(random.integer(-3, 1000));
         const int32_t datatype = pin != nullptr && random.chance(0.7)
                                      ? pin->datatypeCode
-                                     : DATATYPES[random.integer(0, std::size(DATATYPES) - 1)];
+                                     : datatypes[random.integer(0, std::size(datatypes) - 1)];
         std::vector<uint8_t> bytes = random.value(datatype);
         if (random.chance(0.2)) bytes.resize(static_cast<size_t>(random.integer(0, 9)), 0xA5);
         const auto voice =
@@ -239,10 +239,10 @@ void PanelDrive::sendRandomPins(RandomSource& random, int32_t count) {
 }
 
 void PanelDrive::releaseAndRequireClean() {
-    session_.advance(QUIET_MILLISECONDS);
+    session_.advance(quietMilliseconds);
     const HostCallCount before = countHostCalls(session_);
     session_.releasePanel();
-    session_.advance(QUIET_MILLISECONDS);
+    session_.advance(quietMilliseconds);
     if (countHostCalls(session_) != before) fail("the panel called the host after its last release");
     if (const std::string leaks = session_.leaks(); !leaks.empty()) fail("after the last release: " + leaks);
 }

@@ -10,8 +10,8 @@ namespace zuhost {
 
 namespace {
 
-constexpr size_t LOG_CALLS = 1 << 16;
-constexpr size_t LOG_BYTES = 4 << 20;
+constexpr size_t logCallReserve = 1 << 16;
+constexpr size_t logByteReserve = 4 << 20;
 
 bool isControlInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && !pin.isAudioRate(); }
 bool isAudioInput(const PinDescription& pin) { return pin.direction == gmpi::MP_IN && pin.isAudioRate(); }
@@ -45,8 +45,8 @@ RunnerSettings runnerSettings(const AudioConfig& config) {
     RunnerSettings settings;
     settings.host.sampleRate = config.sampleRate;
     settings.blockSize = config.blockSize;
-    settings.logCalls = LOG_CALLS;
-    settings.logBytes = LOG_BYTES;
+    settings.logCalls = logCallReserve;
+    settings.logBytes = logByteReserve;
     return settings;
 }
 

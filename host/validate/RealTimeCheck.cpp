@@ -15,14 +15,14 @@ namespace zuhost {
 
 namespace {
 
-constexpr size_t MAX_CONFIGS = 3;
-constexpr int64_t WARM_UP_BLOCKS = 8;
-constexpr double WARM_UP_SECONDS = 0.1;
-constexpr int64_t MIN_MEASURED_BLOCKS = 32;
+constexpr size_t maxConfigs = 3;
+constexpr int64_t warmUpBlocks = 8;
+constexpr double warmUpSeconds = 0.1;
+constexpr int64_t minMeasuredBlocks = 32;
 // A host may run any module as per-voice clones; voices that come and go
 // take paths a single instance never does.
-constexpr AudioConfig POLYPHONIC_CONFIG{44100.0f, 64};
-constexpr int32_t POLYPHONIC_VOICES = 2;
+constexpr AudioConfig polyphonicConfig{44100.0f, 64};
+constexpr int32_t polyphonicVoices = 2;
 
 struct Setup {
     AudioConfig config;
@@ -61,9 +61,9 @@ void measureOne(const CheckContext& context, const PluginLibrary& library, const
     RandomSource random(context.options.seed, plugin.id + "/real-time/" + setup.describe());
     Runner runner(audioPinInfos(plugin), settingsFor(setup));
     const int64_t warmUp =
-        std::max<int64_t>(WARM_UP_BLOCKS * config.blockSize, static_cast<int64_t>(config.sampleRate * WARM_UP_SECONDS));
+        std::max<int64_t>(warmUpBlocks * config.blockSize, static_cast<int64_t>(config.sampleRate * warmUpSeconds));
     const int64_t measured =
-        std::max<int64_t>(MIN_MEASURED_BLOCKS * config.blockSize,
+        std::max<int64_t>(minMeasuredBlocks * config.blockSize,
                           static_cast<int64_t>(config.sampleRate * sweepSeconds(context.options.strictness)));
     // Plain "on" values first, so that work a processor does once when it
     // first becomes active falls into the warm-up.
@@ -99,8 +99,8 @@ Verdict checkRealTimeSafety(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     std::vector<Setup> setups;
     for (const AudioConfig& config : sweepConfigs(context.options.strictness))
-        if (setups.size() < MAX_CONFIGS) setups.push_back({config, 1});
-    setups.push_back({POLYPHONIC_CONFIG, POLYPHONIC_VOICES});
+        if (setups.size() < maxConfigs) setups.push_back({config, 1});
+    setups.push_back({polyphonicConfig, polyphonicVoices});
     for (const Setup& setup : setups) within(setup.describe(), [&] { measureOne(context, library, setup); });
     return passed(std::to_string(setups.size()) + " configurations");
 }

@@ -17,21 +17,21 @@ namespace zuhost {
 
 namespace {
 
-constexpr int32_t BLOCK = 64;
-constexpr int32_t BLOCKS = 16;
-constexpr AudioConfig CONFIG{44100.0f, BLOCK};
+constexpr int32_t blockSize = 64;
+constexpr int32_t blockCount = 16;
+constexpr AudioConfig audioConfig{44100.0f, blockSize};
 
 struct Part {
     gmpi::MpGuid iid;
     const char* name;
 };
-constexpr Part PARTS[] = {
+constexpr Part partCount[] = {
     {gmpi::MP_IID_PLUGIN2, "IMpPlugin2"}, {gmpi::MP_IID_PLUGIN, "IMpPlugin"}, {gmpi::MP_IID_UNKNOWN, "IMpUnknown"}};
 
 // A part handed out by a query carries a reference of its own, which its
 // release gives back without destroying the object the caller still holds.
 void requireQueriesCounted(gmpi::IMpUnknown& object, const char* what) {
-    for (const Part& part : PARTS) {
+    for (const Part& part : partCount) {
         void* out = nullptr;
         if (object.queryInterface(part.iid, &out) != gmpi::MP_OK || out == nullptr) continue;
         auto* answered = static_cast<gmpi::IMpUnknown*>(out);
@@ -73,14 +73,14 @@ void requireHostReleased(const AudioHost& host, const std::string& how) {
 void runBlocks(DirectProcessor& processor) {
     EventList events;
     events.addGraphStart(0);
-    processor.process(BLOCK, events.first());
-    for (int32_t block = 1; block < BLOCKS; ++block) processor.process(BLOCK, nullptr);
+    processor.process(blockSize, events.first());
+    for (int32_t block = 1; block < blockCount; ++block) processor.process(blockSize, nullptr);
 }
 
 void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription& plugin) {
     AudioHost host;
     {
-        DirectProcessor processor(library, plugin, host, BLOCK);
+        DirectProcessor processor(library, plugin, host, blockSize);
         requireQueriesCounted(processor.object(), "processor");
         processor.setBuffers();
         if (const int32_t result = processor.open(); result != gmpi::MP_OK)
@@ -93,9 +93,9 @@ void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription&
 }
 
 void checkRunnerCreated(const PluginLibrary& library, const PluginDescription& plugin) {
-    Runner runner(audioPinInfos(plugin), runnerSettings(CONFIG));
+    Runner runner(audioPinInfos(plugin), runnerSettings(audioConfig));
     openOrFail(runner, processorCreator(library, plugin.id));
-    runner.run(BLOCK * BLOCKS);
+    runner.run(blockSize * blockCount);
     runner.close();
     requireHostReleased(runner.host(0), "given its host through setHost");
 }

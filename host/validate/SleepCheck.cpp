@@ -15,12 +15,12 @@ namespace zuhost {
 
 namespace {
 
-constexpr AudioConfig CONFIG{44100.0f, 64};
-constexpr double ACTIVE_SECONDS = 0.2;
+constexpr AudioConfig audioConfig{44100.0f, 64};
+constexpr double activeSeconds = 0.2;
 // Time a processor may take to finish what its inputs started (a ramp, a
 // pending capture) before it must sleep.
-constexpr double SETTLE_LIMIT_SECONDS = 2.0;
-constexpr double ANSWER_SECONDS = 1.0;
+constexpr double settleLimitSeconds = 2.0;
+constexpr double answerSeconds = 1.0;
 
 struct Timeline {
     int64_t settled;  // every input static from here
@@ -121,14 +121,14 @@ Verdict checkSleep(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/sleep");
-    const RunnerSettings settings = runnerSettings(CONFIG);
+    const RunnerSettings settings = runnerSettings(audioConfig);
     Runner runner(audioPinInfos(plugin), settings);
 
-    const auto rate = static_cast<double>(CONFIG.sampleRate);
+    const auto rate = static_cast<double>(audioConfig.sampleRate);
     Timeline timeline;
-    timeline.settled = hasInput(plugin) ? static_cast<int64_t>(rate * ACTIVE_SECONDS) : 0;
-    timeline.wake = timeline.settled + static_cast<int64_t>(rate * SETTLE_LIMIT_SECONDS) + 4 * CONFIG.blockSize;
-    timeline.end = timeline.wake + static_cast<int64_t>(rate * ANSWER_SECONDS);
+    timeline.settled = hasInput(plugin) ? static_cast<int64_t>(rate * activeSeconds) : 0;
+    timeline.wake = timeline.settled + static_cast<int64_t>(rate * settleLimitSeconds) + 4 * audioConfig.blockSize;
+    timeline.end = timeline.wake + static_cast<int64_t>(rate * answerSeconds);
     scriptRandomInputs(runner, plugin, random, 0, timeline.settled);
     scriptStaticInputs(runner, plugin, timeline.settled);
     scriptValues(runner, plugin, timeline.settled, settledValue);
@@ -144,18 +144,18 @@ Verdict checkSleep(const CheckContext& context) {
     const std::string settledText = "every input turned static at sample " + std::to_string(timeline.settled);
     if (!watch.sleptAt())
         fail(settledText + " (outputs last active at sample " + std::to_string(watch.lastActivity()) +
-             ") but the processor did not ask for sleep within " + secondsText(SETTLE_LIMIT_SECONDS));
+             ") but the processor did not ask for sleep within " + secondsText(settleLimitSeconds));
     const int32_t countdown = settings.host.sleepCountdown;
-    const int64_t allowed = watch.lastActivity() + countdown + CONFIG.blockSize;
+    const int64_t allowed = watch.lastActivity() + countdown + audioConfig.blockSize;
     if (*watch.sleptAt() > allowed)
         fail(settledText + " and its outputs last changed at sample " + std::to_string(watch.lastActivity()) +
              ", but it asked for sleep only in the block at sample " + std::to_string(*watch.sleptAt()) +
              "; expected within the host's countdown (" + std::to_string(countdown) + ") plus one block (" +
-             std::to_string(CONFIG.blockSize) + ")");
+             std::to_string(audioConfig.blockSize) + ")");
     if (!hasInput(plugin)) return passed("slept; it has no input to wake it");
     if (!watch.answeredAt())
         fail("slept from sample " + std::to_string(*watch.sleptAt()) + " but did not answer the event at sample " +
-             std::to_string(timeline.wake) + ": within " + secondsText(ANSWER_SECONDS) +
+             std::to_string(timeline.wake) + ": within " + secondsText(answerSeconds) +
              " it sent nothing and its audio outputs did not change");
     return passed("inputs static from sample " + std::to_string(timeline.settled) + ", outputs from " +
                   std::to_string(watch.lastActivity()) + ", sleep asked in the block at " +

@@ -10,19 +10,19 @@ namespace {
 
 // In the order in which strictness adds them: common settings first, then
 // the extremes.
-constexpr float RATES[] = {44100.0f, 96000.0f, 22050.0f, 48000.0f, 192000.0f};
-constexpr int32_t BLOCK_SIZES[] = {64, 1, 4096, 7, 512, 32};
-constexpr float ODD_RATES[] = {44100.0f, 8000.0f, 192000.0f, 11025.0f, 384000.0f, 1234.5678f};
-constexpr int32_t ODD_BLOCK_SIZES[] = {RANDOM_BLOCKS, 1, 17, 2027, 10, MAX_BLOCK_SIZE};
+constexpr float sampleRates[] = {44100.0f, 96000.0f, 22050.0f, 48000.0f, 192000.0f};
+constexpr int32_t blockSizes[] = {64, 1, 4096, 7, 512, 32};
+constexpr float oddRates[] = {44100.0f, 8000.0f, 192000.0f, 11025.0f, 384000.0f, 1234.5678f};
+constexpr int32_t oddBlockSizes[] = {randomBlocks, 1, 17, 2027, 10, maxBlockSize};
 
-int clampStrictness(int strictness) { return std::clamp(strictness, MIN_STRICTNESS, MAX_STRICTNESS); }
+int clampStrictness(int strictness) { return std::clamp(strictness, minStrictness, maxStrictness); }
 
 }  // namespace
 
 std::string AudioConfig::describe() const {
     char rate[32];
     std::snprintf(rate, sizeof rate, sampleRate == std::floor(sampleRate) ? "%.0f" : "%.4f", sampleRate);
-    const std::string blocks = blockSize == RANDOM_BLOCKS ? "random size" : std::to_string(blockSize);
+    const std::string blocks = blockSize == randomBlocks ? "random size" : std::to_string(blockSize);
     return std::string(rate) + " Hz, blocks of " + blocks;
 }
 
@@ -32,7 +32,7 @@ std::vector<AudioConfig> sweepConfigs(int strictness) {
     const int blocks = 2 + (level - 1) * 4 / 9;  // 2 at level 1, all 6 at 10
     std::vector<AudioConfig> configs;
     for (int r = 0; r < rates; ++r)
-        for (int b = 0; b < blocks; ++b) configs.push_back({RATES[r], BLOCK_SIZES[b]});
+        for (int b = 0; b < blocks; ++b) configs.push_back({sampleRates[r], blockSizes[b]});
     return configs;
 }
 
@@ -42,7 +42,7 @@ std::vector<AudioConfig> bufferConfigs(int strictness) {
     const int blocks = 2 + (level - 1) * 4 / 9;
     std::vector<AudioConfig> configs;
     for (int r = 0; r < rates; ++r)
-        for (int b = 0; b < blocks; ++b) configs.push_back({ODD_RATES[r], ODD_BLOCK_SIZES[b]});
+        for (int b = 0; b < blocks; ++b) configs.push_back({oddRates[r], oddBlockSizes[b]});
     return configs;
 }
 

@@ -14,18 +14,18 @@
 
 namespace zuhost {
 
-inline constexpr int MIN_STRICTNESS = 1;
-inline constexpr int MAX_STRICTNESS = 10;
+inline constexpr int minStrictness = 1;
+inline constexpr int maxStrictness = 10;
 
 struct AudioConfig {
     float sampleRate = 44100.0f;
-    int32_t blockSize = 64;  // RANDOM_BLOCKS: each block of its own size up to MAX_BLOCK_SIZE
+    int32_t blockSize = 64;  // randomBlocks: each block of its own size up to maxBlockSize
 
     std::string describe() const;  // "44100 Hz, blocks of 64"
 };
 
-inline constexpr int32_t RANDOM_BLOCKS = 0;
-inline constexpr int32_t MAX_BLOCK_SIZE = 16384;
+inline constexpr int32_t randomBlocks = 0;
+inline constexpr int32_t maxBlockSize = 16384;
 
 std::vector<AudioConfig> sweepConfigs(int strictness);
 // The odd sample rates and block sizes that the buffer check adds.

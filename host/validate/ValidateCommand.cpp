@@ -58,7 +58,7 @@ void ValidateCommand::declare(CLI::App& app) {
         ->transform(wholeNumber<uint64_t>(0))
         ->capture_default_str();
     app.add_option("--strictness", options_.strictness, "how many rates and block sizes, and how long, the checks run")
-        ->transform(wholeNumber(MIN_STRICTNESS, MAX_STRICTNESS))
+        ->transform(wholeNumber(minStrictness, maxStrictness))
         ->capture_default_str();
     app.add_option("--json", options_.json, "also write the results to FILE as JSON")->type_name("FILE");
     app.add_option("--junit", options_.junit, "also write the results to FILE as JUnit XML")->type_name("FILE");
@@ -93,7 +93,7 @@ int ValidateCommand::run(std::ostream& out, std::ostream& err) {
     const Validator& validator = *validator_;
     if (options_.list) {
         for (const std::string& title : validator.checkTitles()) out << title << '\n';
-        return EXIT_OK;
+        return exitOk;
     }
     // Every check would fail alike on a library that cannot be loaded here.
     refuseForeignLibrary(options_.library);
@@ -102,7 +102,7 @@ int ValidateCommand::run(std::ostream& out, std::ostream& err) {
     printSummary(results, out);
     const bool jsonWritten = writeReportFile(options_.json, writeJson, options_, results, err);
     const bool written = writeReportFile(options_.junit, writeJunit, options_, results, err) && jsonWritten;
-    return failedCount(results) == 0 && written ? EXIT_OK : EXIT_FAILED;
+    return failedCount(results) == 0 && written ? exitOk : exitFailed;
 }
 
 }  // namespace zuhost

@@ -12,7 +12,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr int TITLE_WIDTH = 52;
+constexpr int titleWidth = 52;
 
 int64_t milliseconds(double seconds) { return std::llround(seconds * 1000.0); }
 
@@ -63,9 +63,9 @@ void printHeader(const ValidationOptions& options, size_t checkCount, std::ostre
 void printRow(const CheckResult& result, std::ostream& out) {
     std::ostringstream time;
     time << milliseconds(result.seconds) << " ms";
-    out << (result.passed ? "PASS  " : "FAIL  ") << std::left << std::setw(TITLE_WIDTH) << result.title() << ' '
+    out << (result.passed ? "PASS  " : "FAIL  ") << std::left << std::setw(titleWidth) << result.title() << ' '
         << std::right << std::setw(9) << time.str();
-    if (!result.message.empty()) out << "  " << indented(result.message, 6 + TITLE_WIDTH + 1 + 9 + 2);
+    if (!result.message.empty()) out << "  " << indented(result.message, 6 + titleWidth + 1 + 9 + 2);
     out << std::endl;
 }
 

@@ -19,7 +19,7 @@ struct CheckEntry {
     CheckBody body;
 };
 
-constexpr CheckEntry LIBRARY_CHECKS[] = {
+constexpr CheckEntry libraryChecks[] = {
     {"loads", checkLibraryLoads},
     {"exports only MP_GetFactory", checkOnlyFactoryExported},
     {"gives one factory", checkFactoryIsSingle},
@@ -29,7 +29,7 @@ constexpr CheckEntry LIBRARY_CHECKS[] = {
     {"refuses unknown plug-ins", checkUnknownPlugins},
 };
 
-constexpr CheckEntry PLUGIN_CHECKS[] = {
+constexpr CheckEntry pluginChecks[] = {
     {"creates a processor", checkCreatesProcessor},   {"registers the described pins", checkPinIndices},
     {"sends values as described", checkOutputValues}, {"processing sweep", checkProcessingSweep},
     {"keeps to its buffers", checkBuffers},           {"sleeps and wakes", checkSleep},
@@ -37,7 +37,7 @@ constexpr CheckEntry PLUGIN_CHECKS[] = {
     {"reference counting", checkReferenceCounting},
 };
 
-constexpr CheckEntry PANEL_CHECKS[] = {
+constexpr CheckEntry panelChecks[] = {
     {"creates a panel", checkCreatesPanel},
     {"panel hosts", checkPanelHosts},
     {"panel takes the described pins", checkPanelPins},
@@ -102,13 +102,13 @@ void Validator::addIfChosen(const char* name, const PluginDescription* plugin, C
 }
 
 void Validator::addLibraryChecks() {
-    for (const CheckEntry& entry : LIBRARY_CHECKS) addIfChosen(entry.name, nullptr, entry.body);
+    for (const CheckEntry& entry : libraryChecks) addIfChosen(entry.name, nullptr, entry.body);
 }
 
 void Validator::addPluginChecks(const PluginDescription& plugin) {
-    for (const CheckEntry& entry : PLUGIN_CHECKS) addIfChosen(entry.name, &plugin, entry.body);
+    for (const CheckEntry& entry : pluginChecks) addIfChosen(entry.name, &plugin, entry.body);
     if (options_.audioOnly) return;
-    for (const CheckEntry& entry : PANEL_CHECKS) addIfChosen(entry.name, &plugin, entry.body);
+    for (const CheckEntry& entry : panelChecks) addIfChosen(entry.name, &plugin, entry.body);
 }
 
 std::vector<CheckResult> Validator::run(const std::function<void(const CheckResult&)>& onResult) const {

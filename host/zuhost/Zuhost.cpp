@@ -14,7 +14,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr const char* DESCRIPTION = "zuhost: loads a plug-in library as a host would and shows what it does";
+constexpr const char* programDescription = "zuhost: loads a plug-in library as a host would and shows what it does";
 
 // CLI11 reads its argument list from the back.
 void parse(CLI::App& app, std::span<const std::string_view> args) {
@@ -45,17 +45,17 @@ int reportWrongUse(const CLI::App& app, std::span<const std::string_view> args, 
         err << name << ": " << error.what() << '\n';
         err << formatter.make_usage(chosen.front(), name) << "'" << name << " --help' lists every option\n";
     }
-    return EXIT_USAGE;
+    return exitUsage;
 }
 
 }  // namespace
 
 int runZuhost(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    CLI::App app(DESCRIPTION, "zuhost");
+    CLI::App app(programDescription, "zuhost");
     const auto formatter = std::make_shared<HelpFormatter>();
     app.formatter(formatter);
     app.set_help_flag("-h,--help", "print this help and exit");
-    app.set_version_flag("--version", "zuhost " + std::string(ZUHOST_VERSION), "print zuhost's version and exit");
+    app.set_version_flag("--version", "zuhost " + std::string(zuhostVersion), "print zuhost's version and exit");
     app.require_subcommand(1);
     const std::vector<std::unique_ptr<Command>> commands = zuhostCommands();
     std::vector<const CLI::App*> subcommands;
@@ -77,7 +77,7 @@ int runZuhost(std::span<const std::string_view> args, std::ostream& out, std::os
         return reportWrongUse(app, args, *formatter, error, err);
     } catch (const std::exception& error) {
         err << commandLineName(app) << ": " << error.what() << '\n';
-        return EXIT_FAILED;
+        return exitFailed;
     }
 }
 

@@ -14,7 +14,7 @@
 
 namespace zuhost {
 
-inline constexpr std::string_view ZUHOST_VERSION = "1.0";
+inline constexpr std::string_view zuhostVersion = "1.0";
 
 int runZuhost(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 

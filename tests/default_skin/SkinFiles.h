@@ -36,7 +36,7 @@ std::string readText(const std::filesystem::path& path);
 std::vector<std::string> imageNames();
 skin::ImageMetadata metadataOf(const std::string& name);
 skin::FontStyleSheet styleSheet();
-// NAME.png, or NAME.bmp made transparent by NAME_mask.bmp or by the key
+// fixtureName.png, or fixtureName.bmp made transparent by NAME_mask.bmp or by the key
 // pixel that its metadata names.
 std::optional<Picture> readSkinImage(const std::string& name);
 

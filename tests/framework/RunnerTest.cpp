@@ -10,7 +10,7 @@
 namespace {
 
 using namespace gmpi;
-using zuhost::ALL_VOICES;
+using zuhost::allVoices;
 using zuhost::HostCall;
 using zuhost::PinInfo;
 using zuhost::Runner;
@@ -209,7 +209,7 @@ TEST_F(RunnerTest, DeliversScriptedValuesInTheBlockHoldingThemAtTheirOffset) {
 TEST_F(RunnerTest, SendsVoiceEventsOnlyToTheirVoice) {
     Runner runner(probePins, settings(2));
     runner.script().setValue(3, valueIn, 1.0f, 1);
-    runner.script().setValue(4, valueIn, 2.0f, ALL_VOICES);
+    runner.script().setValue(4, valueIn, 2.0f, allVoices);
     ASSERT_EQ(open(runner), MP_OK);
     runner.run(16);
     EXPECT_EQ(eventsOfType(*probes[0], EVENT_PIN_SET).size(), 1u);

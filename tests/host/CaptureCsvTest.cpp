@@ -25,10 +25,10 @@ PinDescription pin(int32_t index, const char* name, int32_t datatypeCode, int32_
 }
 
 std::vector<uint8_t> capture(float first) {
-    std::vector<float> samples(CAPTURE_SAMPLES, 0.0f);
+    std::vector<float> samples(captureSamples, 0.0f);
     samples[0] = first;
-    std::vector<uint8_t> bytes(CAPTURE_BYTES);
-    std::memcpy(bytes.data(), samples.data(), CAPTURE_BYTES);
+    std::vector<uint8_t> bytes(captureBytes);
+    std::memcpy(bytes.data(), samples.data(), captureBytes);
     return bytes;
 }
 
@@ -72,7 +72,7 @@ TEST_F(CaptureCsvTest, WritesFourHundredRowsPerCaptureWithAColumnPerChannel) {
         csv.write(log);
     }
     const auto rows = lines(path);
-    ASSERT_EQ(rows.size(), 1 + 2 * CAPTURE_SAMPLES);
+    ASSERT_EQ(rows.size(), 1 + 2 * captureSamples);
     EXPECT_EQ(rows[0], "capture,time,voice,sample,Capture Data A,Capture Data B");
     EXPECT_EQ(rows[1], "0,100,0,0,0.25,-0.5");
     EXPECT_EQ(rows[400], "0,100,0,399,0,0");

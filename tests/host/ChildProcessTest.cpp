@@ -18,22 +18,22 @@ using namespace std::chrono_literals;
 using zuhost::runInChild;
 using zuhost::Verdict;
 
-constexpr auto TIMEOUT = 20s;
+constexpr auto childTimeout = 20s;
 
 int sharedCounter = 0;
 volatile uintptr_t nowhere = 0;
 
 TEST(ChildProcess, HandsTheBodysVerdictToTheParent) {
-    const auto passed = runInChild([] { return Verdict{true, "fine"}; }, TIMEOUT);
+    const auto passed = runInChild([] { return Verdict{true, "fine"}; }, childTimeout);
     EXPECT_TRUE(passed.verdict.passed);
     EXPECT_EQ(passed.verdict.message, "fine");
-    const auto failed = runInChild([] { return Verdict{false, std::string(100000, 'x')}; }, TIMEOUT);
+    const auto failed = runInChild([] { return Verdict{false, std::string(100000, 'x')}; }, childTimeout);
     EXPECT_FALSE(failed.verdict.passed);
     EXPECT_EQ(failed.verdict.message.size(), 100000u) << "a long message arrives whole";
 }
 
 TEST(ChildProcess, AnExceptionFailsWithItsText) {
-    const auto result = runInChild([]() -> Verdict { throw std::runtime_error("no such pin"); }, TIMEOUT);
+    const auto result = runInChild([]() -> Verdict { throw std::runtime_error("no such pin"); }, childTimeout);
     EXPECT_FALSE(result.verdict.passed);
     EXPECT_EQ(result.verdict.message, "no such pin");
 }
@@ -44,10 +44,10 @@ TEST(ChildProcess, ACrashIsReportedWithTheSignalsName) {
             *reinterpret_cast<volatile int*>(nowhere + 8) = 1;
             return {true, ""};
         },
-        TIMEOUT);
+        childTimeout);
     EXPECT_FALSE(segv.verdict.passed);
     EXPECT_EQ(segv.verdict.message.rfind("crashed with SIGSEGV", 0), 0u) << segv.verdict.message;
-    const auto abort = runInChild([]() -> Verdict { std::abort(); }, TIMEOUT);
+    const auto abort = runInChild([]() -> Verdict { std::abort(); }, childTimeout);
     EXPECT_EQ(abort.verdict.message.rfind("crashed with SIGABRT", 0), 0u) << abort.verdict.message;
 }
 
@@ -58,7 +58,7 @@ TEST(ChildProcess, AChildThatEndsWithoutAVerdictQuotesWhatItPrinted) {
             std::printf("and this was printed\n");
             _exit(3);
         },
-        TIMEOUT);
+        childTimeout);
     EXPECT_FALSE(result.verdict.passed);
     EXPECT_NE(result.verdict.message.find("ended with status 3"), std::string::npos) << result.verdict.message;
     EXPECT_NE(result.verdict.message.find("runtime error: something broke"), std::string::npos);
@@ -83,7 +83,7 @@ TEST(ChildProcess, WhatTheChildChangesStaysInTheChild) {
             sharedCounter = 2;
             return Verdict{true, ""};
         },
-        TIMEOUT);
+        childTimeout);
     EXPECT_EQ(sharedCounter, 1);
 }
 

@@ -31,14 +31,14 @@ void expectPins(const std::vector<PinDescription>& pins, const std::vector<Expec
     }
 }
 
-const std::vector<ExpectedPin> SLIDER_AUDIO = {{0, "S0", MP_FLOAT32, MP_IN}, {1, "Signal Out", MP_AUDIO, MP_OUT}};
+const std::vector<ExpectedPin> sliderAudio = {{0, "S0", MP_FLOAT32, MP_IN}, {1, "Signal Out", MP_AUDIO, MP_OUT}};
 
-const std::vector<ExpectedPin> SCOPE_AUDIO = {
+const std::vector<ExpectedPin> scopeAudio = {
     {0, "Capture Data A", MP_BLOB, MP_OUT}, {1, "Capture Data B", MP_BLOB, MP_OUT}, {2, "Signal A", MP_AUDIO, MP_IN},
     {3, "Signal B", MP_AUDIO, MP_IN},       {4, "VoiceActive", MP_FLOAT32, MP_IN},  {5, "polydetect", MP_BOOL, MP_OUT},
 };
 
-const std::vector<ExpectedPin> SCOPE_GUI = {
+const std::vector<ExpectedPin> scopeGui = {
     {0, "Capture Data A", MP_BLOB, MP_IN},
     {1, "Capture Data B", MP_BLOB, MP_IN},
     {3, "VoiceGate", MP_FLOAT32, MP_IN},
@@ -73,7 +73,7 @@ TEST_F(BuiltDescription, ListsTheFivePlugInsWithNamesAndCategories) {
 }
 
 TEST_F(BuiltDescription, SliderPins) {
-    expectPins(plugin("ZU Slider").audioPins, SLIDER_AUDIO);
+    expectPins(plugin("ZU Slider").audioPins, sliderAudio);
     expectPins(plugin("ZU Slider").guiPins, {
                                                 {13, "Value In", MP_FLOAT32, MP_IN},
                                                 {14, "Hint", MP_STRING, MP_IN},
@@ -91,7 +91,7 @@ TEST_F(BuiltDescription, SliderPins) {
 }
 
 TEST_F(BuiltDescription, Slider2Pins) {
-    expectPins(plugin("ZU Slider2").audioPins, SLIDER_AUDIO);
+    expectPins(plugin("ZU Slider2").audioPins, sliderAudio);
     expectPins(plugin("ZU Slider2").guiPins, {
                                                  {0, "Value In", MP_FLOAT32, MP_IN},
                                                  {1, "Name In", MP_STRING, MP_IN},
@@ -120,18 +120,18 @@ TEST_F(BuiltDescription, ListEntryPins) {
 }
 
 TEST_F(BuiltDescription, ScopePins) {
-    expectPins(plugin("ZU Scope3 XP").audioPins, SCOPE_AUDIO);
-    expectPins(plugin("ZU Scope3 XP").guiPins, SCOPE_GUI);
+    expectPins(plugin("ZU Scope3 XP").audioPins, scopeAudio);
+    expectPins(plugin("ZU Scope3 XP").guiPins, scopeGui);
 }
 
 TEST_F(BuiltDescription, TriggeredScopeHasTheScopePinsAfterItsTriggerInput) {
     std::vector<ExpectedPin> audio = {{0, "Trigger", MP_AUDIO, MP_IN}};
-    for (ExpectedPin pin : SCOPE_AUDIO) {
+    for (ExpectedPin pin : scopeAudio) {
         ++pin.index;
         audio.push_back(pin);
     }
     expectPins(plugin("ZU TrigScope3 XP").audioPins, audio);
-    expectPins(plugin("ZU TrigScope3 XP").guiPins, SCOPE_GUI);
+    expectPins(plugin("ZU TrigScope3 XP").guiPins, scopeGui);
 }
 
 TEST_F(BuiltDescription, PinsKeepTheirBindingsAndHints) {

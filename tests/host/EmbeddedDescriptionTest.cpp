@@ -14,7 +14,7 @@ namespace {
 
 using namespace zuhost;
 
-const std::filesystem::path WINDOWS_DLL = std::filesystem::path(ZU_SOURCE_DIR) / "build/windows/bin/zu_modules.dll";
+const std::filesystem::path windowsDll = std::filesystem::path(ZU_SOURCE_DIR) / "build/windows/bin/zu_modules.dll";
 
 std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -35,9 +35,9 @@ TEST(EmbeddedDescription, LinuxLibraryCarriesTheDescriptionByteForByte) {
 }
 
 TEST(EmbeddedDescription, WindowsDllCarriesTheDescriptionByteForByte) {
-    if (!std::filesystem::exists(WINDOWS_DLL)) GTEST_SKIP() << "no Windows build at " << WINDOWS_DLL;
-    EXPECT_EQ(detectBinaryFormat(WINDOWS_DLL), BinaryFormat::Pe);
-    EXPECT_EQ(readEmbeddedDescription(WINDOWS_DLL), fileBytes("plugins.xml"));
+    if (!std::filesystem::exists(windowsDll)) GTEST_SKIP() << "no Windows build at " << windowsDll;
+    EXPECT_EQ(detectBinaryFormat(windowsDll), BinaryFormat::Pe);
+    EXPECT_EQ(readEmbeddedDescription(windowsDll), fileBytes("plugins.xml"));
 }
 
 TEST(EmbeddedDescription, FormatComesFromTheMagicBytesNotTheName) {
@@ -70,8 +70,8 @@ TEST(EmbeddedDescription, FilesWithoutADescriptionGiveAnError) {
 }
 
 TEST(EmbeddedDescription, DamagedWindowsDllGivesAnError) {
-    if (!std::filesystem::exists(WINDOWS_DLL)) GTEST_SKIP() << "no Windows build at " << WINDOWS_DLL;
-    const std::string dll = fileBytes(WINDOWS_DLL);
+    if (!std::filesystem::exists(windowsDll)) GTEST_SKIP() << "no Windows build at " << windowsDll;
+    const std::string dll = fileBytes(windowsDll);
     const size_t resource = dll.find("<?xml");
     ASSERT_NE(resource, std::string::npos);
     for (const size_t size : {size_t{64}, size_t{512}, resource - 50, resource + 100}) {

@@ -19,8 +19,8 @@ namespace {
 using namespace zuhost;
 using libraryimage::put;
 
-constexpr uint64_t FAR = 0xFFFFFFF0;  // past the end, in 32- and 64-bit fields alike
-const std::string XML = "<PluginList/>";
+constexpr uint64_t farOffset = 0xFFFFFFF0;  // past the end, in 32- and 64-bit fields alike
+const std::string xmlText = "<PluginList/>";
 
 std::span<const uint8_t> bytesOf(const std::string& file) {
     return {reinterpret_cast<const uint8_t*>(file.data()), file.size()};
@@ -31,14 +31,14 @@ std::vector<std::string> exports(const std::string& file) { return exportedNames
 
 TEST(ElfSection, FoundByNameInBoth32And64BitFiles) {
     for (const bool wide : {false, true}) {
-        EXPECT_EQ(read(libraryimage::elfFile(wide, ".gmpxml", XML).bytes), XML) << wide;
-        const auto other = libraryimage::elfFile(wide, ".data", XML).bytes;
+        EXPECT_EQ(read(libraryimage::elfFile(wide, ".gmpxml", xmlText).bytes), xmlText) << wide;
+        const auto other = libraryimage::elfFile(wide, ".data", xmlText).bytes;
         EXPECT_FALSE(findElfSection(FileView(bytesOf(other), "library"), ".gmpxml")) << wide;
     }
 }
 
 TEST(ElfSection, WithoutBytesInTheFileItIsEmpty) {
-    const auto elf = libraryimage::elfFile(true, ".gmpxml", XML, 8);
+    const auto elf = libraryimage::elfFile(true, ".gmpxml", xmlText, 8);
     EXPECT_EQ(read(elf.bytes), "");
 }
 
@@ -48,18 +48,19 @@ TEST(ElfSection, DamagedFilesGiveAnError) {
     using Damage = std::function<void(libraryimage::Elf&)>;
     const std::pair<const char*, Damage> cases[] = {
         {"big-endian", [](auto& e) { put(e.bytes, 5, 2, 1); }},
-        {"table past the end", [](auto& e) { put(e.bytes, e.tableOffsetField, FAR, e.wordSize); }},
+        {"table past the end", [](auto& e) { put(e.bytes, e.tableOffsetField, farOffset, e.wordSize); }},
         {"too many sections", [](auto& e) { put(e.bytes, e.entryCountField, 0xFFFF, 2); }},
         {"headers too small", [](auto& e) { put(e.bytes, e.entrySizeField, 8, 2); }},
         {"no name table", [](auto& e) { put(e.bytes, e.namesIndexField, 9, 2); }},
-        {"name table far away", [](auto& e) { put(e.bytes, e.namesHeader + e.sectionOffsetField, FAR, e.wordSize); }},
-        {"section far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, FAR, e.wordSize); }},
+        {"name table far away",
+         [](auto& e) { put(e.bytes, e.namesHeader + e.sectionOffsetField, farOffset, e.wordSize); }},
+        {"section far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, farOffset, e.wordSize); }},
         {"section of 4 GB", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionSizeField, 0xFFFFFFFF, e.wordSize); }},
         {"cut in the header", [](auto& e) { e.bytes.resize(20); }},
     };
     for (const bool wide : {false, true}) {
         for (const auto& [name, damage] : cases) {
-            auto elf = libraryimage::elfFile(wide, ".gmpxml", XML);
+            auto elf = libraryimage::elfFile(wide, ".gmpxml", xmlText);
             damage(elf);
             EXPECT_THROW(read(elf.bytes), DescriptionError) << name << (wide ? " (64-bit)" : " (32-bit)");
         }
@@ -68,10 +69,10 @@ TEST(ElfSection, DamagedFilesGiveAnError) {
 
 TEST(PeResource, FoundInPe32AndPe32PlusFiles) {
     for (const bool wide : {false, true}) {
-        EXPECT_EQ(read(libraryimage::peFile(wide, u"GMPXML", 1, {{1033, XML}}).bytes), XML) << wide;
-        const auto otherType = libraryimage::peFile(wide, u"GMPXMX", 1, {{1033, XML}}).bytes;
+        EXPECT_EQ(read(libraryimage::peFile(wide, u"GMPXML", 1, {{1033, xmlText}}).bytes), xmlText) << wide;
+        const auto otherType = libraryimage::peFile(wide, u"GMPXMX", 1, {{1033, xmlText}}).bytes;
         EXPECT_FALSE(findPeResource(FileView(bytesOf(otherType), "library"), u"GMPXML", 1, 1033)) << wide;
-        const auto otherId = libraryimage::peFile(wide, u"GMPXML", 2, {{1033, XML}}).bytes;
+        const auto otherId = libraryimage::peFile(wide, u"GMPXML", 2, {{1033, xmlText}}).bytes;
         EXPECT_FALSE(findPeResource(FileView(bytesOf(otherId), "library"), u"GMPXML", 1, 1033)) << wide;
     }
 }
@@ -84,7 +85,7 @@ TEST(PeResource, UsEnglishIsPreferredOtherwiseTheFirstLanguage) {
 TEST(PeResource, DamagedFilesGiveAnError) {
     using Damage = std::function<void(libraryimage::PeResources&)>;
     const std::pair<const char*, Damage> cases[] = {
-        {"PE header past the end", [](auto& p) { put(p.bytes, p.newHeaderField, FAR, 4); }},
+        {"PE header past the end", [](auto& p) { put(p.bytes, p.newHeaderField, farOffset, 4); }},
         {"no PE signature", [](auto& p) { put(p.bytes, p.signature, 0x4551, 4); }},
         {"unknown optional header", [](auto& p) { put(p.bytes, p.magic, 0x30B, 2); }},
         {"no resources", [](auto& p) { put(p.bytes, p.directorySizeField, 0, 4); }},
@@ -95,7 +96,7 @@ TEST(PeResource, DamagedFilesGiveAnError) {
     };
     for (const auto& [name, damage] : cases) {
         // Not in US English, so that the search for it reads every entry.
-        auto pe = libraryimage::peFile(true, u"GMPXML", 1, {{1031, XML}});
+        auto pe = libraryimage::peFile(true, u"GMPXML", 1, {{1031, xmlText}});
         damage(pe);
         EXPECT_THROW(read(pe.bytes), DescriptionError) << name;
     }
@@ -110,21 +111,21 @@ TEST(ExportTable, BuiltLibrariesExportOnlyTheFactory) {
 }
 
 TEST(ExportTable, ElfExportsAreDefinedVisibleNamedGlobalSymbols) {
-    constexpr uint8_t GLOBAL = 1 << 4, WEAK = 2 << 4, UNIQUE = 10 << 4, LOCAL = 0;
-    constexpr uint8_t OBJECT = 1, FUNCTION = 2, SECTION = 3, FILE = 4;
+    constexpr uint8_t globalBinding = 1 << 4, weakBinding = 2 << 4, uniqueBinding = 10 << 4, localBinding = 0;
+    constexpr uint8_t objectType = 1, functionType = 2, sectionType = 3, fileType = 4;
     const std::vector<libraryimage::ElfSymbol> symbols = {
-        {"global", GLOBAL | FUNCTION, 0, 1},
-        {"weak", WEAK | OBJECT, 0, 1},
-        {"unique", UNIQUE | OBJECT, 0, 1},
-        {"protected", GLOBAL | FUNCTION, 3, 1},
-        {"absolute", GLOBAL | OBJECT, 0, 0xFFF1},
-        {"imported", GLOBAL | FUNCTION, 0, 0},
-        {"local", LOCAL | FUNCTION, 0, 1},
-        {"hidden", GLOBAL | FUNCTION, 2, 1},
-        {"internal", GLOBAL | FUNCTION, 1, 1},
-        {"section", GLOBAL | SECTION, 0, 1},
-        {"file", GLOBAL | FILE, 0, 1},
-        {"", GLOBAL | FUNCTION, 0, 1},
+        {"global", globalBinding | functionType, 0, 1},
+        {"weak", weakBinding | objectType, 0, 1},
+        {"unique", uniqueBinding | objectType, 0, 1},
+        {"protected", globalBinding | functionType, 3, 1},
+        {"absolute", globalBinding | objectType, 0, 0xFFF1},
+        {"imported", globalBinding | functionType, 0, 0},
+        {"local", localBinding | functionType, 0, 1},
+        {"hidden", globalBinding | functionType, 2, 1},
+        {"internal", globalBinding | functionType, 1, 1},
+        {"section", globalBinding | sectionType, 0, 1},
+        {"file", globalBinding | fileType, 0, 1},
+        {"", globalBinding | functionType, 0, 1},
     };
     const std::vector<std::string> exported{"global", "weak", "unique", "protected", "absolute"};
     for (const bool wide : {false, true})
@@ -135,22 +136,23 @@ TEST(ExportTable, DllNameTableIsReadAndFilesWithoutATableExportNothing) {
     const std::vector<std::string> names{"MP_GetFactory", "Other"};
     for (const bool wide : {false, true}) {
         EXPECT_EQ(exports(libraryimage::peExportFile(wide, names).bytes), names) << wide;
-        EXPECT_EQ(exports(libraryimage::peFile(wide, u"GMPXML", 1, {{1033, XML}}).bytes), std::vector<std::string>{});
-        EXPECT_EQ(exports(libraryimage::elfFile(wide, ".gmpxml", XML).bytes), std::vector<std::string>{});
+        EXPECT_EQ(exports(libraryimage::peFile(wide, u"GMPXML", 1, {{1033, xmlText}}).bytes),
+                  std::vector<std::string>{});
+        EXPECT_EQ(exports(libraryimage::elfFile(wide, ".gmpxml", xmlText).bytes), std::vector<std::string>{});
     }
 }
 
 TEST(ExportTable, UnreadableOrForeignFilesGiveAnError) {
     EXPECT_THROW(exportedNames("no such file"), std::runtime_error);
     EXPECT_THROW(exportedNames("."), std::runtime_error);
-    EXPECT_THROW(exports(XML), std::runtime_error);
+    EXPECT_THROW(exports(xmlText), std::runtime_error);
     const std::vector<uint8_t> library = readFileBytes("libzu_modules.so");
     for (const size_t size : {size_t{4}, size_t{64}, library.size() / 3, library.size() - 1})
         EXPECT_THROW(exportedNames(std::span(library).first(size), "library"), DescriptionError) << size << " bytes";
 }
 
 // Tables whose entries all point at one long name would copy it without end.
-constexpr size_t LONG_NAME = 1000, SHORT_NAMES = 63;
+constexpr size_t longName = 1000, shortNames = 63;
 
 TEST(ExportTable, DamagedElfFilesGiveAnError) {
     using Damage = std::function<void(libraryimage::Elf&)>;
@@ -159,18 +161,18 @@ TEST(ExportTable, DamagedElfFilesGiveAnError) {
         {"symbols of size 0", [](auto& e) { put(e.bytes, e.headers[0] + e.tableEntrySizeField, 0, e.wordSize); }},
         {"symbols too small", [](auto& e) { put(e.bytes, e.headers[0] + e.tableEntrySizeField, 8, e.wordSize); }},
         {"no string table", [](auto& e) { put(e.bytes, e.headers[0] + e.linkField, 9, 4); }},
-        {"symbols far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, FAR, e.wordSize); }},
+        {"symbols far away", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionOffsetField, farOffset, e.wordSize); }},
         {"4 GB of symbols", [](auto& e) { put(e.bytes, e.headers[0] + e.sectionSizeField, 0xFFFFFFFF, e.wordSize); }},
-        {"strings far away", [](auto& e) { put(e.bytes, e.headers[1] + e.sectionOffsetField, FAR, e.wordSize); }},
-        {"name past its table", [&](auto& e) { put(e.bytes, e.contents[0] + symbolSize(e), FAR, 4); }},
+        {"strings far away", [](auto& e) { put(e.bytes, e.headers[1] + e.sectionOffsetField, farOffset, e.wordSize); }},
+        {"name past its table", [&](auto& e) { put(e.bytes, e.contents[0] + symbolSize(e), farOffset, 4); }},
         {"name without its end", [](auto& e) { put(e.bytes, e.headers[1] + e.sectionSizeField, 5, e.wordSize); }},
         {"symbols share one long name",
          [&](auto& e) {
-             for (size_t i = 2; i <= SHORT_NAMES + 1; ++i) put(e.bytes, e.contents[0] + i * symbolSize(e), 1, 4);
+             for (size_t i = 2; i <= shortNames + 1; ++i) put(e.bytes, e.contents[0] + i * symbolSize(e), 1, 4);
          }},
     };
-    std::vector<libraryimage::ElfSymbol> symbols{{std::string(LONG_NAME, 'x'), 1 << 4, 0, 1}};
-    symbols.insert(symbols.end(), SHORT_NAMES, {"a", 1 << 4, 0, 1});
+    std::vector<libraryimage::ElfSymbol> symbols{{std::string(longName, 'x'), 1 << 4, 0, 1}};
+    symbols.insert(symbols.end(), shortNames, {"a", 1 << 4, 0, 1});
     for (const bool wide : {false, true}) {
         for (const auto& [name, damage] : cases) {
             auto elf = libraryimage::elfSymbolFile(wide, symbols);
@@ -191,12 +193,12 @@ TEST(ExportTable, DamagedDllsGiveAnError) {
         {"cut in the last name", [](auto& p) { p.bytes.pop_back(); }},
         {"names share one long name",
          [](auto& p) {
-             for (size_t i = 1; i <= SHORT_NAMES; ++i)
-                 put(p.bytes, p.nameTable + 4 * i, 0x1000 + 40 + 4 * (SHORT_NAMES + 1), 4);
+             for (size_t i = 1; i <= shortNames; ++i)
+                 put(p.bytes, p.nameTable + 4 * i, 0x1000 + 40 + 4 * (shortNames + 1), 4);
          }},
     };
-    std::vector<std::string> names{std::string(LONG_NAME, 'x')};
-    names.insert(names.end(), SHORT_NAMES, "a");
+    std::vector<std::string> names{std::string(longName, 'x')};
+    names.insert(names.end(), shortNames, "a");
     for (const bool wide : {false, true}) {
         for (const auto& [name, damage] : cases) {
             auto pe = libraryimage::peExportFile(wide, names);

@@ -26,7 +26,7 @@ CommandRun list(std::vector<std::string_view> args) {
 
 TEST(ListCommand, WithoutALibraryReadsTheOneBesideTheExecutable) {
     const CommandRun run = list({});
-    EXPECT_EQ(run.status, EXIT_OK) << run.err;
+    EXPECT_EQ(run.status, exitOk) << run.err;
     EXPECT_NE(run.out.find("ZU TrigScope3 XP  (name \"Triggered Scope\", category Diagnostic"), std::string::npos);
     EXPECT_NE(run.out.find("    3      VoiceGate       float     6     in         hostConnect=Voice/Gate"),
               std::string::npos)
@@ -35,17 +35,17 @@ TEST(ListCommand, WithoutALibraryReadsTheOneBesideTheExecutable) {
 
 TEST(ListCommand, JsonHoldsTheSamePins) {
     const CommandRun run = list({"libzu_modules.so", "--json"});
-    EXPECT_EQ(run.status, EXIT_OK) << run.err;
+    EXPECT_EQ(run.status, exitOk) << run.err;
     EXPECT_EQ(run.out.rfind("{\n  \"plugins\": [\n    {\n      \"id\": \"ZU Slider\",", 0), 0u)
         << run.out.substr(0, 200);
     EXPECT_NE(run.out.find("\"index\": 13,\n          \"name\": \"Value In\""), std::string::npos);
 }
 
 TEST(ListCommand, ReportsWrongUsageAndUnreadableLibraries) {
-    EXPECT_EQ(list({"--xml"}).status, EXIT_USAGE);
-    EXPECT_EQ(list({"a.so", "b.so"}).status, EXIT_USAGE);
+    EXPECT_EQ(list({"--xml"}).status, exitUsage);
+    EXPECT_EQ(list({"a.so", "b.so"}).status, exitUsage);
     const CommandRun missing = list({"missing.so"});
-    EXPECT_EQ(missing.status, EXIT_FAILED);
+    EXPECT_EQ(missing.status, exitFailed);
     EXPECT_EQ(missing.err, "zuhost list: cannot read missing.so\n");
     EXPECT_TRUE(missing.out.empty());
 }

@@ -33,7 +33,7 @@ struct FixtureRun {
     PluginDescription plugin;
 };
 
-constexpr uint32_t RED = 0xFFFF0000;
+constexpr uint32_t opaqueRed = 0xFFFF0000;
 
 TEST(PanelRunner, LaysThePanelOutAtWhatItMeasuresOrAtTheGivenSizeAndDrawsItThere) {
     const std::pair<std::optional<gmpi_gui::MpSize>, gmpi_gui::MpSize> cases[] = {
@@ -50,8 +50,8 @@ TEST(PanelRunner, LaysThePanelOutAtWhatItMeasuresOrAtTheGivenSizeAndDrawsItThere
         const auto picture = panel.picture();
         EXPECT_EQ(picture->width(), static_cast<int32_t>(expected.width));
         EXPECT_EQ(picture->height(), static_cast<int32_t>(expected.height));
-        EXPECT_EQ(picture->pixel(0, 0), RED);
-        EXPECT_EQ(picture->pixel(picture->width() - 1, picture->height() - 1), RED);
+        EXPECT_EQ(picture->pixel(0, 0), opaqueRed);
+        EXPECT_EQ(picture->pixel(picture->width() - 1, picture->height() - 1), opaqueRed);
     }
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 using namespace zuhost;
 
-const char* const PROBE_LIBRARY = "./libzu_probe_plugins.so";
+const char* const probeLibrary = "./libzu_probe_plugins.so";
 
 bool isLoaded(const char* path) {
     void* handle = dlopen(path, RTLD_NOW | RTLD_NOLOAD);
@@ -23,7 +23,7 @@ bool isLoaded(const char* path) {
 
 // Reads the fixture library's count of live objects through a load of its own.
 int liveProbes() {
-    const auto library = SharedLibrary::open(PROBE_LIBRARY);
+    const auto library = SharedLibrary::open(probeLibrary);
     return reinterpret_cast<int (*)()>(library->symbol("probeLiveObjects"))();
 }
 
@@ -46,9 +46,9 @@ TEST(PluginLibrary, OpensTheBuiltLibraryAndReachesItsFactory) {
 }
 
 TEST(PluginLibrary, CreatedObjectsAreCountedReferences) {
-    const auto library = SharedLibrary::open(PROBE_LIBRARY);  // keeps the count readable throughout
+    const auto library = SharedLibrary::open(probeLibrary);  // keeps the count readable throughout
     {
-        const PluginLibrary plugins = PluginLibrary::open(PROBE_LIBRARY);
+        const PluginLibrary plugins = PluginLibrary::open(probeLibrary);
         PluginRef<gmpi::IMpUnknown> first = plugins.createInstance(std::string_view("probe"), gmpi::MP_SUB_TYPE_AUDIO);
         ASSERT_TRUE(first);
         const PluginRef<gmpi::IMpUnknown> copy = first;
@@ -64,22 +64,22 @@ TEST(PluginLibrary, CreatedObjectsAreCountedReferences) {
 }
 
 TEST(PluginLibrary, ObjectsKeepTheLibraryLoadedUntilTheLastIsReleased) {
-    ASSERT_FALSE(isLoaded(PROBE_LIBRARY));
+    ASSERT_FALSE(isLoaded(probeLibrary));
     std::optional<PluginRef<gmpi::IMpUnknown>> probe;
     {
-        const PluginLibrary plugins = PluginLibrary::open(PROBE_LIBRARY);
+        const PluginLibrary plugins = PluginLibrary::open(probeLibrary);
         probe = plugins.createInstance(u"probe", gmpi::MP_SUB_TYPE_AUDIO);
     }
-    EXPECT_TRUE(isLoaded(PROBE_LIBRARY));
+    EXPECT_TRUE(isLoaded(probeLibrary));
     EXPECT_EQ((*probe)->addRef(), 2);  // the object's code is still there to call
     (*probe)->release();
     probe.reset();
-    EXPECT_FALSE(isLoaded(PROBE_LIBRARY));
+    EXPECT_FALSE(isLoaded(probeLibrary));
 }
 
 TEST(PluginLibrary, FailedCreationThrowsAndReleasesWhatTheFactoryHandedOut) {
-    const auto library = SharedLibrary::open(PROBE_LIBRARY);
-    const PluginLibrary plugins = PluginLibrary::open(PROBE_LIBRARY);
+    const auto library = SharedLibrary::open(probeLibrary);
+    const PluginLibrary plugins = PluginLibrary::open(probeLibrary);
     try {
         plugins.createInstance(std::string_view("no such plug-in"), gmpi::MP_SUB_TYPE_GUI);
         ADD_FAILURE() << "created an unknown plug-in";

@@ -54,7 +54,7 @@ TEST(ProcessArguments, ReadsEveryOptionIntoItsType) {
     EXPECT_TRUE(arguments.audio.inputs[0].value.signal.isStreaming());
     EXPECT_EQ(arguments.audio.inputs[0].time, SampleTime(10, SampleTime::Unit::Milliseconds));
     ASSERT_EQ(arguments.values.size(), 2u);
-    EXPECT_EQ(arguments.values[0].voice, ALL_VOICES);
+    EXPECT_EQ(arguments.values[0].voice, allVoices);
     EXPECT_EQ(arguments.values[0].value, "5");
     EXPECT_EQ(arguments.values[1].voice, 2);
     EXPECT_EQ(arguments.values[1].pin, "VoiceActive");

@@ -85,7 +85,7 @@ TEST(ProcessOptions, AVoicesOwnValueFollowsTheValueForEveryVoice) {
     const ProcessOptions options =
         resolved({"ZU List Entry", "--voices", "2", "--voice-set", "1:Value In=1@0", "--set", "Value In=2@0"});
     ASSERT_EQ(options.values.size(), 2u);
-    EXPECT_EQ(options.values[0].voice, ALL_VOICES);
+    EXPECT_EQ(options.values[0].voice, allVoices);
     EXPECT_EQ(options.values[1].voice, 1);
 }
 

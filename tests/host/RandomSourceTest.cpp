@@ -45,7 +45,7 @@ TEST(RandomSource, ValuesHaveTheirDatatypesSizeAndFloatsAreNormalNumbers) {
 }
 
 TEST(Strictness, EachLevelKeepsTheConfigurationsOfTheLevelsBelow) {
-    for (int level = zuhost::MIN_STRICTNESS; level < zuhost::MAX_STRICTNESS; ++level) {
+    for (int level = zuhost::minStrictness; level < zuhost::maxStrictness; ++level) {
         const auto lower = zuhost::sweepConfigs(level);
         const auto higher = zuhost::sweepConfigs(level + 1);
         for (const auto& config : lower) {
@@ -55,7 +55,7 @@ TEST(Strictness, EachLevelKeepsTheConfigurationsOfTheLevelsBelow) {
                 << config.describe() << " is lost at level " << level + 1;
         }
     }
-    EXPECT_EQ(zuhost::sweepConfigs(zuhost::MAX_STRICTNESS).size(), 5u * 6u);
+    EXPECT_EQ(zuhost::sweepConfigs(zuhost::maxStrictness).size(), 5u * 6u);
 }
 
 }  // namespace

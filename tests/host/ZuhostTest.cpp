@@ -58,7 +58,7 @@ TEST(Zuhost, EachCommandsHelpShowsEveryOptionWithItsTypeAndDefault) {
 TEST(Zuhost, TellsItsVersion) {
     const ZuhostRun run = zuhost({"--version"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "zuhost " + std::string(ZUHOST_VERSION) + "\n");
+    EXPECT_EQ(run.out, "zuhost " + std::string(zuhostVersion) + "\n");
 }
 
 TEST(Zuhost, WrongUseSaysWhatIsWrongAndHowToUseIt) {

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace moduletest;
-using zuhost::ALL_VOICES;
+using zuhost::allVoices;
 using zuhost::Runner;
 using zuhost::RunnerSettings;
 using zuhost::Signal;
