@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/command/UsageError.h"
+#include "host/run/ValueBytes.h"
 
 namespace zuhost {
 
@@ -11,16 +12,9 @@ namespace {
 // An enumeration parameter that names no items still shows some.
 constexpr std::string_view defaultEnumList = "One,Two,Three,Four";
 
-template <class T>
-std::vector<uint8_t> bytesOf(T value) {
-    std::vector<uint8_t> bytes(sizeof(T));
-    std::memcpy(bytes.data(), &value, sizeof(T));
-    return bytes;
-}
-
 std::vector<uint8_t> zeroOf(const ParameterDescription& parameter) {
-    if (parameter.datatype == "float") return bytesOf(0.0f);
-    if (parameter.datatype == "int" || parameter.datatype == "enum") return bytesOf(int32_t{0});
+    if (parameter.datatype == "float") return valueBytes(0.0f);
+    if (parameter.datatype == "int" || parameter.datatype == "enum") return valueBytes(int32_t{0});
     if (parameter.datatype == "bool") return {0};
     return {};  // an empty string or blob
 }
@@ -60,8 +54,8 @@ std::vector<uint8_t> parameterStartValue(const ParameterDescription& parameter) 
 
 std::vector<uint8_t> parameterFieldValue(const ParameterDescription& parameter, std::string_view field,
                                          ParameterRange range) {
-    if (field == "RangeMinimum") return bytesOf(range.minimum);
-    if (field == "RangeMaximum") return bytesOf(range.maximum);
+    if (field == "RangeMinimum") return valueBytes(range.minimum);
+    if (field == "RangeMaximum") return valueBytes(range.maximum);
     if (field == "ShortName" || field == "LongName") return utf16Bytes(parameter.name);
     if (field == "MenuItems") return utf16Bytes("");
     if (field == "EnumList")

@@ -6,17 +6,11 @@
 
 #include "host/command/NumberText.h"
 #include "host/command/UsageError.h"
+#include "host/run/ValueBytes.h"
 
 namespace zuhost {
 
 namespace {
-
-template <class T>
-std::vector<uint8_t> bytesOf(T value) {
-    std::vector<uint8_t> bytes(sizeof(T));
-    std::memcpy(bytes.data(), &value, sizeof(T));
-    return bytes;
-}
 
 template <class T>
 T valueOf(std::span<const uint8_t> bytes) {
@@ -65,12 +59,12 @@ std::vector<uint8_t> parsePinValue(const PinDescription& pin, std::string_view t
     if (pin.datatype == "float") {
         const auto value = parseReal(text);
         if (!value || std::abs(*value) > std::numeric_limits<float>::max()) throw unfit(pin, text, "a finite number");
-        return bytesOf(static_cast<float>(*value));
+        return valueBytes(static_cast<float>(*value));
     }
     if (pin.datatype == "int" || pin.datatype == "enum") {
         const auto value = parseInteger<int32_t>(text);
         if (!value) throw unfit(pin, text, "a whole number in 32-bit range");
-        return bytesOf(*value);
+        return valueBytes(*value);
     }
     if (pin.datatype == "bool") {
         if (text == "1" || text == "true") return {1};

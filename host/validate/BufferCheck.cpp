@@ -26,7 +26,7 @@ namespace {
 constexpr uint32_t unwrittenSample = 0x7FC5A5A5u;  // a quiet NaN no arithmetic produces
 constexpr uint32_t canary = 0x7FCCA11Eu;
 constexpr int32_t canaryCount = 16;
-constexpr int64_t minBlocks = 4;
+constexpr int64_t fewestBufferBlocks = 4;
 constexpr int64_t maxBlocks = 600;
 
 float fromBits(uint32_t bits) { return std::bit_cast<float>(bits); }
@@ -146,7 +146,7 @@ private:
 int64_t blockCount(const AudioConfig& config, int strictness) {
     const int32_t frames = config.blockSize == randomBlocks ? maxBlockSize / 2 : config.blockSize;
     const auto length = static_cast<int64_t>(config.sampleRate * 0.02 * strictness);
-    return std::clamp<int64_t>(length / frames, minBlocks, maxBlocks);
+    return std::clamp<int64_t>(length / frames, fewestBufferBlocks, maxBlocks);
 }
 
 void runConfig(const CheckContext& context, const PluginLibrary& library, const AudioConfig& config) {

@@ -13,7 +13,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr AudioConfig audioConfig{48000.0f, 64};
+constexpr AudioConfig determinismConfig{48000.0f, 64};
 
 // Each instance is fed by its own runner from its own identically seeded
 // source, so both receive the same inputs.
@@ -62,18 +62,19 @@ void requireSameAudio(const Runner& first, const Runner& second, const PluginDes
 Verdict checkDeterminism(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
-    const auto length = static_cast<int64_t>(audioConfig.sampleRate * 2 * sweepSeconds(context.options.strictness));
-    Runner first(audioPinInfos(plugin), runnerSettings(audioConfig));
-    Runner second(audioPinInfos(plugin), runnerSettings(audioConfig));
+    const auto length =
+        static_cast<int64_t>(determinismConfig.sampleRate * 2 * sweepSeconds(context.options.strictness));
+    Runner first(audioPinInfos(plugin), runnerSettings(determinismConfig));
+    Runner second(audioPinInfos(plugin), runnerSettings(determinismConfig));
     scriptFor(first, context, length);
     scriptFor(second, context, length);
     const PluginCreator create = processorCreator(library, plugin.id);
     openOrFail(first, create);
     openOrFail(second, create);
     // Both instances live side by side, so state shared between them shows.
-    for (int64_t blockStart = 0; blockStart < length; blockStart += audioConfig.blockSize) {
-        first.run(audioConfig.blockSize);
-        second.run(audioConfig.blockSize);
+    for (int64_t blockStart = 0; blockStart < length; blockStart += determinismConfig.blockSize) {
+        first.run(determinismConfig.blockSize);
+        second.run(determinismConfig.blockSize);
         requireSameCalls(first, second, blockStart);
         requireSameAudio(first, second, plugin, blockStart);
         first.log().clear();

@@ -4,7 +4,7 @@
 
 #include "framework/MpInterfaces.h"
 #include "host/validate/Check.h"
-#include "host/validate/ValueBytes.h"
+#include "host/run/ValueBytes.h"
 
 namespace zuhost {
 

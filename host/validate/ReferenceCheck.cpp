@@ -17,9 +17,9 @@ namespace zuhost {
 
 namespace {
 
-constexpr int32_t blockSize = 64;
+constexpr int32_t referenceBlockSize = 64;
 constexpr int32_t blockCount = 16;
-constexpr AudioConfig audioConfig{44100.0f, blockSize};
+constexpr AudioConfig referenceConfig{44100.0f, referenceBlockSize};
 
 struct Part {
     gmpi::MpGuid iid;
@@ -73,14 +73,14 @@ void requireHostReleased(const AudioHost& host, const std::string& how) {
 void runBlocks(DirectProcessor& processor) {
     EventList events;
     events.addGraphStart(0);
-    processor.process(blockSize, events.first());
-    for (int32_t block = 1; block < blockCount; ++block) processor.process(blockSize, nullptr);
+    processor.process(referenceBlockSize, events.first());
+    for (int32_t block = 1; block < blockCount; ++block) processor.process(referenceBlockSize, nullptr);
 }
 
 void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription& plugin) {
     AudioHost host;
     {
-        DirectProcessor processor(library, plugin, host, blockSize);
+        DirectProcessor processor(library, plugin, host, referenceBlockSize);
         requireQueriesCounted(processor.object(), "processor");
         processor.setBuffers();
         if (const int32_t result = processor.open(); result != gmpi::MP_OK)
@@ -93,9 +93,9 @@ void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription&
 }
 
 void checkRunnerCreated(const PluginLibrary& library, const PluginDescription& plugin) {
-    Runner runner(audioPinInfos(plugin), runnerSettings(audioConfig));
+    Runner runner(audioPinInfos(plugin), runnerSettings(referenceConfig));
     openOrFail(runner, processorCreator(library, plugin.id));
-    runner.run(blockSize * blockCount);
+    runner.run(referenceBlockSize * blockCount);
     runner.close();
     requireHostReleased(runner.host(0), "given its host through setHost");
 }

@@ -15,7 +15,7 @@ namespace zuhost {
 
 namespace {
 
-constexpr AudioConfig audioConfig{44100.0f, 64};
+constexpr AudioConfig sleepConfig{44100.0f, 64};
 constexpr double activeSeconds = 0.2;
 // Time a processor may take to finish what its inputs started (a ramp, a
 // pending capture) before it must sleep.
@@ -121,13 +121,13 @@ Verdict checkSleep(const CheckContext& context) {
     const PluginLibrary library = PluginLibrary::open(context.options.library);
     const PluginDescription& plugin = *context.plugin;
     RandomSource random(context.options.seed, plugin.id + "/sleep");
-    const RunnerSettings settings = runnerSettings(audioConfig);
+    const RunnerSettings settings = runnerSettings(sleepConfig);
     Runner runner(audioPinInfos(plugin), settings);
 
-    const auto rate = static_cast<double>(audioConfig.sampleRate);
+    const auto rate = static_cast<double>(sleepConfig.sampleRate);
     Timeline timeline;
     timeline.settled = hasInput(plugin) ? static_cast<int64_t>(rate * activeSeconds) : 0;
-    timeline.wake = timeline.settled + static_cast<int64_t>(rate * settleLimitSeconds) + 4 * audioConfig.blockSize;
+    timeline.wake = timeline.settled + static_cast<int64_t>(rate * settleLimitSeconds) + 4 * sleepConfig.blockSize;
     timeline.end = timeline.wake + static_cast<int64_t>(rate * answerSeconds);
     scriptRandomInputs(runner, plugin, random, 0, timeline.settled);
     scriptStaticInputs(runner, plugin, timeline.settled);
@@ -146,12 +146,12 @@ Verdict checkSleep(const CheckContext& context) {
         fail(settledText + " (outputs last active at sample " + std::to_string(watch.lastActivity()) +
              ") but the processor did not ask for sleep within " + secondsText(settleLimitSeconds));
     const int32_t countdown = settings.host.sleepCountdown;
-    const int64_t allowed = watch.lastActivity() + countdown + audioConfig.blockSize;
+    const int64_t allowed = watch.lastActivity() + countdown + sleepConfig.blockSize;
     if (*watch.sleptAt() > allowed)
         fail(settledText + " and its outputs last changed at sample " + std::to_string(watch.lastActivity()) +
              ", but it asked for sleep only in the block at sample " + std::to_string(*watch.sleptAt()) +
              "; expected within the host's countdown (" + std::to_string(countdown) + ") plus one block (" +
-             std::to_string(audioConfig.blockSize) + ")");
+             std::to_string(sleepConfig.blockSize) + ")");
     if (!hasInput(plugin)) return passed("slept; it has no input to wake it");
     if (!watch.answeredAt())
         fail("slept from sample " + std::to_string(*watch.sleptAt()) + " but did not answer the event at sample " +

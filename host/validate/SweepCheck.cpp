@@ -13,11 +13,11 @@ namespace zuhost {
 namespace {
 
 // At least a few blocks, so that the largest blocks run more than once.
-constexpr int64_t minBlocks = 4;
+constexpr int64_t fewestSweepBlocks = 4;
 
 int64_t runLength(const AudioConfig& config, int strictness) {
     const auto seconds = static_cast<int64_t>(config.sampleRate * sweepSeconds(strictness));
-    return std::max<int64_t>(seconds, minBlocks * config.blockSize);
+    return std::max<int64_t>(seconds, fewestSweepBlocks * config.blockSize);
 }
 
 // Returns the number of blocks run.

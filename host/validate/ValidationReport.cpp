@@ -42,7 +42,7 @@ std::string escapedXml(const std::string& text) {
     return escaped;
 }
 
-std::string secondsText(double seconds) {
+std::string fixedSeconds(double seconds) {
     std::ostringstream text;
     text << std::fixed << std::setprecision(3) << seconds;
     return text.str();
@@ -103,11 +103,11 @@ void writeJunit(const ValidationOptions& options, const std::vector<CheckResult>
     for (const CheckResult& result : results) total += result.seconds;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<testsuite name=\"zuhost validate " << escapedXml(options.library.filename().string()) << "\" tests=\""
-        << results.size() << "\" failures=\"" << failedCount(results) << "\" errors=\"0\" time=\"" << secondsText(total)
-        << "\">\n";
+        << results.size() << "\" failures=\"" << failedCount(results) << "\" errors=\"0\" time=\""
+        << fixedSeconds(total) << "\">\n";
     for (const CheckResult& result : results) {
         out << "  <testcase classname=\"" << escapedXml(result.plugin.empty() ? "library" : result.plugin)
-            << "\" name=\"" << escapedXml(result.name) << "\" time=\"" << secondsText(result.seconds) << "\"";
+            << "\" name=\"" << escapedXml(result.name) << "\" time=\"" << fixedSeconds(result.seconds) << "\"";
         if (result.passed) {
             out << "/>\n";
             continue;

@@ -86,7 +86,7 @@ public:
 
 // The slots both generations share; `iid` is the interface it answers.
 template <class Interface, const MpGuid& iid>
-class Probe : public Interface, public ProbeBase {
+class ProbeSlots : public Interface, public ProbeBase {
 public:
     int32_t queryInterface(const MpGuid& asked, void** out) override {
         *out = nullptr;
@@ -106,7 +106,7 @@ public:
     int32_t spareCall(int32_t, int32_t, const void*) override { return MP_OK; }
 };
 
-class Probe2 final : public Probe<IMpPlugin2, MP_IID_PLUGIN2> {
+class Probe2 final : public ProbeSlots<IMpPlugin2, MP_IID_PLUGIN2> {
 public:
     int32_t setHost(IMpUnknown* h) override {
         void* out = nullptr;
@@ -117,7 +117,7 @@ public:
 };
 
 // First generation: no setHost; the host comes with creation.
-class Probe1 final : public Probe<IMpPlugin, MP_IID_PLUGIN> {
+class Probe1 final : public ProbeSlots<IMpPlugin, MP_IID_PLUGIN> {
 public:
     explicit Probe1(IMpUnknown* h) {
         void* out = nullptr;

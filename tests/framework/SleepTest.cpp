@@ -41,15 +41,15 @@ public:
     AudioOutPin output;
 };
 
-class SecondStyle : public Sleeper<MpBase2> {
+class SleepySecondStyle : public Sleeper<MpBase2> {
 public:
-    SecondStyle() { setSubProcess(&SecondStyle::run); }
+    SleepySecondStyle() { setSubProcess(&SleepySecondStyle::run); }
     void run(int32_t count) { noteRun(getBlockPosition(), count); }
 };
 
-class FirstStyle : public Sleeper<MpBase> {
+class SleepyFirstStyle : public Sleeper<MpBase> {
 public:
-    FirstStyle() { setSubProcess(&FirstStyle::run); }
+    SleepyFirstStyle() { setSubProcess(&SleepyFirstStyle::run); }
     void run(int32_t offset, int32_t count) { noteRun(offset, count); }
 };
 
@@ -73,7 +73,7 @@ protected:
 
     std::unique_ptr<zuhost::AudioHost> host;
     zuhost::EventList events;
-    SecondStyle plugin;
+    SleepySecondStyle plugin;
     int64_t time = 0;
 };
 
@@ -132,7 +132,7 @@ TEST_F(SleepTest, NeverModeRunsEveryBlockAndAllowedModeSleepsWhilePinsStream) {
 
 TEST(FirstStyleSleepTest, CountdownRunsAdvanceTheBufferOffset) {
     zuhost::AudioHost host{zuhost::HostSettings{.sleepCountdown = 10}};
-    FirstStyle plugin;
+    SleepyFirstStyle plugin;
     plugin.setHost(&host);
     zuhost::EventList events;
     addValue(events, 0, 0, 1);

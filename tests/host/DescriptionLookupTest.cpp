@@ -7,15 +7,11 @@
 
 #include "host/command/UsageError.h"
 #include "host/description/EmbeddedDescription.h"
+#include "tests/support/BuiltDescription.h"
 
 namespace {
 
 using namespace zuhost;
-
-const LibraryDescription& built() {
-    static const LibraryDescription description = loadDescription("libzu_modules.so");
-    return description;
-}
 
 // What a lookup found, or "error: " and why it found nothing.
 std::string outcome(const std::function<std::string()>& lookup) {
@@ -27,11 +23,11 @@ std::string outcome(const std::function<std::string()>& lookup) {
 }
 
 TEST(DescriptionLookup, FindsByNameThenByIndexAndSaysWhatThereIsOtherwise) {
-    const PluginDescription& scope = findPluginByIdOrName(built(), "ZU Scope3 XP");
-    const PluginDescription& slider2 = findPluginByIdOrName(built(), "Slider2");
+    const PluginDescription& scope = findPluginByIdOrName(builtDescription(), "ZU Scope3 XP");
+    const PluginDescription& slider2 = findPluginByIdOrName(builtDescription(), "Slider2");
     const std::pair<std::function<std::string()>, std::string> cases[] = {
-        {[&] { return findPluginByIdOrName(built(), "List Entry").id; }, "ZU List Entry"},
-        {[&] { return findPluginByIdOrName(built(), "Nothing").id; },
+        {[&] { return findPluginByIdOrName(builtDescription(), "List Entry").id; }, "ZU List Entry"},
+        {[&] { return findPluginByIdOrName(builtDescription(), "Nothing").id; },
          "error: the library has no plug-in \"Nothing\"; it has:\n  ZU Slider\n  ZU Slider2\n  ZU List Entry\n"},
         {[&] { return findAudioPinByNameOrIndex(scope, "Signal A").name; }, "Signal A"},
         {[&] { return findAudioPinByNameOrIndex(scope, "1").name; }, "Capture Data B"},

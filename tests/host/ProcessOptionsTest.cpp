@@ -9,15 +9,11 @@
 
 #include "framework/MpInterfaces.h"
 #include "host/description/EmbeddedDescription.h"
+#include "tests/support/BuiltDescription.h"
 
 namespace {
 
 using namespace zuhost;
-
-const LibraryDescription& builtDescription() {
-    static const LibraryDescription description = loadDescription("libzu_modules.so");
-    return description;
-}
 
 // The arguments read as zuhost reads them, then resolved against a description, the built library's unless given.
 ProcessOptions resolved(const std::vector<std::string>& args,
@@ -29,7 +25,7 @@ ProcessOptions resolved(const std::vector<std::string>& args,
     return resolveProcessOptions(arguments, description);
 }
 
-std::string refusal(const std::vector<std::string>& args) {
+std::string whyRefused(const std::vector<std::string>& args) {
     try {
         resolved(args);
     } catch (const CLI::ParseError& error) {
@@ -100,7 +96,8 @@ TEST(ProcessOptions, RefusesWhatDoesNotFitThePlugInNamingTheOption) {
         {{"ZU Slider", "--input", "S0=sine:100"}, "--input: \"S0\" is not an audio input"},
         {{"ZU Slider", "--streaming", "99=on@0"}, "--streaming: \"ZU Slider\" has no audio-side pin \"99\""},
     };
-    for (const auto& [args, reason] : cases) EXPECT_NE(refusal(args).find(reason), std::string::npos) << refusal(args);
+    for (const auto& [args, reason] : cases)
+        EXPECT_NE(whyRefused(args).find(reason), std::string::npos) << whyRefused(args);
 }
 
 }  // namespace

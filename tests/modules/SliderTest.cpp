@@ -14,7 +14,7 @@ using zuhost::RunnerSettings;
 
 constexpr int32_t s0 = 0;
 constexpr int32_t signalOut = 1;
-constexpr float sampleRate = 48000.0f;
+constexpr float hostRate = 48000.0f;
 
 struct StreamingReport {
     int64_t time;
@@ -36,7 +36,7 @@ protected:
 
     static RunnerSettings settings() {
         RunnerSettings settings;
-        settings.host.sampleRate = sampleRate;
+        settings.host.sampleRate = hostRate;
         settings.host.sleepCountdown = 64;
         settings.blockSize = 64;
         return settings;
@@ -76,7 +76,7 @@ TEST_P(SliderTest, LaterValueRampsLinearlyOverFifteenMillisecondsSlowedByTheSett
     runner.script().setValue(4800, s0, 5.0f);
     const auto out = run(9600);
     // The first ramp after settling runs at 0.9 of the 15 ms rate: 800 samples.
-    const float step = 0.5f * 0.9f / (0.015f * sampleRate);
+    const float step = 0.5f * 0.9f / (0.015f * hostRate);
     EXPECT_EQ(out[4799], 0.0f);
     EXPECT_NEAR(out[4800], step, 1e-6f);
     EXPECT_NEAR(out[4800 + 399], 400 * step, 1e-4f);

@@ -10,7 +10,7 @@ namespace {
 
 using zuhost::gui::DrawCall;
 
-enum Pin : int32_t { captureA = 0, captureB = 1, voiceGate = 3, polyDetect = 4 };
+enum ScopePin : int32_t { captureA = 0, captureB = 1, voiceGate = 3, polyDetect = 4 };
 
 std::vector<uint8_t> capture(float value) {
     std::vector<uint8_t> bytes(1600);

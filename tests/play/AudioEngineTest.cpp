@@ -9,6 +9,7 @@
 #include "host/play/AudioEngine.h"
 #include "host/play/DefaultPatches.h"
 #include "host/validate/OffendingSites.h"
+#include "tests/support/BuiltDescription.h"
 
 namespace {
 
@@ -17,17 +18,11 @@ using namespace zuhost::play;
 constexpr float rate = 48000.0f;
 constexpr int32_t block = 64;
 
-const zuhost::LibraryDescription& library() {
-    static const zuhost::LibraryDescription description =
-        zuhost::loadDescription(std::filesystem::absolute("libzu_modules.so"));
-    return description;
-}
-
 // A default patch playing through an engine, as the device's thread would.
 class Playing {
 public:
     explicit Playing(const std::string& plugin)
-        : plan_(planPatch(defaultPatch(*library().findPlugin(plugin)), library())),
+        : plan_(planPatch(defaultPatch(*builtDescription().findPlugin(plugin)), builtDescription())),
           pluginLibrary_(zuhost::PluginLibrary::open(std::filesystem::absolute("libzu_modules.so"))),
           graph_(plan_, pluginLibrary_, rate, block),
           engine_(graph_, plan_, {rate, block, true}) {}

@@ -12,13 +12,13 @@ namespace {
 
 using namespace zuhost::play;
 
-constexpr int32_t block = 64;
-constexpr float rate = 48000.0f;
+constexpr int32_t blockFrames = 64;
+constexpr float sampleRate = 48000.0f;
 
 // A node whose one output holds a value, to feed others.
 class Held final : public AudioNode {
 public:
-    explicit Held(float value) : samples_(block, value) {}
+    explicit Held(float value) : samples_(blockFrames, value) {}
     void process(int32_t) override {}
     const float* output(int32_t) const override { return samples_.data(); }
 
@@ -29,8 +29,8 @@ private:
 std::vector<float> play(AudioNode& node, int32_t blocks, int32_t pin) {
     std::vector<float> out;
     for (int32_t i = 0; i < blocks; ++i) {
-        node.process(block);
-        out.insert(out.end(), node.output(pin), node.output(pin) + block);
+        node.process(blockFrames);
+        out.insert(out.end(), node.output(pin), node.output(pin) + blockFrames);
     }
     return out;
 }
@@ -38,7 +38,8 @@ std::vector<float> play(AudioNode& node, int32_t blocks, int32_t pin) {
 TEST(HostNodesTest, AnInputIsItsConstantPlusEachSourceScaledAndOffset) {
     const Held three(3.0f);
     // frequency: 100 + 3 * 40 + 20 = 240 Hz; level: 0.5 * 3 - 1 = 0.5
-    SineNode sine({InputMix(100.0f + 20.0f, {{&three, 0, 40.0f}}), InputMix(-1.0f, {{&three, 0, 0.5f}})}, block, rate);
+    SineNode sine({InputMix(100.0f + 20.0f, {{&three, 0, 40.0f}}), InputMix(-1.0f, {{&three, 0, 0.5f}})}, blockFrames,
+                  sampleRate);
     const std::vector<float> out = play(sine, 750, 2);  // 1 s
     EXPECT_NEAR(*std::max_element(out.begin(), out.end()), 0.5f, 1e-3f);
     int rising = 0;
@@ -55,22 +56,22 @@ TEST(HostNodesTest, AWavFileAtAnotherRateIsPlayedAtTheDevicesAndLoops) {
         zuhost::WavWriter writer(folder / "ramp.wav", 1, 24000.0f);
         writer.write(ramp);
     }
-    WavNode wav({InputMix(1.0f, {})}, block, folder / "ramp.wav", rate);
+    WavNode wav({InputMix(1.0f, {})}, blockFrames, folder / "ramp.wav", sampleRate);
     const std::vector<float> left = play(wav, 150, 1);  // 0.2 s
     EXPECT_NEAR(left[2], 1.0f / 2400.0f, 1e-6f);        // half a file sample per device sample
     EXPECT_NEAR(left[4798], 2399.0f / 2400.0f, 1e-6f);
     EXPECT_NEAR(left[4799], 2399.0f / 4800.0f, 1e-6f);  // between the last sample and the first
     EXPECT_NEAR(left[4800], 0.0f, 1e-6f);               // and round again
-    EXPECT_TRUE(std::equal(wav.output(1), wav.output(1) + block, wav.output(2)));  // a mono file on both sides
+    EXPECT_TRUE(std::equal(wav.output(1), wav.output(1) + blockFrames, wav.output(2)));  // a mono file on both sides
 }
 
 TEST(HostNodesTest, AMeterKeepsTheLoudestPeakUntilReadAndTheLastBlocksRms) {
     const Held half(0.5f), quarter(-0.25f);
-    MeterNode meter({InputMix(0.0f, {{&half, 0, 1.0f}})}, block);
-    meter.process(block);
+    MeterNode meter({InputMix(0.0f, {{&half, 0, 1.0f}})}, blockFrames);
+    meter.process(blockFrames);
     EXPECT_FLOAT_EQ(meter.rms(), 0.5f);
-    MeterNode quiet({InputMix(0.0f, {{&quarter, 0, 1.0f}})}, block);
-    quiet.process(block);
+    MeterNode quiet({InputMix(0.0f, {{&quarter, 0, 1.0f}})}, blockFrames);
+    quiet.process(blockFrames);
     EXPECT_FLOAT_EQ(quiet.takePeak(), 0.25f);
     EXPECT_FLOAT_EQ(quiet.takePeak(), 0.0f);
 }

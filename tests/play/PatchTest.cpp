@@ -6,16 +6,11 @@
 #include "host/play/DefaultPatches.h"
 #include "host/play/Patch.h"
 #include "host/play/PatchPlan.h"
+#include "tests/support/BuiltDescription.h"
 
 namespace {
 
 using namespace zuhost::play;
-
-const zuhost::LibraryDescription& library() {
-    static const zuhost::LibraryDescription description =
-        zuhost::loadDescription(std::filesystem::absolute("libzu_modules.so"));
-    return description;
-}
 
 Patch parse(const std::string& text) { return parsePatch(text, "test", "test.json"); }
 
@@ -23,7 +18,7 @@ Patch parse(const std::string& text) { return parsePatch(text, "test", "test.jso
 std::string errorOf(const std::string& text, bool plan = false) {
     try {
         Patch patch = parse(text);
-        if (plan) planPatch(std::move(patch), library());
+        if (plan) planPatch(std::move(patch), builtDescription());
     } catch (const PatchError& error) {
         return error.what();
     }
@@ -60,7 +55,7 @@ TEST(PatchTest, NodesAndConnectionsAreReadWithTheirLines) {
 }
 
 TEST(PatchTest, BindingResolvesPinsAndPlaysSourcesFirst) {
-    const PatchPlan plan = planPatch(parse(knobAndSine), library());
+    const PatchPlan plan = planPatch(parse(knobAndSine), builtDescription());
     ASSERT_NE(plan.plugins[0], nullptr);
     EXPECT_EQ(plan.plugins[0]->id, "ZU Slider2");
     EXPECT_EQ(plan.mainPanel, 0);
@@ -69,7 +64,7 @@ TEST(PatchTest, BindingResolvesPinsAndPlaysSourcesFirst) {
     EXPECT_EQ(plan.order, (std::vector<int32_t>{0, 1, 2}));
     const PatchPlan reversed = planPatch(parse(R"({"nodes": [{"id": "out", "type": "output"},
         {"id": "tone", "type": "sine"}], "connections": [{"from": "tone.out", "to": "out.right"}]})"),
-                                         library());
+                                         builtDescription());
     EXPECT_EQ(reversed.order, (std::vector<int32_t>{1, 0}));
     EXPECT_EQ(reversed.mainPanel, -1);
 }
@@ -129,8 +124,8 @@ TEST(PatchTest, TextThatIsNotJsonIsRefusedWithItsPlace) {
 }
 
 TEST(PatchTest, EveryPlugInOfTheLibraryHasADefaultPatchThatBindsAndSounds) {
-    for (const zuhost::PluginDescription& plugin : library().plugins) {
-        const PatchPlan plan = planPatch(defaultPatch(plugin), library());
+    for (const zuhost::PluginDescription& plugin : builtDescription().plugins) {
+        const PatchPlan plan = planPatch(defaultPatch(plugin), builtDescription());
         EXPECT_EQ(plan.plugins[static_cast<size_t>(plan.mainPanel)]->id, plugin.id);
         EXPECT_FALSE(plan.connectionsTo({static_cast<int32_t>(plan.patch.nodes.size() - 2), 0}).empty()) << plugin.id;
     }
