@@ -40,7 +40,7 @@ constexpr int32_t voiceCount = 16;
 constexpr int32_t signalA = 2;
 constexpr int32_t signalB = 3;
 constexpr int32_t voiceActive = 4;
-constexpr int32_t sliderValue = 0;
+constexpr int32_t sliderIn = 0;
 constexpr int32_t sliderOut = 1;
 
 // One processor as a host holds it: its IMpPlugin2 part with one reference,
@@ -196,7 +196,7 @@ void IdleSlider(benchmark::State& state) {
     slider->open();
     zuhost::EventList events;
     events.addGraphStart(0);
-    events.add(0, gmpi::EVENT_PIN_SET, sliderValue, bytesOf(5.0f));
+    events.add(0, gmpi::EVENT_PIN_SET, sliderIn, bytesOf(5.0f));
     slider->process(blockSize, events.first());
     // Its output holds still at once, so it asks for sleep after the host's countdown.
     for (int block = 0; block < 1000 && host.sleepRequests() == 0; ++block) slider->process(blockSize, nullptr);

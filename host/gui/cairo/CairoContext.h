@@ -10,7 +10,9 @@
 // read at draw time, so pixel edits made through lockPixels show. A call
 // with a missing or unrecognised object, or with a coordinate that is not a
 // finite number, draws nothing. pixel() answers Cairo's premultiplied ARGB
-// word, 0 outside the surface.
+// word, 0 outside the surface. Hollow figures of more than longPolyline
+// points are stroked with Cairo's fast anti-aliasing, the rest with its
+// default.
 #pragma once
 
 #include <cairo.h>
@@ -25,6 +27,7 @@ namespace zuhost::gui {
 class CairoContext final : public DrawingContextBase {
 public:
     static constexpr int32_t largestSide = 32767;
+    static constexpr size_t longPolyline = 64;
 
     // Sides are clamped to 0..largestSide.
     CairoContext(int32_t width, int32_t height);
@@ -58,6 +61,7 @@ private:
     };
 
     void setUp();
+    void strokeLongPolyline(float width);
     void setSource(const gmpi_gui::MpColor& color);
     void stroke(float width);
 

@@ -89,6 +89,54 @@ TEST_F(Drawing, FilledFiguresAreFilledAndHollowOnesStroked) {
     EXPECT_EQ(context.pixel(28, 10), transparent);  // inside it
 }
 
+// A polyline as long as a scope trace, along y = 25 from x = 0 to 40, and a
+// short anti-aliased diagonal drawn after it, into `target`.
+void drawTraceThenDiagonal(CairoContext& target, bool withTrace) {
+    void* factory = nullptr;
+    target.getFactory(&factory);
+    void* object = nullptr;
+    static_cast<IMpDrawingFactory*>(factory)->createPathGeometry(&object);
+    static_cast<IMpDrawingFactory*>(factory)->release();
+    auto* trace = static_cast<IMpPathGeometry*>(object);
+    void* sinkObject = nullptr;
+    trace->open(&sinkObject);
+    auto* sink = static_cast<IMpGeometrySink*>(sinkObject);
+    sink->beginFigure({0, 25}, MP_FIGURE_BEGIN_HOLLOW);
+    for (int32_t i = 1; i <= 200; ++i) sink->addLine({i * 0.2f, 25});
+    sink->endFigure(MP_FIGURE_END_OPEN);
+    sink->close();
+    sink->release();
+    const MpColor blueColor{0, 0, 1, 1};
+    void* brushObject = nullptr;
+    target.createSolidColorBrush(&blueColor, &brushObject);
+    auto* blue = static_cast<IMpSolidColorBrush*>(brushObject);
+    if (withTrace) target.drawGeometry(trace, blue, 2, nullptr);
+    target.drawLine({2, 2}, {18, 13}, blue, 1, nullptr);
+    trace->release();
+    blue->release();
+}
+
+TEST_F(Drawing, ALongPolylineIsStrokedAndLaterLinesKeepTheirAntiAliasing) {
+    drawTraceThenDiagonal(context, true);
+    CairoContext diagonalOnly{40, 30};
+    drawTraceThenDiagonal(diagonalOnly, false);
+
+    for (int32_t x : {0, 20, 39}) {
+        EXPECT_EQ(context.pixel(x, 24), opaqueBlue) << x;
+        EXPECT_EQ(context.pixel(x, 25), opaqueBlue) << x;
+    }
+    int32_t partlyCovered = 0;
+    for (int32_t y = 0; y < 20; ++y) {
+        for (int32_t x = 0; x < 40; ++x) {
+            ASSERT_EQ(context.pixel(x, y), diagonalOnly.pixel(x, y)) << x << ',' << y;
+            const uint32_t alpha = context.pixel(x, y) >> 24;
+            partlyCovered += alpha > 0 && alpha < 0xFF;
+        }
+    }
+    EXPECT_GT(partlyCovered, 10);
+    EXPECT_EQ(diagonalOnly.liveObjects(), 0);
+}
+
 TEST_F(Drawing, BitmapsAreScaledFromSourceToDestinationWithStraightAlphaAndPixelEdits) {
     TestSkin skin;
     GraphicsHost host;
