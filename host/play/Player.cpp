@@ -257,7 +257,7 @@ private:
             case SDL_AUDIODEVICEREMOVED:
                 if (!event.adevice.iscapture && device_ && event.adevice.which == device_->id()) {
                     warning_ = "the sound device went away";
-                    quit_ = true;
+                    deviceLost_ = quit_ = true;
                 }
                 break;
             default: break;
@@ -460,6 +460,7 @@ private:
             out << "wrote " << arguments_.stats->string() << "\n";
         }
         if (!warning_.empty()) err << "zuhost play: " << warning_ << "\n";
+        if (deviceLost_) status = EXIT_FAILURE;
         windowMemory_.remember(arguments_.windowKey, window_->place());
         panels_.release();
         err << panelWarnings_.str();
@@ -498,6 +499,7 @@ private:
     int64_t memorySampledNs_ = 0;
     bool redrawAll_ = true;
     bool quit_ = false;
+    bool deviceLost_ = false;  // the run ended because the sound device failed
     std::string warning_;
 };
 

@@ -10,8 +10,10 @@
 // when they asked for that).
 //
 // Contract: GUI thread; one player at a time (the library's timers and keys
-// are the process's). run() answers the exit status; failures to open the
-// display or the sound device throw with one line that names the way out.
+// are the process's). run() answers the exit status: 1 when the sound
+// device failed during the run, which ends it with what was recorded
+// written all the same. Failures to open the display or the sound device
+// throw with one line that names the way out.
 #pragma once
 
 #include <memory>

@@ -205,6 +205,19 @@ TEST(PlayCommandTest, WithoutADisplayOrASoundDeviceItSaysSoInOneLineWithTheWayOu
     EXPECT_NE(noSound.err.find("--audio-driver dummy"), std::string::npos);
 }
 
+// SDL's disk driver gives the device up when a write fails, as a device unplugged mid-run.
+TEST(PlayCommandTest, ADeviceThatFailsMidRunEndsItWithWhatWasRecordedKept) {
+    const auto folder = freshFolder("device-fails");
+    const ProcessResult run = runHeadless({"play", "ZU Slider2", "--duration", "30s", "--audio-driver", "disk",
+                                           "--audio-out", "/dev/full", "--record", "recorded"},
+                                          folder);
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("the sound device went away"), std::string::npos) << run.err;
+    for (const char* file : {"script.txt", "crossings.csv", "heard.wav"})
+        EXPECT_NE(run.out.find(std::string("wrote recorded/") + file), std::string::npos) << run.out;
+    EXPECT_EQ(zuhost::readWavChannel(folder / "recorded" / "heard.wav", 0).sampleRate, 48000.0f);
+}
+
 TEST(PlayCommandTest, APatchAtFaultIsRefusedBeforeAnythingOpensNamingItsLine) {
     const auto folder = freshFolder("bad-patch");
     writeText(folder / "patch.json",
