@@ -17,6 +17,20 @@ using zuhost::gui::GraphicsHost;
 constexpr uint32_t transparent = 0;
 constexpr uint32_t opaqueBlue = 0xFF0000FF;
 
+// A new path geometry of `target`, open: its sink comes back through `sink`.
+IMpPathGeometry* openGeometry(CairoContext& target, IMpGeometrySink*& sink) {
+    void* factory = nullptr;
+    target.getFactory(&factory);
+    void* object = nullptr;
+    static_cast<IMpDrawingFactory*>(factory)->createPathGeometry(&object);
+    static_cast<IMpDrawingFactory*>(factory)->release();
+    auto* geometry = static_cast<IMpPathGeometry*>(object);
+    void* sinkObject = nullptr;
+    geometry->open(&sinkObject);
+    sink = static_cast<IMpGeometrySink*>(sinkObject);
+    return geometry;
+}
+
 class Drawing : public ::testing::Test {
 protected:
     IMpSolidColorBrush* brush(MpColor color) {
@@ -58,15 +72,8 @@ TEST_F(Drawing, AHalfPixelEdgeIsBlendedNotDropped) {
 }
 
 TEST_F(Drawing, FilledFiguresAreFilledAndHollowOnesStroked) {
-    void* factory = nullptr;
-    context.getFactory(&factory);
-    void* object = nullptr;
-    static_cast<IMpDrawingFactory*>(factory)->createPathGeometry(&object);
-    static_cast<IMpDrawingFactory*>(factory)->release();
-    auto* geometry = static_cast<IMpPathGeometry*>(object);
-    void* sinkObject = nullptr;
-    geometry->open(&sinkObject);
-    auto* sink = static_cast<IMpGeometrySink*>(sinkObject);
+    IMpGeometrySink* sink = nullptr;
+    IMpPathGeometry* geometry = openGeometry(context, sink);
     sink->beginFigure({2, 2}, MP_FIGURE_BEGIN_FILLED);  // a filled square 2..12
     sink->addLine({12, 2});
     sink->addLine({12, 12});
@@ -92,15 +99,8 @@ TEST_F(Drawing, FilledFiguresAreFilledAndHollowOnesStroked) {
 // A polyline as long as a scope trace, along y = 25 from x = 0 to 40, and a
 // short anti-aliased diagonal drawn after it, into `target`.
 void drawTraceThenDiagonal(CairoContext& target, bool withTrace) {
-    void* factory = nullptr;
-    target.getFactory(&factory);
-    void* object = nullptr;
-    static_cast<IMpDrawingFactory*>(factory)->createPathGeometry(&object);
-    static_cast<IMpDrawingFactory*>(factory)->release();
-    auto* trace = static_cast<IMpPathGeometry*>(object);
-    void* sinkObject = nullptr;
-    trace->open(&sinkObject);
-    auto* sink = static_cast<IMpGeometrySink*>(sinkObject);
+    IMpGeometrySink* sink = nullptr;
+    IMpPathGeometry* trace = openGeometry(target, sink);
     sink->beginFigure({0, 25}, MP_FIGURE_BEGIN_HOLLOW);
     for (int32_t i = 1; i <= 200; ++i) sink->addLine({i * 0.2f, 25});
     sink->endFigure(MP_FIGURE_END_OPEN);
