@@ -19,7 +19,7 @@
 #include "host/play/DroppingQueue.h"
 #include "host/play/PatchPlan.h"
 #include "host/play/ValueChannel.h"
-#include "host/validate/CallCounting.h"
+#include "host/run/CallCounting.h"
 
 namespace zuhost::play {
 

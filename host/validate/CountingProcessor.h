@@ -13,7 +13,7 @@
 #include "framework/ComObject.h"
 #include "framework/ComRef.h"
 #include "framework/MpInterfaces.h"
-#include "host/validate/CallCounting.h"
+#include "host/run/CallCounting.h"
 
 namespace zuhost {
 

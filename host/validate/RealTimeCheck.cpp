@@ -6,7 +6,7 @@
 #include "host/description/PluginLibrary.h"
 #include "host/validate/Checks.h"
 #include "host/validate/CountingProcessor.h"
-#include "host/validate/OffendingSites.h"
+#include "host/run/OffendingSites.h"
 #include "host/validate/ProcessorDrive.h"
 #include "host/validate/RandomSource.h"
 #include "host/validate/Strictness.h"

@@ -8,7 +8,7 @@
 #include "host/audio/Runner.h"
 #include "host/description/PluginLibrary.h"
 #include "host/description/TextEncoding.h"
-#include "host/validate/CallCounting.h"
+#include "host/run/CallCounting.h"
 #include "host/validate/Checks.h"
 #include "host/validate/DirectProcessor.h"
 #include "host/validate/ProcessorDrive.h"
@@ -18,7 +18,7 @@ namespace zuhost {
 namespace {
 
 constexpr int32_t referenceBlockSize = 64;
-constexpr int32_t blockCount = 16;
+constexpr int32_t referenceBlocks = 16;
 constexpr AudioConfig referenceConfig{44100.0f, referenceBlockSize};
 
 struct Part {
@@ -74,7 +74,7 @@ void runBlocks(DirectProcessor& processor) {
     EventList events;
     events.addGraphStart(0);
     processor.process(referenceBlockSize, events.first());
-    for (int32_t block = 1; block < blockCount; ++block) processor.process(referenceBlockSize, nullptr);
+    for (int32_t block = 1; block < referenceBlocks; ++block) processor.process(referenceBlockSize, nullptr);
 }
 
 void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription& plugin) {
@@ -95,7 +95,7 @@ void checkDirectlyCreated(const PluginLibrary& library, const PluginDescription&
 void checkRunnerCreated(const PluginLibrary& library, const PluginDescription& plugin) {
     Runner runner(audioPinInfos(plugin), runnerSettings(referenceConfig));
     openOrFail(runner, processorCreator(library, plugin.id));
-    runner.run(referenceBlockSize * blockCount);
+    runner.run(referenceBlockSize * referenceBlocks);
     runner.close();
     requireHostReleased(runner.host(0), "given its host through setHost");
 }

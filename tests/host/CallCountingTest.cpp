@@ -1,6 +1,6 @@
 // The counters behind the real-time check see allocations, deallocations and
 // locks made inside a scope, and nothing outside one.
-#include "host/validate/CallCounting.h"
+#include "host/run/CallCounting.h"
 
 #include <gtest/gtest.h>
 

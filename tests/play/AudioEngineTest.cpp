@@ -8,7 +8,7 @@
 #include "host/description/EmbeddedDescription.h"
 #include "host/play/AudioEngine.h"
 #include "host/play/DefaultPatches.h"
-#include "host/validate/OffendingSites.h"
+#include "host/run/OffendingSites.h"
 #include "tests/support/BuiltDescription.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "host/validate/CallCounting.h"
+#include "host/run/CallCounting.h"
 
 #include <dlfcn.h>
 #include <pthread.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "host/validate/OffendingSites.h"
+#include "host/run/OffendingSites.h"
 
 namespace zuhost {
 

@@ -1,4 +1,4 @@
-#include "host/validate/OffendingSites.h"
+#include "host/run/OffendingSites.h"
 
 #include <cxxabi.h>
 #include <dlfcn.h>
