@@ -28,17 +28,8 @@
 
 namespace zuhost::play {
 
-namespace {
-
-constexpr int64_t frameNs = 1'000'000'000 / 60;
-constexpr int64_t statusEveryNs = 250'000'000;
-constexpr int64_t memoryEveryNs = 1'000'000'000;
-constexpr int32_t shiftKey = 0x10, controlKey = 0x11, altKey = 0x12;
-
-enum class Pointer { Down, Move, Up };
-constexpr const char* pointerVerbs[] = {"down", "move", "up"};
-
-// SDL's video for the run's length.
+// SDL's video for the run's length. Outside the anonymous namespace: a
+// member of Player::Run, which the unity build compiles as if in a header.
 class SdlVideo {
 public:
     SdlVideo() {
@@ -52,6 +43,16 @@ public:
     SdlVideo(const SdlVideo&) = delete;
     SdlVideo& operator=(const SdlVideo&) = delete;
 };
+
+namespace {
+
+constexpr int64_t frameNs = 1'000'000'000 / 60;
+constexpr int64_t statusEveryNs = 250'000'000;
+constexpr int64_t memoryEveryNs = 1'000'000'000;
+constexpr int32_t shiftKey = 0x10, controlKey = 0x11, altKey = 0x12;
+
+enum class Pointer { Down, Move, Up };
+constexpr const char* pointerVerbs[] = {"down", "move", "up"};
 
 // The modifier keys held now, as the library asks for them and as scripts write them.
 uint32_t heldModifiers() {
