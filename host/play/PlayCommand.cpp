@@ -13,6 +13,7 @@
 #include "host/run/PanelPinText.h"
 #include "host/play/DefaultPatches.h"
 #include "host/play/Player.h"
+#include "host/run/AudioArguments.h"
 #include "host/run/DescriptionLookup.h"
 
 namespace zuhost::play {
@@ -82,12 +83,7 @@ void PlayCommand::declare(CLI::App& app) {
     app.add_option("--audio-driver", a.audioDriver, "SDL's audio driver (pulseaudio, alsa, disk, dummy...)")
         ->type_name("NAME");
     app.add_option("--audio-out", a.audioOut, "the file the disk driver writes")->type_name("FILE");
-    app.add_option("--rate", a.sampleRate, "sample rate in Hz")
-        ->check(finiteNumber(8000.0, 192000.0))
-        ->capture_default_str();
-    app.add_option("--block", a.blockSize, "block size in samples")
-        ->transform(wholeNumber(16, 4096))
-        ->capture_default_str();
+    declareRateAndBlock(app, a.sampleRate, a.blockSize, {8000.0, 192000.0, 16, 4096});
     app.footer(footer);
     app.final_callback([this, &app] {
         arguments_.watchSkin = app.count("--skin") > 0;

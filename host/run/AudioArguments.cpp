@@ -8,13 +8,17 @@
 
 namespace zuhost {
 
+void declareRateAndBlock(CLI::App& app, float& sampleRate, int32_t& blockSize, const RateAndBlockLimits& limits) {
+    app.add_option("--rate", sampleRate, "sample rate in Hz")
+        ->check(finiteNumber(limits.lowestRate, limits.highestRate))
+        ->capture_default_str();
+    app.add_option("--block", blockSize, "block size in samples")
+        ->transform(wholeNumber(limits.smallestBlock, limits.largestBlock))
+        ->capture_default_str();
+}
+
 void declareAudioArguments(CLI::App& app, AudioArguments& arguments) {
-    app.add_option("--rate", arguments.sampleRate, "sample rate in Hz")
-        ->check(finiteNumber(1.0, 1.0e6))
-        ->capture_default_str();
-    app.add_option("--block", arguments.blockSize, "block size in samples")
-        ->transform(wholeNumber(1, 65536))
-        ->capture_default_str();
+    declareRateAndBlock(app, arguments.sampleRate, arguments.blockSize, {1.0, 1.0e6, 1, 65536});
     app.add_option("--voices", arguments.voices, "voice clones; more than one runs them as polyphonic")
         ->transform(wholeNumber(1, 256))
         ->capture_default_str();

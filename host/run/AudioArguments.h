@@ -2,6 +2,9 @@
 // --voices and --input, declared once; and the inputs, resolved against the
 // plug-in's description and played by a runner.
 //
+// A live host on a sound device takes --rate and --block too, within a
+// device's narrower limits: declareRateAndBlock serves both.
+//
 // Contract: declareAudioArguments binds the options to `arguments`; reading
 // the command line refuses wrong text naming the option, and keeps the
 // inputs in command-line order. resolveInputs throws CLI::ValidationError
@@ -30,6 +33,14 @@ struct AudioArguments {
 };
 
 void declareAudioArguments(CLI::App& app, AudioArguments& arguments);
+
+// The inclusive ranges --rate and --block accept.
+struct RateAndBlockLimits {
+    double lowestRate, highestRate;
+    int32_t smallestBlock, largestBlock;
+};
+
+void declareRateAndBlock(CLI::App& app, float& sampleRate, int32_t& blockSize, const RateAndBlockLimits& limits);
 
 struct ScheduledInput {
     int32_t pin = 0;
